@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace filereplace {
+
+// Puts a byte copy of `source` at `target`. The copy is written beside the
+// target and moved into place only once it is complete, so a missing or
+// unreadable source or a full disk leaves the old target as it was.
+bool copyOver(const QString &source, const QString &target);
+
+} // namespace filereplace
