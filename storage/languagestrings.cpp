@@ -5,6 +5,17 @@
 #include <algorithm>
 
 namespace languagestrings {
+namespace {
+
+// An unquoted text with commas reads back as a list; it is still one text.
+QString textOf(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+} // namespace
 
 QStringList readGroup(const QString &languageFile, const QString &group)
 {
@@ -18,7 +29,7 @@ QStringList readGroup(const QString &languageFile, const QString &group)
     QStringList texts;
     texts.reserve(total);
     for (int i = 0; i < total; ++i)
-        texts.append(file.value(group + QLatin1Char('/') + QString::number(i)).toString());
+        texts.append(textOf(file.value(group + QLatin1Char('/') + QString::number(i))));
     return texts;
 }
 

@@ -1,0 +1,186 @@
+#include "controller/myquickview.h"
+
+#include "device/dpiswitchtext.h"
+#include "device/hidthread.h"
+#include "storage/languagestrings.h"
+#include "storage/paths.h"
+#include "storage/settingsstores.h"
+#include "storage/settingsvalues.h"
+
+#include <QFocusEvent>
+#include <QJSValue>
+#include <QQuickItem>
+#include <QSettings>
+#include <QThread>
+
+namespace {
+
+// Values from the UI may arrive wrapped as script values.
+QVariant plainValue(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<QJSValue>())
+        return value.value<QJSValue>().toVariant();
+    return value;
+}
+
+bool flagOf(const QVariant &value)
+{
+    return value.toBool();
+}
+
+} // namespace
+
+myQQuickView::myQQuickView(QWidget *parent)
+    : QQuickWidget(parent)
+    , m_stores(new SettingsStores(this))
+{
+    isColorful = flagOf(getGlobalData(QStringLiteral("mouse/isColorful")));
+    isGun = flagOf(getGlobalData(QStringLiteral("mouse/isGun")));
+    icType = getGlobalData(QStringLiteral("mouse/icType")).toString();
+    is55328 = flagOf(getGlobalData(QStringLiteral("mouse/is55328")));
+}
+
+myQQuickView::~myQQuickView() = default;
+
+int myQQuickView::currentProfile() const
+{
+    return m_stores->currentProfile();
+}
+
+void myQQuickView::keyboardNotice(bool isDown, int usbCode)
+{
+    callUi("detectKeyboard", Qt::QueuedConnection, {isDown, usbCode & 0xFF});
+}
+
+void myQQuickView::mouseNotice(bool isDown, unsigned buttonCode, unsigned x, unsigned y)
+{
+    callUi("detectMouse", Qt::QueuedConnection, {isDown, buttonCode & 0xFFu, x, y});
+}
+
+void myQQuickView::clearHidBusy()
+{
+    if (hid)
+        hid->idle = true;
+}
+
+void myQQuickView::initUI()
+{
+    callUi("initUI", Qt::QueuedConnection);
+}
+
+void myQQuickView::runUI()
+{
+    callUi("run", Qt::QueuedConnection);
+}
+
+void myQQuickView::resetApconfig()
+{
+    // The controller's device flags are deliberately not read again.
+    m_stores->replaceGlobal(paths::factoryGlobalSettings());
+}
+
+QStringList myQQuickView::getLangStrings(QString typeStr, QString langCode)
+{
+    const QStringList texts = languagestrings::readGroup(paths::languageFile(langCode), typeStr);
+    if (typeStr == QLatin1String("other"))
+        dpiswitchtext::replace(texts);
+    return texts;
+}
+
+void myQQuickView::setCurrentProfile(int profile)
+{
+    m_stores->setCurrentProfile(profile);
+}
+
+void myQQuickView::openUpdateExe()
+{
+}
+
+QSettings *myQQuickView::profileStore(bool isRecovery) const
+{
+    return isRecovery ? m_stores->defaults() : m_stores->current();
+}
+
+QVariant myQQuickView::getData(QVariant key, bool isRecovery)
+{
+    QSettings *store = profileStore(isRecovery);
+    return store ? store->value(key.toString()) : QVariant();
+}
+
+QVariant myQQuickView::getGlobalData(QVariant key)
+{
+    return m_stores->global()->value(key.toString());
+}
+
+QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
+{
+    return settingsvalues::toList(getData(key, isRecovery));
+}
+
+void myQQuickView::setData(QVariant key, QVariant data)
+{
+    if (QSettings *store = m_stores->current())
+        store->setValue(key.toString(), settingsvalues::toStorable(plainValue(data)));
+}
+
+void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
+{
+    m_stores->global()->setValue(key.toString(), settingsvalues::toStorable(plainValue(tmpdata)));
+}
+
+void myQQuickView::setDataList(QVariant key, QVariantList datalist)
+{
+    if (QSettings *store = m_stores->current())
+        store->setValue(key.toString(), settingsvalues::toStorable(QVariant(datalist)));
+}
+
+void myQQuickView::setBusy(int busyTime)
+{
+    callUi("setProtectUI", Qt::DirectConnection, {busyTime});
+}
+
+void myQQuickView::setCurrentDPI(int dpiValue)
+{
+    // The listener calls this from a pool thread; the UI lives on this one.
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this, dpiValue] { setCurrentDPI(dpiValue); },
+                                  Qt::QueuedConnection);
+        return;
+    }
+    callUi("setCurrentDPI", Qt::DirectConnection, {dpiValue});
+}
+
+void myQQuickView::focusInEvent(QFocusEvent *event)
+{
+    update();
+    event->accept();
+}
+
+void myQQuickView::callUi(const char *function, Qt::ConnectionType type,
+                          const QVariantList &arguments)
+{
+    QQuickItem *root = rootObject();
+    if (!root)
+        return;
+    const QVariant none;
+    auto arg = [&](int i) {
+        return Q_ARG(QVariant, i < arguments.size() ? arguments.at(i) : none);
+    };
+    switch (arguments.size()) {
+    case 0:
+        QMetaObject::invokeMethod(root, function, type);
+        break;
+    case 1:
+        QMetaObject::invokeMethod(root, function, type, arg(0));
+        break;
+    case 2:
+        QMetaObject::invokeMethod(root, function, type, arg(0), arg(1));
+        break;
+    case 3:
+        QMetaObject::invokeMethod(root, function, type, arg(0), arg(1), arg(2));
+        break;
+    default:
+        QMetaObject::invokeMethod(root, function, type, arg(0), arg(1), arg(2), arg(3));
+        break;
+    }
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QQuickWidget>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+#include <array>
+#include <cstdint>
+
+class Hid_Thread;
+class SettingsStores;
+class QSettings;
+
+// The controller behind the pages: loads the UI, holds the settings stores
+// and the device profile images, and turns the UI's calls into device
+// commands. The UI reaches it as "ui_View"; its public slots, in declaration
+// order, are the UI's fixed interface.
+class myQQuickView : public QQuickWidget {
+    Q_OBJECT
+public:
+    static constexpr int kProfileImages = 5;
+    static constexpr int kProfileImageSize = 128;
+    using ProfileImage = std::array<uint8_t, kProfileImageSize>;
+
+    explicit myQQuickView(QWidget *parent = nullptr);
+    ~myQQuickView() override;
+
+    Hid_Thread *hid = nullptr;
+    bool isColorful = false;
+    bool isGun = false;
+    QString icType;
+    bool is55328 = false;
+    // Blocks 0 to 4, the mouse's on-board profiles (560 family only). They
+    // mean something only after they were read from the mouse.
+    std::array<ProfileImage, kProfileImages> profileImages{};
+
+    SettingsStores *stores() const { return m_stores; }
+    int currentProfile() const;
+
+    // The 560 command family is chosen at the moment of each call.
+    bool usesFamily560() const { return icType == QLatin1String("560"); }
+
+    // Key and mouse notices from the global input hooks.
+    void keyboardNotice(bool isDown, int usbCode);
+    void mouseNotice(bool isDown, unsigned buttonCode, unsigned x, unsigned y);
+
+public slots:
+    void clearHidBusy();
+    void initUI();
+    void runUI();
+    void resetApconfig();
+    QStringList getLangStrings(QString typeStr, QString langCode);
+    void setCurrentProfile(int profile);
+    void openUpdateExe();
+    QVariant getData(QVariant key, bool isRecovery);
+    QVariant getGlobalData(QVariant key);
+    QVariantList getDataList(QVariant key, bool isRecovery);
+    void setData(QVariant key, QVariant data);
+    void setGlobalData(QVariant key, QVariant tmpdata);
+    void setDataList(QVariant key, QVariantList datalist);
+    void setBusy(int busyTime = 0);
+    void setCurrentDPI(int dpiValue);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    // Calls a function of the UI's root item by name; a missing function is
+    // ignored.
+    void callUi(const char *function, Qt::ConnectionType type,
+                const QVariantList &arguments = {});
+    QSettings *profileStore(bool isRecovery) const;
+
+    SettingsStores *m_stores = nullptr;
+};

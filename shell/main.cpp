@@ -1,0 +1,28 @@
+#include "shell/singleapplication.h"
+#include "shell/widget.h"
+
+#include <QDir>
+#include <QQmlDebuggingEnabler>
+
+// Honours Qt's own QML debugging switch on the command line.
+static QQmlTriviallyDestructibleDebuggingEnabler qmlDebugging(false);
+
+int main(int argc, char *argv[])
+{
+    SingleApplication app(argc, argv);
+    if (app.isRunning()) {
+        app.sendMessage(QString(), 5000);
+        return 1;
+    }
+
+    // Every path of the program is relative to its own folder.
+    const QString program = QCoreApplication::applicationFilePath();
+    QDir::setCurrent(program.left(program.lastIndexOf(QLatin1Char('/'))));
+
+    Widget window;
+    QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);
+
+    window.showNormal();
+
+    return app.exec();
+}

@@ -1,0 +1,72 @@
+#include "shell/ui_controler.h"
+
+#include "controller/myquickview.h"
+#include "storage/paths.h"
+
+#include <QQmlContext>
+#include <QSettings>
+#include <QUrl>
+#include <QWidget>
+
+Ui_Controler::Ui_Controler(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void Ui_Controler::setupUi(QWidget *window, QObject *transport)
+{
+    if (window->objectName().isEmpty())
+        window->setObjectName(QStringLiteral("Widget"));
+
+    widget = window;
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    window->setWindowOpacity(1.0);
+    window->setAttribute(Qt::WA_TranslucentBackground, true);
+    window->setStyleSheet(QStringLiteral("background:transparent;"));
+
+    view = new myQQuickView(window);
+    view->setObjectName(QStringLiteral("ui_View"));
+    view->setResizeMode(QQuickWidget::SizeViewToRootObject);
+    view->setClearColor(Qt::transparent);
+    view->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+
+    QQmlContext *context = view->rootContext();
+    context->setContextProperty(QStringLiteral("ui_View"), view);
+    context->setContextProperty(QStringLiteral("hid"), transport);
+    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+
+    window->resize(view->size());
+
+    QSettings settings(paths::globalSettings(), QSettings::IniFormat);
+    window->setWindowTitle(settings.value(QStringLiteral("common/name")).toString());
+}
+
+void Ui_Controler::onMinimize()
+{
+    if (widget)
+        widget->showMinimized();
+}
+
+void Ui_Controler::onClose()
+{
+    if (widget)
+        widget->setVisible(false);
+}
+
+void Ui_Controler::onXChanged(int x)
+{
+    if (widget)
+        widget->move(widget->x() + x, widget->y());
+}
+
+void Ui_Controler::onYChanged(int y)
+{
+    if (widget)
+        widget->move(widget->x(), widget->y() + y);
+}
+
+void Ui_Controler::setBusy(int busyTime)
+{
+    if (view)
+        view->setBusy(busyTime);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+class myQQuickView;
+
+// Prepares the frameless window, creates the controller view in it and lets
+// the UI move, minimise and hide the window ("ui_Ctl").
+class Ui_Controler : public QObject {
+    Q_OBJECT
+public:
+    explicit Ui_Controler(QObject *parent = nullptr);
+
+    // Window set-up; `transport` becomes the UI's "hid".
+    void setupUi(QWidget *window, QObject *transport);
+
+    QWidget *widget = nullptr;
+    myQQuickView *view = nullptr;
+
+public slots:
+    void onMinimize();
+    void onClose();
+    void onXChanged(int x);
+    void onYChanged(int y);
+    void setBusy(int busyTime = 0);
+};

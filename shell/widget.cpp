@@ -1,0 +1,183 @@
+#include "shell/widget.h"
+
+#include "controller/myquickview.h"
+#include "shell/devicechangemonitor.h"
+#include "shell/programstate.h"
+#include "shell/ui_controler.h"
+#include "shell/userevent.h"
+#include "storage/paths.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+constexpr int kPollIntervalMs = 2048;
+constexpr quintptr kWarningTag = 9487;
+constexpr int kBalloonMs = 10000;
+
+const QEvent::Type kRestoreEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+const char kTrayMenuStyle[] =
+    "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+    "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+    "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+    "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+    "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, 40); } "
+    "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+    "QMenu::indicator { width: 13px; height: 13px; } "
+    "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
+
+} // namespace
+
+Widget::Widget(QWidget *parent)
+    : QWidget(parent)
+    , showWarning([](const QString &caption, const QString &text) {
+        QMessageBox::warning(nullptr, caption, text, QMessageBox::Ok, QMessageBox::NoButton);
+    })
+{
+    hidThread.owner = this;
+
+    uiController = new Ui_Controler;
+    uiController->setupUi(this, &hidThread);
+    uiController->view->hid = &hidThread;
+
+    pollTimer.setInterval(kPollIntervalMs);
+    pollTimer.setSingleShot(true);
+
+    createTrayIcon();
+
+    m_deviceChanges = new DeviceChangeMonitor(this);
+    m_deviceChanges->setListenerRunning([this] { return hidThread.listening.load(); });
+    connect(m_deviceChanges, &DeviceChangeMonitor::deviceChanged, this, &Widget::onDeviceChanged);
+    m_deviceChanges->start();
+}
+
+Widget::~Widget()
+{
+    hidThread.listening = false;
+    uiController->deleteLater();
+}
+
+myQQuickView *Widget::view() const
+{
+    return uiController ? uiController->view : nullptr;
+}
+
+void Widget::createTrayIcon()
+{
+    trayIcon = new QSystemTrayIcon(this);
+    auto *quit = new QAction(tr("Quit (&Q)"), this);
+    connect(quit, &QAction::triggered, this, &Widget::exitSYS);
+
+    auto *menu = new QMenu(this);
+    menu->addAction(quit);
+    menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
+    trayIcon->setContextMenu(menu);
+    trayIcon->setToolTip(QStringLiteral("MERIDAN ORBEX MOUSE K420"));
+    trayIcon->setIcon(QIcon(paths::trayIcon()));
+    connect(trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+    trayIcon->setVisible(true);
+}
+
+void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick)
+        requestRestore();
+}
+
+void Widget::exitSYS()
+{
+    hidThread.listening = false;
+    QCoreApplication::exit(0);
+}
+
+void Widget::receiveMessage(QString)
+{
+    requestRestore();
+}
+
+void Widget::requestRestore()
+{
+    if (deviceConnected)
+        QCoreApplication::postEvent(this, new QEvent(kRestoreEvent));
+}
+
+void Widget::customEvent(QEvent *event)
+{
+    if (event->type() == kRestoreEvent) {
+        setVisible(true);
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        raise();
+        activateWindow();
+        return;
+    }
+    if (event->type() == UserEvent::kType
+        && static_cast<UserEvent *>(event)->code == UserEvent::kRunUiCode)
+        view()->runUI();
+}
+
+void Widget::onDeviceChanged()
+{
+    if (!hidThread.listening)
+        pollTimer.start();
+}
+
+void Widget::startUI()
+{
+    view()->initUI();
+    QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUiCode));
+}
+
+void Widget::keyNotice(int usbCode, bool isDown)
+{
+    view()->keyboardNotice(isDown, usbCode & 0xFF);
+}
+
+void Widget::mouseNotice(int buttonCode, bool isDown, int x, int y)
+{
+    view()->mouseNotice(isDown, unsigned(buttonCode) & 0xFFu, unsigned(x), unsigned(y));
+}
+
+void Widget::taggedMessage(quintptr dwData, quint32 cbData, const char *lpData)
+{
+    if (dwData != kWarningTag || !lpData)
+        return;
+    // The text ends at its terminator or after cbData bytes, whichever comes
+    // first; nothing past cbData is read.
+    const QByteArray bytes(lpData, qsizetype(cbData));
+    const qsizetype end = bytes.indexOf('\0');
+    const QString text = QString::fromUtf8(end < 0 ? bytes : bytes.left(end));
+    if (text.toUtf8().size() == qsizetype(cbData))
+        showWarning(windowTitle(), text);
+}
+
+QString Widget::deviceFamily() const
+{
+    return view() ? view()->icType : QString();
+}
+
+bool Widget::hasGunProfiles() const
+{
+    return view() && view()->isGun;
+}
+
+void Widget::showInfoBalloon(const QString &message)
+{
+    trayIcon->showMessage(QStringLiteral("Info"), message, QSystemTrayIcon::Information, kBalloonMs);
+}
+
+void Widget::setViewEnabled(bool enabled)
+{
+    if (view())
+        view()->setEnabled(enabled);
+}
+
+void Widget::showCurrentDpi(int stage)
+{
+    if (view())
+        view()->setCurrentDPI(stage);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "device/deviceowner.h"
+#include "device/hidthread.h"
+
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class DeviceChangeMonitor;
+class Ui_Controler;
+class myQQuickView;
+
+// The main window: owns the transport, the detection timer, the tray icon and
+// (through Ui_Controler) the controller view. It is brought forward only while
+// a mouse is connected and is hidden, never closed, from the UI.
+class Widget : public QWidget, public DeviceOwner {
+    Q_OBJECT
+public:
+    explicit Widget(QWidget *parent = nullptr);
+    ~Widget() override;
+
+    QTimer pollTimer;
+    Ui_Controler *uiController = nullptr;
+    Hid_Thread hidThread;
+    QSystemTrayIcon *trayIcon = nullptr;
+
+    myQQuickView *view() const;
+
+    // What the global input hooks and the message channel deliver.
+    void keyNotice(int usbCode, bool isDown);
+    void mouseNotice(int buttonCode, bool isDown, int x, int y);
+    // A tagged text from another process: `cbData` bytes at `lpData`.
+    void taggedMessage(quintptr dwData, quint32 cbData, const char *lpData);
+
+    // Shows the warning box for a tagged text; replaceable for tests.
+    std::function<void(const QString &caption, const QString &text)> showWarning;
+
+    // DeviceOwner
+    QString deviceFamily() const override;
+    bool hasGunProfiles() const override;
+    void showInfoBalloon(const QString &message) override;
+    void setViewEnabled(bool enabled) override;
+    void showCurrentDpi(int stage) override;
+
+public slots:
+    void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    void exitSYS();
+    void receiveMessage(QString message);
+
+protected:
+    void customEvent(QEvent *event) override;
+
+private:
+    void createTrayIcon();
+    void requestRestore();
+    void onDeviceChanged();
+    void startUI();
+
+    DeviceChangeMonitor *m_deviceChanges = nullptr;
+};
