@@ -146,11 +146,12 @@ void Widget::taggedMessage(quintptr dwData, quint32 cbData, const char *lpData)
 {
     if (dwData != kWarningTag || !lpData)
         return;
-    // The text ends at its terminator or after cbData bytes, whichever comes
-    // first; nothing past cbData is read.
-    const QByteArray bytes(lpData, qsizetype(cbData));
-    const qsizetype end = bytes.indexOf('\0');
-    const QString text = QString::fromUtf8(end < 0 ? bytes : bytes.left(end));
+    // The text must end exactly after cbData bytes: no terminator inside
+    // them and one right behind. At most cbData + 1 bytes are looked at.
+    const QByteArrayView bytes(lpData, qsizetype(cbData));
+    if (bytes.contains('\0') || lpData[cbData] != '\0')
+        return;
+    const QString text = QString::fromUtf8(bytes);
     if (text.toUtf8().size() == qsizetype(cbData))
         showWarning(windowTitle(), text);
 }

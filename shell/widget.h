@@ -32,7 +32,8 @@ public:
     // What the global input hooks and the message channel deliver.
     void keyNotice(int usbCode, bool isDown);
     void mouseNotice(int buttonCode, bool isDown, int x, int y);
-    // A tagged text from another process: `cbData` bytes at `lpData`.
+    // A tagged text from another process. `lpData` holds at least cbData + 1
+    // bytes; the warning box shows a UTF-8 text of exactly cbData bytes.
     void taggedMessage(quintptr dwData, quint32 cbData, const char *lpData);
 
     // Shows the warning box for a tagged text; replaceable for tests.
@@ -53,10 +54,12 @@ public slots:
 protected:
     void customEvent(QEvent *event) override;
 
+private slots:
+    void onDeviceChanged();
+
 private:
     void createTrayIcon();
     void requestRestore();
-    void onDeviceChanged();
     void startUI();
 
     DeviceChangeMonitor *m_deviceChanges = nullptr;

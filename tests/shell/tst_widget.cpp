@@ -1,0 +1,226 @@
+#include "controller/myquickview.h"
+#include "shell/programstate.h"
+#include "shell/ui_controler.h"
+#include "shell/userevent.h"
+#include "shell/widget.h"
+
+#include "programfolder.h"
+
+#include <QMenu>
+#include <QQuickItem>
+#include <QtConcurrent>
+#include <QtTest>
+
+#include <memory>
+
+// The main window and the window-control object, with a root item that
+// records what the program calls in the UI.
+class WidgetTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<Widget> window;
+
+    myQQuickView *view() const { return window->view(); }
+    QString uiLog() const { return view()->rootObject()->property("log").toString(); }
+    void settle() { QCoreApplication::processEvents(); QCoreApplication::processEvents(); }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<ProgramFolder>(false);
+        folder->write("modules/setting/apConfig.bin", "[common]\nname=Orbex Test\n[mouse]\nicType=560\nisGun=true\n");
+        deviceConnected = false;
+        window = std::make_unique<Widget>();
+        view()->setSource(QUrl::fromLocalFile(QStringLiteral(RECORDER_QML)));
+        QVERIFY(view()->rootObject());
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        folder.reset();
+        deviceConnected = false;
+    }
+
+    void windowIsSetUpFramelessWithTheStoredTitle()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Orbex Test"));
+        QCOMPARE(window->objectName(), QStringLiteral("Widget"));
+        QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(window->testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(view()->objectName(), QStringLiteral("ui_View"));
+        QCOMPARE(view()->parentWidget(), window.get());
+        QCOMPARE(view()->hid, &window->hidThread);
+        QCOMPARE(window->hidThread.owner, static_cast<DeviceOwner *>(window.get()));
+        QVERIFY(window->pollTimer.isSingleShot());
+        QCOMPARE(window->pollTimer.interval(), 2048);
+        QCOMPARE(window->deviceFamily(), QStringLiteral("560"));
+        QVERIFY(window->hasGunProfiles());
+    }
+
+    void namedWindowKeepsItsName()
+    {
+        QWidget other;
+        other.setObjectName("mainFrame");
+        Ui_Controler controller;
+        controller.setupUi(&other, nullptr);
+        QCOMPARE(other.objectName(), QStringLiteral("mainFrame"));
+        QCOMPARE(other.size(), QSize(1024, 640));
+    }
+
+    void trayIsSetUpAsShipped()
+    {
+        QCOMPARE(window->trayIcon->toolTip(), QStringLiteral("MERIDAN ORBEX MOUSE K420"));
+        QMenu *menu = window->trayIcon->contextMenu();
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Quit (&Q)"));
+        QCOMPARE(menu->styleSheet().size(), 504);
+        QVERIFY(menu->styleSheet().endsWith(QLatin1Char(' ')));
+    }
+
+    void restoreOnlyWhileConnected()
+    {
+        window->hide();
+        window->receiveMessage(QString());
+        window->trayIconActivated(QSystemTrayIcon::DoubleClick);
+        settle();
+        QVERIFY(!window->isVisible());
+
+        deviceConnected = true;
+        window->trayIconActivated(QSystemTrayIcon::Trigger);
+        window->trayIconActivated(QSystemTrayIcon::Context);
+        settle();
+        QVERIFY(!window->isVisible());
+
+        window->trayIconActivated(QSystemTrayIcon::DoubleClick);
+        settle();
+        QVERIFY(window->isVisible());
+
+        window->showMinimized();
+        window->receiveMessage(QStringLiteral("ignored"));
+        settle();
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isMinimized());
+    }
+
+    void windowControlMovesMinimisesAndHides()
+    {
+        window->show();
+        window->move(100, 100);
+        const QPoint start = window->pos();
+        window->uiController->onXChanged(5);
+        window->uiController->onYChanged(-3);
+        QCOMPARE(window->pos(), start + QPoint(5, -3));
+
+        window->uiController->onMinimize();
+        QVERIFY(window->isMinimized());
+        window->uiController->onClose();
+        QVERIFY(!window->isVisible());
+
+        Ui_Controler unattached;
+        unattached.onXChanged(5);
+        unattached.onClose();
+    }
+
+    void runFollowsInitUi()
+    {
+        view()->initUI();
+        QCoreApplication::postEvent(window.get(), new UserEvent(UserEvent::kRunUiCode));
+        settle();
+        QCOMPARE(uiLog(), QStringLiteral("initUI;run;"));
+    }
+
+    void otherUserEventsAreIgnored()
+    {
+        QCoreApplication::postEvent(window.get(), new UserEvent(2178));
+        QCoreApplication::postEvent(window.get(), new QEvent(QEvent::Type(UserEvent::kType + 1)));
+        settle();
+        QCOMPARE(uiLog(), QString());
+    }
+
+    void callsIntoTheUi()
+    {
+        view()->setBusy();
+        window->uiController->setBusy(250);
+        QCOMPARE(uiLog(), QStringLiteral("setProtectUI(0);setProtectUI(250);"));
+
+        window->keyNotice(0x104, true);
+        window->mouseNotice(0x1F0, false, 12, 34);
+        QCOMPARE(uiLog(), QStringLiteral("setProtectUI(0);setProtectUI(250);"));
+        settle();
+        QVERIFY2(uiLog().endsWith("kb(true,4);ms(false,240,12,34);"), qPrintable(uiLog()));
+    }
+
+    void dpiNoticeFromAnotherThreadArrivesQueued()
+    {
+        QtConcurrent::run([this] { window->showCurrentDpi(3); }).waitForFinished();
+        QCOMPARE(uiLog(), QString());
+        settle();
+        QCOMPARE(uiLog(), QStringLiteral("setCurrentDPI(3);"));
+    }
+
+    void missingUiFunctionIsIgnored()
+    {
+        view()->setSource(QUrl(QStringLiteral("data:text/plain,")));
+        view()->initUI();
+        view()->setBusy(5);
+        view()->setCurrentDPI(2);
+        settle();
+    }
+
+    void taggedTextShowsTheWarningOnlyWhenItsLengthIsRight_data()
+    {
+        QTest::addColumn<quintptr>("tag");
+        QTest::addColumn<QByteArray>("buffer");
+        QTest::addColumn<quint32>("count");
+        QTest::addColumn<bool>("shown");
+        const QByteArray hello("Hello\0", 6);
+        const QByteArray chinese = QStringLiteral("固件需要更新").toUtf8() + '\0';
+        QTest::newRow("right count") << quintptr(9487) << hello << 5u << true;
+        QTest::newRow("UTF-8 text") << quintptr(9487) << chinese << quint32(chinese.size() - 1) << true;
+        QTest::newRow("count too small") << quintptr(9487) << hello << 3u << false;
+        QTest::newRow("count too large") << quintptr(9487) << QByteArray("Hello\0\0\0\0", 9) << 8u << false;
+        QTest::newRow("other tag") << quintptr(9486) << hello << 5u << false;
+        QTest::newRow("invalid UTF-8")
+            << quintptr(9487) << QByteArray("\xff\xfe\0", 3) << 2u << false;
+    }
+
+    void taggedTextShowsTheWarningOnlyWhenItsLengthIsRight()
+    {
+        QFETCH(quintptr, tag);
+        QFETCH(QByteArray, buffer);
+        QFETCH(quint32, count);
+        QFETCH(bool, shown);
+        QStringList boxes;
+        window->showWarning = [&](const QString &caption, const QString &text) {
+            boxes << caption + QLatin1Char('|') + text;
+        };
+        window->taggedMessage(tag, count, buffer.constData());
+        QCOMPARE(boxes.size(), shown ? 1 : 0);
+        if (shown)
+            QCOMPARE(boxes.first(), "Orbex Test|" + QString::fromUtf8(buffer.constData()));
+    }
+
+    void deviceChangeStartsThePollOnlyWithoutListener()
+    {
+        window->hidThread.listening = true;
+        QMetaObject::invokeMethod(window.get(), "onDeviceChanged");
+        QVERIFY(!window->pollTimer.isActive());
+        window->hidThread.listening = false;
+        QMetaObject::invokeMethod(window.get(), "onDeviceChanged");
+        QVERIFY(window->pollTimer.isActive());
+    }
+
+    void quitStopsTheListenerAndEndsTheLoopWithZero()
+    {
+        window->hidThread.listening = true;
+        QTimer::singleShot(0, window.get(), &Widget::exitSYS);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!window->hidThread.listening);
+    }
+};
+
+QTEST_MAIN(WidgetTest)
+#include "tst_widget.moc"
