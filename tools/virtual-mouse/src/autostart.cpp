@@ -1,0 +1,25 @@
+// Preloaded into a program, the library serves its control socket at once,
+// so that virtual-mouse-ctl works as soon as the program runs.
+#include "../virtual_mouse.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool controlWanted()
+{
+    const char *setting = std::getenv("VIRTUAL_MOUSE_SOCKET");
+    return !setting || std::strcmp(setting, "off") != 0;
+}
+
+__attribute__((constructor)) void startControl()
+{
+    if (controlWanted() && vm_control_start(nullptr) != 0)
+        std::fprintf(stderr, "virtual-mouse: no control socket: %s\n", vm_last_error());
+}
+
+__attribute__((destructor)) void stopControl() { vm_control_stop(); }
+
+} // namespace
