@@ -1,0 +1,13 @@
+"""Colours of the skin; the UI's own theme uses the same values."""
+
+GREY0 = "#1a1a1a"
+GREY1 = "#3c3c3c"
+GREY2 = "#969696"
+GREY3 = "#d1d1d1"
+BLUE = "#09347f"
+BLUE_LIGHT = "#2f6fd8"
+ORANGE = "#cf3e00"
+ORANGE_LIGHT = "#ff6a2a"
+ORANGE_DARK = "#8a2900"
+BLACK = "#000000"
+WHITE = "#ffffff"
