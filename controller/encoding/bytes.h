@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// The pages hand over lists of integers that may be shorter than the layout
+// they fill. Every encoder reads them through these, so a missing value
+// counts as 0 and nothing is read past the end.
+namespace encoding {
+
+using Values = std::span<const int>;
+
+constexpr int valueAt(Values values, std::size_t index)
+{
+    return index < values.size() ? values[index] : 0;
+}
+
+// Values go to the mouse in their low eight bits.
+constexpr uint8_t low8(int value)
+{
+    return static_cast<uint8_t>(static_cast<unsigned>(value) & 0xFFu);
+}
+
+// The two controller families; the controller decides at every call.
+enum class Family { F553, F560 };
+
+} // namespace encoding

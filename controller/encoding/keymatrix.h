@@ -1,0 +1,80 @@
+#pragma once
+
+#include "controller/encoding/bytes.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// Key assignments: sixteen entries of four values (type, p1, p2, p3) as the
+// key page holds them, and the 64-byte key matrix the mouse takes.
+namespace keymatrix {
+
+constexpr int kKeys = 16;
+constexpr int kEntrySize = 4;
+constexpr int kMatrixSize = kKeys * kEntrySize;
+constexpr int kTimingMatrices = 3;   // matrices 2 to 4 carry the gun timing
+
+using Entry = std::array<uint8_t, kEntrySize>;
+using Matrix = std::array<uint8_t, kMatrixSize>;
+static_assert(sizeof(Matrix) == 64);
+
+// Entry types of the key page.
+namespace uitype {
+constexpr uint8_t kButton = 0;
+constexpr uint8_t kRepeatedKey = 1;
+constexpr uint8_t kCombination = 2;
+constexpr uint8_t kMedia = 3;
+constexpr uint8_t kMacro = 4;
+constexpr uint8_t kDpi = 5;
+constexpr uint8_t kWindows = 6;
+constexpr uint8_t kShortcut = 7;
+constexpr uint8_t kGun = 8;
+constexpr uint8_t kSpecial = 255;
+} // namespace uitype
+
+// Function codes in the device's key matrix.
+namespace function {
+constexpr uint8_t kKey = 0x00;
+constexpr uint8_t kButton = 0x01;
+constexpr uint8_t kConsumer = 0x03;
+constexpr uint8_t kSpecial = 0x04;
+constexpr uint8_t kDpi = 0x07;
+constexpr uint8_t kGun = 0x08;
+constexpr uint8_t kMacro = 0x09;
+constexpr uint8_t kRepeat = 0x0A;      // also the double click
+constexpr uint8_t kTiming = 0x0B;      // gun timing entry; 560 sniper
+} // namespace function
+
+constexpr uint8_t kDpiSniper = 4;
+
+Entry entryAt(const Matrix &matrix, int key);
+void setEntry(Matrix &matrix, int key, const Entry &entry);
+
+// One key's entry in device form.
+Entry deviceEntry(const Entry &ui, encoding::Family family);
+
+// The user's matrix from the sixteen UI entries, key k at values 4k..4k+3.
+Matrix fromUiValues(encoding::Values values, encoding::Family family);
+
+// A matrix already in device form (the factory matrix), each value in its
+// low eight bits.
+Matrix fromDeviceValues(encoding::Values values);
+
+bool hasGunFunction(const Matrix &matrix);
+
+// What a matrix with gun functions turns into: the user's matrix as sent,
+// the three timing matrices made from the factory matrix, and for the 560
+// family the gun level byte of profile block 0 (none when no key names a
+// gun slot 1 to 3).
+struct GunMatrices {
+    Matrix user{};
+    std::array<Matrix, kTimingMatrices> timing{};
+    std::optional<uint8_t> gunLevel;
+};
+
+// `periods` are the firing periods of the guns on slots 1, 2 and 3.
+GunMatrices gunMatrices(const Matrix &user, const Matrix &factory, encoding::Values periods,
+                        encoding::Family family);
+
+} // namespace keymatrix

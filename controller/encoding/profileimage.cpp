@@ -1,0 +1,41 @@
+#include "controller/encoding/profileimage.h"
+
+#include <algorithm>
+
+namespace profileimage {
+
+void patchGunLevel(Block &block0, uint8_t level)
+{
+    block0[kGunLevel] = level;
+}
+
+void patchEffect(Block &block, const lighting::EffectTriple &effect)
+{
+    block[kEffect] = effect.mode;
+    block[kEffect + 1] = effect.value;
+    block[kEffect + 2] = effect.option;
+}
+
+void patchDpi(Block &block, const dpi::StageCodes &codes, uint8_t mask,
+              std::optional<uint8_t> highBits)
+{
+    if (highBits) {
+        block[kDpiHighBits] = *highBits;
+        block[kDpiHighBits + 1] = *highBits;
+    }
+    std::copy(codes.begin(), codes.end(), block.begin() + kDpiCodes);
+    std::copy(codes.begin(), codes.end(), block.begin() + kDpiCodesCopy);
+    block[kDpiMask] = mask;
+}
+
+void patchColourfulColours(Block &block0, const lighting::ColourBuffer &colours)
+{
+    std::copy(colours.begin(), colours.end(), block0.begin() + kColourfulColours);
+}
+
+void patchPlainColours(Block &block1, const lighting::ColourBuffer &colours)
+{
+    std::copy(colours.begin(), colours.end(), block1.begin() + kPlainColours);
+}
+
+} // namespace profileimage
