@@ -34,8 +34,6 @@ int announced(const Block &cmd, std::size_t fieldSize)
 
 } // namespace
 
-bool isReportInterval(uint8_t ms) { return ms == 1 || ms == 2 || ms == 4 || ms == 8; }
-
 std::array<uint8_t, 64> factoryKeyMatrix()
 {
     std::array<uint8_t, 64> m{};
@@ -64,7 +62,7 @@ int Mouse553::payloadLength(const Block &cmd) const
     const uint8_t a1 = cmd[kArg1];
     switch (cmd[kCodePos]) {
     case SetReportRate:
-        return isReportInterval(a1) ? 0 : -1;
+        return 0;
     case SetCurrentDpi:
         return a1 >= 1 && a1 <= kStages ? 0 : -1;
     case SetCurrentKeyMatrix:

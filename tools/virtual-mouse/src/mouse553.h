@@ -46,7 +46,5 @@ private:
 
 // The key matrix a mouse leaves the factory with: five buttons, DPI loop.
 std::array<uint8_t, 64> factoryKeyMatrix();
-// Report intervals in milliseconds that a mouse accepts.
-bool isReportInterval(uint8_t ms);
 
 } // namespace vm

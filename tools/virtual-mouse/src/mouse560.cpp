@@ -79,7 +79,7 @@ int Mouse560::payloadLength(const Block &cmd) const
     case SetCurrentProfile:
         return isActiveProfile(a1) ? 0 : -1;
     case SetReportRate:
-        return isActiveProfile(a1) && isReportInterval(cmd[kArg2]) ? 0 : -1;
+        return isActiveProfile(a1) ? 0 : -1;
     case SetCurrentDpi:
         return isActiveProfile(a1) && cmd[kArg2] >= 1 && cmd[kArg2] <= 8 ? 0 : -1;
     case ReadProfile:
