@@ -88,7 +88,8 @@ private:
         std::string_view value = trim(l.substr(eq + 1));
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
-        assign(lower(trim(l.substr(0, eq))), value, result.devices.back());
+        const std::string_view name = trim(l.substr(0, eq));
+        assign(lower(name), std::string(name), value, result.devices.back());
     }
 
     void hex16(std::string_view key, std::string_view v, uint16_t &out)
@@ -107,59 +108,59 @@ private:
         out = *b;
     }
 
-    void assign(const std::string &key, std::string_view v, DeviceConfig &d)
+    void assign(const std::string &lowered, const std::string &key, std::string_view v, DeviceConfig &d)
     {
-        if (key == "vid")
+        if (lowered == "vid")
             hex16(key, v, d.vid);
-        else if (key == "pid")
+        else if (lowered == "pid")
             hex16(key, v, d.pid);
-        else if (key == "usagepage")
+        else if (lowered == "usagepage")
             hex16(key, v, d.usagePage);
-        else if (key == "usage")
+        else if (lowered == "usage")
             hex16(key, v, d.usage);
-        else if (key == "usagepage2")
+        else if (lowered == "usagepage2")
             hex16(key, v, d.usagePage2);
-        else if (key == "usage2")
+        else if (lowered == "usage2")
             hex16(key, v, d.usage2);
-        else if (key == "reportlength") {
+        else if (lowered == "reportlength") {
             const auto n = parseNumber(v, 10);
             if (!n || *n < 1 || *n > kMaxReportLength)
                 return fail("reportLength: expected 1 to " + std::to_string(kMaxReportLength));
             d.reportLength = int(*n);
-        } else if (key == "isencode")
+        } else if (lowered == "isencode")
             flag(key, v, d.isEncode);
-        else if (key == "scode") {
+        else if (lowered == "scode") {
             if (v.size() != 6)
                 return fail("sCode: expected six characters");
             d.sCode = std::string(v);
-        } else if (key == "family") {
+        } else if (lowered == "family") {
             if (v == "553")
                 d.family = Family::F553;
             else if (v == "560")
                 d.family = Family::F560;
             else
                 return fail("family: expected 553 or 560");
-        } else if (key == "isgun")
+        } else if (lowered == "isgun")
             flag(key, v, d.isGun);
-        else if (key == "present")
+        else if (lowered == "present")
             flag(key, v, d.present);
-        else if (key == "absent") {
+        else if (lowered == "absent") {
             bool absent = false;
             flag(key, v, absent);
             d.present = !absent;
-        } else if (key == "openfails")
+        } else if (lowered == "openfails")
             flag(key, v, d.faults.openFails);
-        else if (key == "noreply")
+        else if (lowered == "noreply")
             flag(key, v, d.faults.noReply);
-        else if (key == "wrongecho")
+        else if (lowered == "wrongecho")
             flag(key, v, d.faults.wrongEcho);
-        else if (key == "featureerror")
+        else if (lowered == "featureerror")
             flag(key, v, d.faults.featureError);
-        else if (key == "writeerror")
+        else if (lowered == "writeerror")
             flag(key, v, d.faults.writeError);
-        else if (key == "eventneedsoption")
+        else if (lowered == "eventneedsoption")
             flag(key, v, d.faults.eventNeedsOption);
-        else if (key == "unplugafter") {
+        else if (lowered == "unplugafter") {
             const auto n = parseNumber(v, 10);
             if (!n || *n < 0 || *n > 1000000000)
                 return fail("unplugAfter: expected a count of calls, 0 for never");
