@@ -1,0 +1,3 @@
+#include "controller/pointer/pointerlog.h"
+
+Q_LOGGING_CATEGORY(lcPointer, "orbex.pointer", QtInfoMsg)
