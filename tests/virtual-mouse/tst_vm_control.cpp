@@ -50,6 +50,7 @@ private slots:
     void controlToolPressesUnplugsAndReports();
     void controlSocketIsServedOnce();
     void sharedLibraryExportsTheCNames();
+    void preloadedLibraryStandsInForHidapi();
 
 private:
     QTemporaryDir traceDir;
@@ -340,6 +341,36 @@ void VirtualMouseControl::sharedLibraryExportsTheCNames()
     QCOMPARE(d.value("currentDpi").toArray().at(0).toInt(), 2);
     dlclose(lib);
     qunsetenv("VIRTUAL_MOUSE_SOCKET");
+}
+
+// What make demo does: the program, linked against hidapi, with the library
+// preloaded; the control tool reaches it through the socket it serves.
+void VirtualMouseControl::preloadedLibraryStandsInForHidapi()
+{
+    const QString socket = folder->path("demo.sock");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_PRELOAD", VM_SHARED_PATH);
+    env.insert("VIRTUAL_MOUSE_SOCKET", socket);
+    env.remove("VIRTUAL_MOUSE_CONFIG");
+    env.remove("VIRTUAL_MOUSE_TRACE");
+    QProcess probe;
+    probe.setProcessEnvironment(env);
+    probe.start(VM_PROBE_PATH);
+    QVERIFY(probe.waitForStarted(5000));
+    QByteArray said;
+    while (!said.contains("ready") && !said.contains("open failed") && probe.waitForReadyRead(5000))
+        said += probe.readAllStandardOutput();
+    QVERIFY2(said.contains("ready"), said.constData());
+    QVERIFY(said.contains("record virtual:0:cmd ff00 ff00\nrecord virtual:0:event ff01 ff01\n"));
+
+    QProcess ctl;
+    ctl.start(VM_CTL_PATH, QStringList{"--socket", socket, "press-dpi"});
+    QVERIFY(ctl.waitForFinished(5000));
+    QCOMPARE(ctl.exitCode(), 0);
+    QVERIFY(probe.waitForFinished(5000));
+    said += probe.readAllStandardOutput();
+    QVERIFY2(said.contains("read 4 06 07 00 02\n"), said.constData());
+    QVERIFY(!QFile::exists(socket)); // removed when the program ends
 }
 
 QTEST_GUILESS_MAIN(VirtualMouseControl)

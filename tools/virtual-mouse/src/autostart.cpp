@@ -14,9 +14,11 @@ bool controlWanted()
     return !setting || std::strcmp(setting, "off") != 0;
 }
 
+// Programs started by a preloaded program inherit the preload; the first
+// process keeps the socket and the others stay quiet about it.
 __attribute__((constructor)) void startControl()
 {
-    if (controlWanted() && vm_control_start(nullptr) != 0)
+    if (controlWanted() && vm_control_start(nullptr) != 0 && !std::strstr(vm_last_error(), "already serves"))
         std::fprintf(stderr, "virtual-mouse: no control socket: %s\n", vm_last_error());
 }
 

@@ -97,6 +97,7 @@ bool ControlServer::start(const std::string &path, std::string &error)
         return false;
     }
     listenFd = fd;
+    ownerPid = int(getpid());
     socketPath = path;
     thread = std::thread([this] { serve(); });
     return true;
@@ -105,7 +106,7 @@ bool ControlServer::start(const std::string &path, std::string &error)
 void ControlServer::stop()
 {
     std::lock_guard lock(mutex);
-    if (listenFd < 0)
+    if (listenFd < 0 || ownerPid != int(getpid()))
         return;
     const char wake = 'x';
     (void)!write(wakeFds[1], &wake, 1);

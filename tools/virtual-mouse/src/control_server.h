@@ -31,6 +31,7 @@ private:
     std::thread thread;
     std::string socketPath;
     int listenFd = -1;
+    int ownerPid = -1; // a forked child must not stop its parent's server
     int wakeFds[2] = {-1, -1};
 };
 
