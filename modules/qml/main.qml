@@ -1,34 +1,123 @@
 import QtQuick
+import "basic"
+import "common"
+import "common/Calls.js" as Calls
+import "common/Values.js" as Values
+import "common/ShellPages.js" as Pages
 
-// The root of the UI. The program calls its functions by name.
-Item {
+// The main window of the UI. The program calls setProtectUI, setCurrentDPI,
+// initUI, run, detectKeyboard and detectMouse by name. The pages under Z7/
+// are loaded into their places below; the shell reaches them through the
+// properties keyMatrixMain, mouseMain, dpiSettingMain, lightControlMain,
+// keyAssigmentMain, macroEditor, gunControl, systemSetting and profilePage.
+Skin {
     id: root
     width: 1024
     height: 640
     visible: false
 
+    readonly property var defaultMainLang: [
+        "Editor", "Macro Editor", "Gun Editor", "Report Rate", "Config", "Reset",
+        "Reset factory setting", "Cancel", "OK", "System setting", "Save", "", "", "", ""
+    ]
+    property var mainLang: defaultMainLang.slice(0)
+    property string language: "ChineseSimplified"
+    property string url: "http://www.orbex-gear.com"
+    property bool isColorful: false
+    property bool isGun: true
+    property string icType: "553"
+    property bool is55328: false
     property bool isPownOn: false
+    property bool initProfile: true
+    property bool isScrollRateFocus: false
+    property string fontFamily: "微软雅黑"
+    property int fontNormalSize: 12
+    property int fontMaxSize: 16
+    property int fontMiddleSize: 14
+    property int fontMinSize: 10
+    property color fontColor: "#ffffff"
+    property color colorGray0: "#1a1a1a"
+    property color colorGray1: "#3c3c3c"
+    property color colorGray2: "#969696"
+    property color colorGray3: "#d1d1d1"
+    property color colorBlue: "#09347f"
+    property color colorOrange: "#cf3e00"
+    property color colorBlack: Qt.rgba(0, 0, 0, 1)
+    property int globalSetting_size: 11
+    property color globalSetting_color: "#FF00FFFF"
+    property string globalSetting_fontFamily: "Arial"
+    property int animation_speed: 300
+
     property int currentDPI: -1
+    property int profileNo: -1
+    property int keyCount: 8
+    property bool panelsShown: false
+
+    readonly property var keyMatrixMain: keyMatrixPlace.item
+    readonly property var mouseMain: mousePlace.item
+    readonly property var dpiSettingMain: dpiPlace.item
+    readonly property var lightControlMain: lightPlace.item
+    readonly property var keyAssigmentMain: keyAssigmentPlace.item
+    readonly property var macroEditor: macroEditorPlace.item
+    readonly property var gunControl: gunControlPlace.item
+    readonly property var systemSetting: systemSettingPlace.item
+    readonly property var profilePage: profilePlace.item
+    readonly property alias reportRateBox: reportRateBox
+    readonly property alias profileList: profileList
+    readonly property alias resetDialog: resetDialog
+    readonly property alias helpMenu: helpMenu
+    readonly property bool hasUnsaved: Pages.isUnsaved("keyMatrixMain") || Pages.isUnsaved("dpiSettingMain")
+                                       || Pages.isUnsaved("lightControlMain")
+    readonly property bool dialogOpen: resetDialog.visible
+                                       || [keyAssigmentMain, macroEditor, gunControl, systemSetting, profilePage]
+                                          .some(function(p) { return !!p && p.visible === true })
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int vostCode, int x, int y)
+    signal emptyAreaPressed()
+
+    function device() { return typeof hid === "undefined" ? null : hid }
+    function windowControl() { return typeof ui_Ctl === "undefined" ? null : ui_Ctl }
+
+    function setViewEnabled(isEnabled) {
+        Calls.call(typeof ui_View === "undefined" ? null : ui_View, "setEnabled", [isEnabled], undefined, "ui_View")
+    }
 
     function setProtectUI(interval) {
-        protectTimer.interval = interval
-        ui_View.setEnabled(false)
+        busyIndicator.busy = true
+        setViewEnabled(false)
+        var ms = Values.toInt(interval, 0)
+        protectTimer.interval = Math.max(0, ms)
         protectTimer.restart()
     }
 
+    function controlUIEnable(isEnable) {
+        busyIndicator.busy = !isEnable
+        setViewEnabled(isEnable)
+    }
+
+    function selectDpiStage(index) {
+        currentDPI = index
+        Calls.assign(dpiSettingMain, "currentDPI", index)
+    }
+
     function setCurrentDPI(dpiValue) {
-        if (dpiValue !== 0)
-            currentDPI = dpiValue - 1
+        var value = Values.toInt(dpiValue, 0)
+        if (value > 0)
+            selectDpiStage(value - 1)
     }
 
     function initUI() {
         setProtectUI(1000)
         root.visible = true
-        if (!isPownOn)
+        if (!isPownOn) {
+            Pages.readGlobals()
+            Pages.checkDeviceProfile()
+            Pages.loadLanguages()
+            Pages.initPages()
             isPownOn = true
+        }
+        setCurrentDPI(Pages.view("mouseGetCurrentDPI", [], 0))
     }
 
     function run() {
@@ -42,16 +131,309 @@ Item {
         msg_MS(isDown, vostCode, x, y)
     }
 
-    Timer {
-        id: protectTimer
-        interval: 1000
-        onTriggered: ui_View.setEnabled(true)
+    function mainFocus() {
+        reportRateBox.closeList()
+        profileList.close()
+        Pages.page("dpiSettingMain", "closeList", [])
+        Pages.page("lightControlMain", "closeList", [])
+        helpMenu.visible = false
     }
 
-    Rectangle {
+    function askMenuCmd(cmd) {
+        helpMenu.choose(Values.toInt(cmd, -1))
+    }
+
+    function openKeyAssigment(index) { return Pages.openKeyAssigment(index) }
+
+    function showCentred(dialog) {
+        if (!dialog)
+            return
+        dialog.x = Math.round((width - dialog.width) / 2)
+        dialog.y = Math.round((height - dialog.height) / 2)
+        dialog.visible = true
+    }
+
+    onMsg_KB: function(isDown, usbCode) { Pages.routeKeyboard(isDown, usbCode) }
+    onCurrentDPIChanged: Calls.assign(dpiSettingMain, "currentDPI", currentDPI)
+
+    KeyCodeString { id: _KeyCodeString }
+
+    Timer {
+        id: protectTimer
+        objectName: "protectTimer"
+        interval: 1000
+        onTriggered: {
+            root.setViewEnabled(true)
+            busyIndicator.busy = false
+            if (root.isPownOn && !root.panelsShown)
+                root.panelsShown = true
+        }
+    }
+
+    // Pressing anywhere else drags the window.
+    WindowDragArea {
+        id: dragArea
+        objectName: "dragArea"
         anchors.fill: parent
-        color: "#1a1a1a"
-        radius: 8
-        border.color: "#3c3c3c"
+        windowControl: root.windowControl()
+        onDragStarted: { root.emptyAreaPressed(); root.mainFocus() }
+    }
+
+    Item {
+        id: panels
+        anchors.fill: parent
+        visible: root.panelsShown
+        opacity: root.panelsShown ? 1 : 0
+        Behavior on opacity { NumberAnimation { duration: root.animation_speed; easing.type: Easing.OutCubic } }
+
+        Environment {
+            anchors.fill: parent
+            backgroundSource: root.sourceBackground
+            titleBarSource: root.sourceTitleBar
+            titleLogoSource: root.sourceTitleLogo
+            fontFamily: root.fontFamily
+        }
+
+        Loader { id: mousePlace; anchors.fill: parent; source: "Z7/Mouse.qml" }
+
+        Column {
+            id: leftColumn
+            x: 24
+            y: 88
+            spacing: 8
+
+            Item {
+                width: 232
+                height: keyMatrixPlace.item ? keyMatrixPlace.item.height : 316
+                Loader { id: keyMatrixPlace; source: "Z7/KeyMatrix.qml" }
+            }
+
+            EditorBox {
+                id: editorBox
+                objectName: "editorBox"
+                caption: root.mainLang[0]
+                macroText: root.mainLang[1]
+                gunText: root.mainLang[2]
+                isGun: root.isGun
+                fontFamily: root.fontFamily
+                fontSize: root.fontNormalSize
+                buttonColor: root.colorBlue
+                hoverColor: root.colorOrange
+                onMacroEditorClicked: root.showCentred(root.macroEditor)
+                onGunEditorClicked: if (root.gunControl) root.gunControl.visible = true
+            }
+
+            ReportRateBox {
+                id: reportRateBox
+                objectName: "reportRateBox"
+                controller: typeof ui_View === "undefined" ? null : ui_View
+                caption: root.mainLang[3]
+                skin_No: root.skin_No
+                fontFamily: root.fontFamily
+                fontSize: root.fontNormalSize
+                hoverColor: root.colorOrange
+                onListOpened: { profileList.close(); helpMenu.visible = false }
+            }
+
+            Button {
+                objectName: "systemSettingButton"
+                width: 232
+                height: 24
+                text: root.mainLang[9]
+                iconSource: root.sourceConfigBtn
+                normalColor: root.colorBlue
+                hoverColor: root.colorOrange
+                fontFamily: root.fontFamily
+                fontSize: root.fontNormalSize
+                onClicked: root.showCentred(root.systemSetting)
+            }
+        }
+
+        Column {
+            id: rightColumn
+            x: 768
+            y: 56
+            spacing: 8
+            Loader { id: dpiPlace; source: "Z7/DpiSetting.qml" }
+            Loader { id: lightPlace; source: "Z7/LightControl.qml" }
+        }
+
+        Menu_Down {
+            id: profileList
+            objectName: "profileList"
+            x: titleButtons.x - 16 - width
+            y: 14
+            z: 30
+            width: 144
+            height: 24
+            items: root.profilePage && root.profilePage.listModel ? root.profilePage.listModel : []
+            textRole: "textValue"
+            fontFamily: root.fontFamily
+            fontSize: root.fontNormalSize
+            hoverColor: root.colorOrange
+            dropSource: root.sourceDropBtn
+            dropOpenSource: root.sourceDropBtnU
+            onOpened: { reportRateBox.closeList(); helpMenu.visible = false }
+            onItemChosen: function(index) {
+                if (root.profilePage && typeof root.profilePage.changeProfile === "function")
+                    root.profilePage.changeProfile(index)
+                else
+                    Pages.changeProfile(index)
+            }
+        }
+
+        Row {
+            id: titleButtons
+            x: 920
+            y: 16
+            spacing: 16
+
+            ImageButton {
+                objectName: "helpButton"
+                normalSource: root.sourceAsk
+                hoverSource: root.sourceAskH
+                onClicked: {
+                    root.mainFocus()
+                    helpMenu.visible = true
+                }
+            }
+            ImageButton {
+                objectName: "minimiseButton"
+                normalSource: root.sourceMinBtn
+                hoverSource: root.sourceMinBtnH
+                onClicked: Calls.call(root.windowControl(), "onMinimize", [], undefined, "ui_Ctl")
+            }
+            ImageButton {
+                objectName: "closeButton"
+                normalSource: root.sourceCloseBtn
+                hoverSource: root.sourceCloseBtnH
+                onClicked: Calls.call(root.windowControl(), "onClose", [], undefined, "ui_Ctl")
+            }
+        }
+
+        Row {
+            id: bottomBar
+            anchors.right: parent.right
+            anchors.rightMargin: 24
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 8
+            spacing: 16
+
+            Button {
+                objectName: "profilesButton"
+                text: root.mainLang[4]
+                normalColor: root.colorBlue
+                hoverColor: root.colorOrange
+                fontFamily: root.fontFamily
+                onClicked: root.showCentred(root.profilePage)
+            }
+            Button {
+                objectName: "resetButton"
+                text: root.mainLang[5]
+                normalColor: root.colorBlue
+                hoverColor: root.colorOrange
+                fontFamily: root.fontFamily
+                onClicked: {
+                    root.mainFocus()
+                    resetDialog.centre()
+                    resetDialog.visible = true
+                }
+            }
+            Button {
+                objectName: "saveButton"
+                text: root.mainLang[10]
+                normalColor: root.hasUnsaved ? "#ff3030" : root.colorBlue
+                hoverColor: root.colorOrange
+                fontFamily: root.fontFamily
+                onClicked: Pages.saveAll()
+            }
+        }
+
+        HelpMenu {
+            id: helpMenu
+            objectName: "helpMenu"
+            x: root.width - 300
+            y: 30
+            z: 40
+            url: root.url
+            fontFamily: root.fontFamily
+            fontSize: root.fontNormalSize
+            hoverColor: root.colorOrange
+        }
+    }
+
+    // The mask under an open dialog: dims the window, hands the focus back
+    // to the dialogs when pressed and drags the window.
+    Rectangle {
+        id: dialogMask
+        objectName: "dialogMask"
+        anchors.fill: parent
+        z: 50
+        radius: 10
+        color: "#90000000"
+        visible: root.dialogOpen
+
+        WindowDragArea {
+            anchors.fill: parent
+            windowControl: root.windowControl()
+            onDragStarted: Pages.dialogsFocus()
+        }
+    }
+
+    Loader { id: keyAssigmentPlace; z: 51; source: "Z7/KeyAssigment.qml" }
+    Loader { id: macroEditorPlace; z: 51; source: "Z7/MacroEditor.qml" }
+    Loader { id: gunControlPlace; z: 51; source: "Z7/GunControl.qml" }
+    Loader { id: systemSettingPlace; z: 51; source: "Z7/SystemSetting.qml" }
+    Loader { id: profilePlace; z: 51; source: "Z7/Profile.qml" }
+
+    Connections {
+        target: root.profilePage
+        ignoreUnknownSignals: true
+        function onChangeProfile(tmpProfileNo) { Pages.changeProfile(tmpProfileNo) }
+    }
+
+    Connections {
+        target: root.macroEditor
+        ignoreUnknownSignals: true
+        function onDeleteMacro(macroName) { Pages.macroDeleted(macroName) }
+        function onModifyMacroName(oldMacroName, newMacroName) { Pages.macroRenamed(oldMacroName, newMacroName) }
+        function onModifyMacroData(macroName) { Pages.macroChanged(macroName) }
+    }
+
+    ResetDialog {
+        id: resetDialog
+        objectName: "resetDialog"
+        z: 60
+        title: root.mainLang[5]
+        question: root.mainLang[6]
+        okText: root.mainLang[8]
+        cancelText: root.mainLang[7]
+        fontFamily: root.fontFamily
+        fontSize: root.fontNormalSize
+        titleColor: root.colorBlack
+        buttonColor: root.colorBlue
+        hoverColor: root.colorOrange
+        onCancelled: visible = false
+        onAccepted: Pages.factoryReset()
+    }
+
+    Image {
+        id: startupLogo
+        objectName: "startupLogo"
+        anchors.centerIn: parent
+        z: 90
+        source: root.sourcePowerOn
+        visible: !root.panelsShown
+    }
+
+    BusyIndicator {
+        id: busyIndicator
+        objectName: "busyIndicator"
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: root.panelsShown ? 0 : 150
+        z: 100
+        fontFamily: root.fontFamily
+        fontSize: root.fontMaxSize
+        accentColor: root.colorOrange
     }
 }

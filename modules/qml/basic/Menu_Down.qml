@@ -1,0 +1,178 @@
+import QtQuick
+
+// A drop-down list: a box showing the chosen item and, while open, the list
+// of items below it (or above it with `upward`). The items are either an
+// array of texts or a ListModel whose role `textRole` holds the text.
+// Only a choice by the user emits itemChosen; select() from code does not.
+Item {
+    id: menu
+
+    property var items: []
+    property string textRole: ""
+    property int currentIndex: -1
+    property bool isOpen: false
+    property bool upward: false
+    property int rowHeight: 24
+    property int maxRows: 6
+
+    property string fontFamily: "微软雅黑"
+    property int fontSize: 12
+    property color textColor: "#ffffff"
+    property color boxColor: "#000000"
+    property color listColor: "#1a1a1a"
+    property color borderColor: "#3c3c3c"
+    property color hoverColor: "#cf3e00"
+    property color selectedColor: "#09347f"
+    property url dropSource: "qrc:/index/modules/img/skin1/index/dropBtn.png"
+    property url dropOpenSource: "qrc:/index/modules/img/skin1/index/dropBtnU.png"
+
+    readonly property int count: revision, countOf()
+    readonly property string currentText: revision, textAt(currentIndex)
+
+    property int revision: 0
+
+    signal itemChosen(int index)
+    signal opened()
+
+    width: 144
+    height: 24
+
+    function countOf() {
+        if (!items)
+            return 0
+        if (items.count !== undefined)
+            return items.count
+        return items.length !== undefined ? items.length : 0
+    }
+
+    function textAt(index) {
+        if (index < 0 || index >= countOf())
+            return ""
+        var entry = items.count !== undefined ? items.get(index) : items[index]
+        if (textRole !== "" && entry !== undefined && entry !== null)
+            entry = entry[textRole]
+        return entry === undefined || entry === null ? "" : String(entry)
+    }
+
+    function open() {
+        if (!isOpen) {
+            isOpen = true
+            opened()
+        }
+    }
+
+    function close() {
+        isOpen = false
+    }
+
+    function select(index) {
+        var i = Number(index)
+        currentIndex = (i >= 0 && i < countOf()) ? i : -1
+    }
+
+    function choose(index) {
+        select(index)
+        close()
+        if (currentIndex >= 0)
+            itemChosen(currentIndex)
+    }
+
+    onItemsChanged: revision++
+
+    Connections {
+        target: menu.items && menu.items.count !== undefined ? menu.items : null
+        ignoreUnknownSignals: true
+        function onCountChanged() { menu.revision++ }
+        function onDataChanged() { menu.revision++ }
+    }
+
+    Rectangle {
+        id: box
+        anchors.fill: parent
+        radius: 3
+        color: menu.boxColor
+        border.color: menu.isOpen || boxArea.containsMouse ? menu.hoverColor : menu.borderColor
+
+        Text {
+            anchors.left: parent.left
+            anchors.leftMargin: 10
+            anchors.right: arrow.left
+            anchors.rightMargin: 4
+            anchors.verticalCenter: parent.verticalCenter
+            text: menu.currentText
+            elide: Text.ElideRight
+            color: menu.enabled ? menu.textColor : "#969696"
+            font.family: menu.fontFamily
+            font.pixelSize: menu.fontSize
+        }
+
+        Image {
+            id: arrow
+            anchors.right: parent.right
+            anchors.rightMargin: 6
+            anchors.verticalCenter: parent.verticalCenter
+            source: menu.isOpen ? menu.dropOpenSource : menu.dropSource
+        }
+
+        MouseArea {
+            id: boxArea
+            objectName: "menuBox"
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: menu.isOpen ? menu.close() : menu.open()
+        }
+    }
+
+    Rectangle {
+        id: list
+        objectName: "menuList"
+        visible: menu.isOpen
+        x: 0
+        y: menu.upward ? -height - 2 : menu.height + 2
+        z: 10
+        width: menu.width
+        height: Math.min(menu.count, menu.maxRows) * menu.rowHeight + 2
+        color: menu.listColor
+        border.color: menu.borderColor
+        radius: 3
+
+        ListView {
+            id: view
+            anchors.fill: parent
+            anchors.margins: 1
+            clip: true
+            model: menu.items
+            boundsBehavior: Flickable.StopAtBounds
+            interactive: menu.count > menu.maxRows
+
+            delegate: Rectangle {
+                id: row
+                required property int index
+                width: view.width
+                height: menu.rowHeight
+                color: rowArea.containsMouse ? menu.hoverColor
+                     : (index === menu.currentIndex ? menu.selectedColor : "transparent")
+
+                Text {
+                    anchors.left: parent.left
+                    anchors.leftMargin: 10
+                    anchors.right: parent.right
+                    anchors.rightMargin: 6
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: (menu.revision, menu.textAt(row.index))
+                    elide: Text.ElideRight
+                    color: menu.textColor
+                    font.family: menu.fontFamily
+                    font.pixelSize: menu.fontSize
+                }
+
+                MouseArea {
+                    id: rowArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: menu.choose(row.index)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,120 @@
+import QtQuick
+import "../basic"
+import "Calls.js" as Calls
+
+// The report rate box: "125Hz" to "1000Hz". The profile stores the index;
+// the mouse takes the time between reports in milliseconds.
+Rectangle {
+    id: box
+
+    property var controller: null
+    property string caption: "Report Rate"
+    property string fontFamily: "微软雅黑"
+    property int fontSize: 12
+    property color fontColor: "#ffffff"
+    property color captionColor: "#d1d1d1"
+    property color hoverColor: "#cf3e00"
+    property int skin_No: 1
+    readonly property var rates: ["125Hz", "250Hz", "500Hz", "1000Hz"]
+    readonly property var deviceValues: [8, 4, 2, 1]
+    readonly property alias currentIndex: list.currentIndex
+    readonly property alias isOpen: list.isOpen
+
+    signal listOpened()
+
+    width: 232
+    height: 42
+    radius: 4
+    color: "#000000"
+    border.color: "#3c3c3c"
+    z: list.isOpen ? 20 : 0
+
+    // The index as stored, whether it comes back as text or as a number;
+    // -1 for anything that is not one of the four.
+    function indexOf(stored) {
+        if (stored === undefined || stored === null)
+            return -1
+        var text = String(stored).trim()
+        if (!/^[0-9]+$/.test(text))
+            return -1
+        var i = parseInt(text, 10)
+        return i >= 0 && i < deviceValues.length ? i : -1
+    }
+
+    function deviceValue(index) {
+        var i = indexOf(index)
+        return i < 0 ? 0 : deviceValues[i]
+    }
+
+    function init(isSendData) {
+        var stored = Calls.call(controller, "getData", ["mouse/reportRate", false])
+        var i = indexOf(stored)
+        list.select(i)
+        if (i < 0) {
+            console.warn("ui: stored report rate is not an index:", stored)
+            return
+        }
+        if (isSendData)
+            Calls.call(controller, "mouseSetReportRate", [deviceValues[i]])
+    }
+
+    function choose(index) {
+        var i = indexOf(index)
+        if (i < 0)
+            return
+        list.select(i)
+        Calls.call(controller, "setData", ["mouse/reportRate", i])
+        Calls.call(controller, "mouseSetReportRate", [deviceValues[i]])
+    }
+
+    function closeList() {
+        list.close()
+    }
+
+    Rectangle {
+        x: 1; y: 14
+        width: 3; height: 14
+        color: box.hoverColor
+    }
+
+    Image {
+        id: icon
+        x: 12
+        anchors.verticalCenter: parent.verticalCenter
+        source: "qrc:/reportRate/modules/img/skin" + box.skin_No + "/reportRate/reportRate"
+                + Math.max(0, list.currentIndex) + ".png"
+    }
+
+    Text {
+        anchors.left: icon.right
+        anchors.leftMargin: 8
+        anchors.right: list.left
+        anchors.rightMargin: 6
+        anchors.verticalCenter: parent.verticalCenter
+        text: box.caption
+        elide: Text.ElideRight
+        color: box.captionColor
+        font.family: box.fontFamily
+        font.pixelSize: box.fontSize
+        font.bold: true
+    }
+
+    Menu_Down {
+        id: list
+        objectName: "reportRateList"
+        anchors.right: parent.right
+        anchors.rightMargin: 9
+        anchors.verticalCenter: parent.verticalCenter
+        width: 104
+        height: 24
+        items: box.rates
+        fontFamily: box.fontFamily
+        fontSize: box.fontSize
+        textColor: box.fontColor
+        hoverColor: box.hoverColor
+        dropSource: "qrc:/index/modules/img/skin" + box.skin_No + "/index/dropBtn.png"
+        dropOpenSource: "qrc:/index/modules/img/skin" + box.skin_No + "/index/dropBtnU.png"
+        onItemChosen: function(index) { box.choose(index) }
+        onOpened: box.listOpened()
+    }
+}
