@@ -31,20 +31,44 @@
 //   its report ID, reads), "-" when none (open, close, a read that returned
 //   0 or failed). A feature-send whose block failed its checksum ends with
 //   " bad-checksum". <ms> comes from the installed clock, else from a
-//   monotonic clock counting from the library's start.
+//   monotonic clock counting from the library's start. Every open attempt is
+//   traced, and every call on a handle, also after its mouse was pulled (the
+//   call then fails). unplugAfter counts the traced calls that reached the
+//   plugged-in mouse: that many succeed, then the mouse is gone.
 //
 // Configuration INI, one section per device (section name free, order counts):
 //   vid, pid, usagePage, usage, usagePage2, usage2   hexadecimal ("04d9")
 //   reportLength  decimal, 1..1024              isEncode, isGun, present  bool
+//   absent  bool, the opposite of present
 //   sCode  six characters                       family  553 or 560
 //   faults: openFails, noReply, wrongEcho, featureError, writeError (bool),
 //           unplugAfter (calls, 0 = never), eventNeedsOption (bool, default
 //           false: DPI events only while the event-notice option bit is set,
 //           553 byte 4 bit 0x40, 560 byte 1 bit 0x08)
-// Unset keys take the built-in default device's values (one enciphered
-// 560-family gun mouse, code "519370", 04d9:a1ee, ff00/ff00 and ff01/ff01,
+// Keys are matched without regard to case; unknown keys and bad values are
+// errors ("line N: ..."). Unset keys take the built-in default device's
+// values (one enciphered 560-family gun mouse, code "519370", 04d9:a1ee, ff00/ff00 and ff01/ff01,
 // report length 32). Without VIRTUAL_MOUSE_CONFIG that device is the
 // configuration; a broken file gives no devices and a message on stderr.
+//
+// State JSON: {"devices":[...]}, each device with "index", "family" (553 or
+// 560), "present", "vid", "pid" (hex text), "isEncode", "isGun",
+// "pendingEvents" (DPI events not yet read) and its family's state:
+//   553: reportRate, currentDpi, dpiCount, dpiCodes[8], keyMatrices[4][64],
+//        currentKeyMatrix, ledEffect[3], fixColor[3], stageColorType,
+//        stageColors[24], macros[12][128], gunData[3][3], keyboardOption[4]
+//   560: profiles[5][128], keyMatrices[4][128], currentProfile,
+//        reportRate[n], currentDpi[n] (n = 4 profiles with isGun, else 1),
+//        macros[12][128], keyboardOption[2]
+// Byte arrays are arrays of integers.
+//
+// Replies (feature-get): the block of the last command, enciphered when
+// isEncode: its code in block byte 0, the values in bytes 1 to 4, checksum in
+// byte 7. A command the mouse does not know or refuses (argument out of
+// range) changes nothing and answers its code only; a block that failed its
+// checksum answers zeros. A command that announces a payload runs once that
+// many bytes arrived in output reports; any feature report before that drops
+// it.
 //
 // All functions are thread-safe. Returned strings stay valid until the same
 // function is called again on the same thread.
@@ -89,7 +113,7 @@ const char *vm_state_json(void);
 const char *vm_trace(void);
 // Forgets the recorded trace lines (the trace file is not touched).
 void vm_trace_clear(void);
-// Installs the millisecond clock for trace timestamps; NULL restores the real clock.
+// Installs the millisecond clock for trace timestamps (it must not call back in); NULL restores the real clock.
 void vm_set_clock(uint64_t (*clock)(void));
 // Sets how long a blocking read with nothing queued waits before it fails (ms, >= 0).
 void vm_set_read_wait_ms(int ms);
