@@ -8,10 +8,10 @@
 
 #include <QMenu>
 #include <QQuickItem>
-#include <QtConcurrent>
 #include <QtTest>
 
 #include <memory>
+#include <thread>
 
 // The main window and the window-control object, with a root item that
 // records what the program calls in the UI.
@@ -155,7 +155,7 @@ private slots:
 
     void dpiNoticeFromAnotherThreadArrivesQueued()
     {
-        QtConcurrent::run([this] { window->showCurrentDpi(3); }).waitForFinished();
+        std::thread([this] { window->showCurrentDpi(3); }).join();
         QCOMPARE(uiLog(), QString());
         settle();
         QCOMPARE(uiLog(), QStringLiteral("setCurrentDPI(3);"));
