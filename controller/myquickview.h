@@ -53,6 +53,9 @@ public slots:
     void resetApconfig();
     QStringList getLangStrings(QString typeStr, QString langCode);
     void setCurrentProfile(int profile);
+    void mouseSetCursorSpeed(uint cursorSpeed);
+    void mouseSetVerticalScrollLines(uint lines);
+    void mouseSetDoubleClickSpeed(uint speed);
     void openUpdateExe();
     QVariant getData(QVariant key, bool isRecovery);
     QVariant getGlobalData(QVariant key);
