@@ -1,0 +1,3 @@
+#include "shell/input/inputlog.h"
+
+Q_LOGGING_CATEGORY(lcInput, "orbex.shell.input", QtInfoMsg)
