@@ -114,7 +114,7 @@ void VirtualMouseControl::badConfigurationIsRefusedAndKeepsTheDevices()
 
 void VirtualMouseControl::configurationFileIsRead()
 {
-    QVERIFY(folder->write("mice.ini", "; two mice\r\n[first]\r\nfamily = 553\r\nisGun = \"false\"\r\n[second]\r\n"
+    QVERIFY(folder->write("mice.ini", "\xEF\xBB\xBF; two mice\r\n[first]\r\nfamily = 553\r\nisGun = \"false\"\r\n[second]\r\n"
                                       "vid = 0x1234\r\nsCode = abcdef\r\n"));
     QCOMPARE(vm_configure_file(folder->path("mice.ini").toLocal8Bit().constData()), 2);
     QCOMPARE(device(0).value("family").toInt(), 553);

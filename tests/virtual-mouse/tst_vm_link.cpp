@@ -36,6 +36,7 @@ private slots:
     void payloadThatDoesNotArriveChangesNothing();
     void reportIdsAreHandledAsHidrawDoes();
     void readsWaitOnlyAsLongAsTold();
+    void identityQueriesAnswerWhileTheMouseIsThere();
 
 private:
     std::unique_ptr<ProgramFolder> folder;
@@ -363,6 +364,37 @@ void VirtualMouseLink::readsWaitOnlyAsLongAsTold()
     QCOMPARE(hid_read(event.get(), reinterpret_cast<unsigned char *>(buf.data()), 4), 0);
     QVERIFY(timer.elapsed() < 50);
     QCOMPARE(traceOps().last(), QString("read virtual:0:event -"));
+}
+
+void VirtualMouseLink::identityQueriesAnswerWhileTheMouseIsThere()
+{
+    QCOMPARE(configure("[a]\n[b]\nfamily=553\nvid=1234\npid=5678\nusage2=2\n"), 2);
+    Handle event("virtual:1:event");
+    wchar_t text[32];
+    QCOMPARE(hid_get_serial_number_string(event.get(), text, 32), 0);
+    QCOMPARE(QString::fromWCharArray(text), QString("virtual-1"));
+    QCOMPARE(hid_get_product_string(event.get(), text, 8), 0);
+    QCOMPARE(QString::fromWCharArray(text).size(), 7); // cut to the room given
+    QCOMPARE(hid_get_manufacturer_string(event.get(), text, 0), -1);
+
+    const hid_device_info *info = hid_get_device_info(event.get());
+    QVERIFY(info);
+    QCOMPARE(QString(info->path), QString("virtual:1:event"));
+    QCOMPARE(info->vendor_id, 0x1234);
+    QCOMPARE(info->usage, 0x0002);
+    QCOMPARE(hid_get_device_info(event.get()), info); // owned by the handle
+
+    unsigned char report[8] = {};
+    QCOMPARE(hid_get_input_report(event.get(), report, sizeof report), -1);
+    QCOMPARE(hid_get_indexed_string(event.get(), 1, text, 32), -1);
+    QCOMPARE(hid_version()->minor, HID_API_VERSION_MINOR);
+
+    vm_set_present(1, 0);
+    QCOMPARE(hid_get_serial_number_string(event.get(), text, 32), -1);
+    QCOMPARE(hid_get_device_info(event.get()), info); // what was handed out stays until the close
+    Handle other("virtual:0:cmd");
+    vm_set_present(0, 0);
+    QVERIFY(!hid_get_device_info(other.get()));
 }
 
 QTEST_GUILESS_MAIN(VirtualMouseLink)

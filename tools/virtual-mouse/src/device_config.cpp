@@ -50,6 +50,8 @@ class Parser {
 public:
     ConfigResult run(std::string_view text)
     {
+        if (text.substr(0, 3) == "\xEF\xBB\xBF") // editors that mark UTF-8
+            text.remove_prefix(3);
         std::size_t pos = 0;
         while (pos <= text.size() && result.error.empty()) {
             const std::size_t eol = std::min(text.find('\n', pos), text.size());

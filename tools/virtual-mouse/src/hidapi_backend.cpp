@@ -1,6 +1,7 @@
 // The hidapi functions, with the report-ID handling of the hidraw backend.
 #include <hidapi/hidapi.h>
 
+#include "hid_handle.h"
 #include "world.h"
 
 #include <chrono>
@@ -14,22 +15,9 @@ using vm::Port;
 using vm::VirtualDevice;
 using vm::World;
 
-struct hid_device_ {
-    int device;
-    Port port;
-    uint64_t generation;
-    std::string path;
-    bool nonblocking = false;
-    std::wstring error;
-};
 
 namespace {
 
-constexpr char kPathPrefix[] = "virtual:";
-constexpr char kCmdSuffix[] = "cmd";
-constexpr char kEventSuffix[] = "event";
-
-thread_local std::wstring globalError;
 
 std::wstring widen(const std::string &s)
 {
@@ -40,19 +28,6 @@ std::wstring widen(const std::string &s)
     return out;
 }
 
-wchar_t *wideCopy(const std::wstring &s)
-{
-    auto *out = static_cast<wchar_t *>(std::calloc(s.size() + 1, sizeof(wchar_t)));
-    if (out)
-        std::wmemcpy(out, s.c_str(), s.size());
-    return out;
-}
-
-std::string interfacePath(int index, Port port)
-{
-    return kPathPrefix + std::to_string(index) + ":" + (port == Port::Event ? kEventSuffix : kCmdSuffix);
-}
-
 struct Target {
     int index;
     Port port;
@@ -61,8 +36,8 @@ struct Target {
 // "virtual:N:cmd" or "virtual:N:event"; nothing else names a virtual interface.
 std::optional<Target> parsePath(const char *path)
 {
-    const std::size_t prefix = sizeof kPathPrefix - 1;
-    if (std::strncmp(path, kPathPrefix, prefix) != 0)
+    const std::size_t prefix = sizeof vm::kPathPrefix - 1;
+    if (std::strncmp(path, vm::kPathPrefix, prefix) != 0)
         return std::nullopt;
     const char *p = path + prefix;
     if (*p < '0' || *p > '9')
@@ -76,9 +51,9 @@ std::optional<Target> parsePath(const char *path)
     }
     if (*p++ != ':')
         return std::nullopt;
-    if (std::strcmp(p, kCmdSuffix) == 0)
+    if (std::strcmp(p, vm::kCmdSuffix) == 0)
         return Target{int(index), Port::Command};
-    if (std::strcmp(p, kEventSuffix) == 0)
+    if (std::strcmp(p, vm::kEventSuffix) == 0)
         return Target{int(index), Port::Event};
     return std::nullopt;
 }
@@ -98,14 +73,14 @@ hid_device *openTarget(World &w, const std::string &path, std::optional<Target> 
         w.trace.record("open-failed", path, nullptr, 0);
         if (d && d->present())
             d->countCall();
-        globalError = widen(error);
+        vm::globalError = widen(error);
         return nullptr;
     }
     const Port port = d->config().singleInterface() ? Port::Both : t->port;
-    auto *dev = new hid_device_{t->index, port, d->generation(), path, false, {}};
+    auto *dev = new hid_device_{t->index, port, d->generation(), path, false, {}, nullptr};
     w.trace.record("open", path, nullptr, 0);
     d->countCall();
-    globalError.clear();
+    vm::globalError.clear();
     return dev;
 }
 
@@ -182,24 +157,10 @@ struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short
     hid_device_info *head = nullptr;
     hid_device_info **tail = &head;
     auto add = [&](int index, const vm::DeviceConfig &c, Port port) {
-        auto *info = static_cast<hid_device_info *>(std::calloc(1, sizeof(hid_device_info)));
-        if (!info)
-            return;
-        const bool event = port == Port::Event;
-        info->path = strdup(interfacePath(index, port).c_str());
-        info->vendor_id = c.vid;
-        info->product_id = c.pid;
-        info->serial_number = wideCopy(L"virtual-" + std::to_wstring(index));
-        info->release_number = 0x0100;
-        info->manufacturer_string = wideCopy(L"Virtual");
-        info->product_string =
-            wideCopy(c.family == vm::Family::F553 ? L"Virtual mouse 553" : L"Virtual mouse 560");
-        info->usage_page = event ? c.usagePage2 : c.usagePage;
-        info->usage = event ? c.usage2 : c.usage;
-        info->interface_number = event ? 1 : 0;
-        info->bus_type = HID_API_BUS_USB;
-        *tail = info;
-        tail = &info->next;
+        if (hid_device_info *info = vm::newDeviceInfo(index, c, port)) {
+            *tail = info;
+            tail = &info->next;
+        }
     };
     for (std::size_t i = 0; i < w.devices.size(); ++i) {
         const VirtualDevice &d = *w.devices[i];
@@ -217,11 +178,7 @@ void HID_API_EXPORT HID_API_CALL hid_free_enumeration(struct hid_device_info *de
 {
     while (devs) {
         hid_device_info *next = devs->next;
-        std::free(devs->path);
-        std::free(devs->serial_number);
-        std::free(devs->manufacturer_string);
-        std::free(devs->product_string);
-        std::free(devs);
+        vm::freeDeviceInfo(devs);
         devs = next;
     }
 }
@@ -235,18 +192,18 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open(unsigned short vendor_id, unsig
         const VirtualDevice &d = *w.devices[i];
         if (!d.present() || d.config().vid != vendor_id || d.config().pid != product_id)
             continue;
-        if (serial_number && (L"virtual-" + std::to_wstring(i)) != serial_number)
+        if (serial_number && vm::serialNumber(int(i)) != serial_number)
             continue;
-        return openTarget(w, interfacePath(int(i), Port::Command), Target{int(i), Port::Command});
+        return openTarget(w, vm::interfacePath(int(i), Port::Command), Target{int(i), Port::Command});
     }
-    globalError = L"no matching device";
+    vm::globalError = L"no matching device";
     return nullptr;
 }
 
 HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
 {
     if (!path) {
-        globalError = L"no path";
+        vm::globalError = L"no path";
         return nullptr;
     }
     World &w = vm::world();
@@ -266,6 +223,7 @@ void HID_API_EXPORT HID_API_CALL hid_close(hid_device *dev)
         if (d)
             d->countCall();
     }
+    vm::freeDeviceInfo(dev->info);
     delete dev;
 }
 
@@ -363,7 +321,7 @@ int HID_API_EXPORT HID_API_CALL hid_read(hid_device *dev, unsigned char *data, s
 HID_API_EXPORT const wchar_t *HID_API_CALL hid_error(hid_device *dev)
 {
     if (!dev)
-        return globalError.empty() ? L"Success" : globalError.c_str();
+        return vm::globalError.empty() ? L"Success" : vm::globalError.c_str();
     std::lock_guard lock(vm::world().mutex);
     return dev->error.empty() ? L"Success" : dev->error.c_str();
 }
