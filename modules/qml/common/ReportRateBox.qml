@@ -3,7 +3,8 @@ import "../basic"
 import "Calls.js" as Calls
 
 // The report rate box: "125Hz" to "1000Hz". The profile stores the index;
-// the mouse takes the time between reports in milliseconds.
+// the mouse takes the time between reports in milliseconds. The list opens
+// upwards, the box sits low in the window.
 Rectangle {
     id: box
 
@@ -99,13 +100,13 @@ Rectangle {
         font.bold: true
     }
 
-    Menu_Down {
+    Menu_Up {
         id: list
         objectName: "reportRateList"
         anchors.right: parent.right
-        anchors.rightMargin: 9
+        anchors.rightMargin: 8
         anchors.verticalCenter: parent.verticalCenter
-        width: 104
+        width: 84
         height: 24
         items: box.rates
         fontFamily: box.fontFamily

@@ -418,7 +418,8 @@ TestCase {
         var list = child("reportRateList")
         mouseClick(list)
         verify(list.isOpen)
-        mouseClick(list, list.width / 2, list.height + 2 + 1 + data.index * 24 + 12)
+        // The list opens upwards: four rows of 24 and a border above the box.
+        mouseClick(list, list.width / 2, -(4 * 24 + 2) - 2 + 1 + data.index * 24 + 12)
         verify(!list.isOpen)
         compare(list.currentText, ["125Hz", "250Hz", "500Hz", "1000Hz"][data.index])
         compare(ui_View.callsOf("setData"), [["setData", "mouse/reportRate", data.index]])
