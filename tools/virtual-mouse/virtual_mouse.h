@@ -11,6 +11,11 @@
 // pair); when both usage pairs are equal there is one interface,
 // "virtual:N:cmd", that serves both.
 //
+// Besides the calls the program makes, hid_get_manufacturer_string,
+// hid_get_product_string, hid_get_serial_number_string, hid_get_device_info
+// and hid_version(_str) answer; hid_get_input_report and
+// hid_get_indexed_string fail with -1, as a mouse that does not serve them.
+//
 // Reads:
 // - A blocking read (hid_read in blocking mode, hid_read_timeout with -1) with
 //   nothing queued waits the configurable read wait (real time, default

@@ -15,9 +15,7 @@ using vm::Port;
 using vm::VirtualDevice;
 using vm::World;
 
-
 namespace {
-
 
 std::wstring widen(const std::string &s)
 {
