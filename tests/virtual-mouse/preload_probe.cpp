@@ -3,8 +3,10 @@
 #include <hidapi/hidapi.h>
 
 #include <cstdio>
+#include <cstring>
 
-int main()
+// With the argument "list" it only lists the interfaces it finds.
+int main(int argc, char **argv)
 {
     if (hid_init() != 0)
         return 1;
@@ -12,6 +14,8 @@ int main()
     for (hid_device_info *i = list; i; i = i->next)
         std::printf("record %s %04x %04x\n", i->path, i->usage_page, i->usage);
     hid_free_enumeration(list);
+    if (argc > 1 && std::strcmp(argv[1], "list") == 0)
+        return 0;
 
     hid_device *event = hid_open_path("virtual:0:event");
     if (!event) {

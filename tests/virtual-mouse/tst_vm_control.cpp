@@ -51,6 +51,8 @@ private slots:
     void controlSocketIsServedOnce();
     void sharedLibraryExportsTheCNames();
     void preloadedLibraryStandsInForHidapi();
+    void environmentNamesTheConfiguration_data();
+    void environmentNamesTheConfiguration();
 
 private:
     QTemporaryDir traceDir;
@@ -371,6 +373,46 @@ void VirtualMouseControl::preloadedLibraryStandsInForHidapi()
     said += probe.readAllStandardOutput();
     QVERIFY2(said.contains("read 4 06 07 00 02\n"), said.constData());
     QVERIFY(!QFile::exists(socket)); // removed when the program ends
+}
+
+void VirtualMouseControl::environmentNamesTheConfiguration_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: no file at all
+    QTest::addColumn<QString>("records");
+    QTest::addColumn<QString>("complaint");
+
+    QTest::newRow("two mice") << QByteArray("[a]\nfamily=553\nusagePage=ff02\n[b]\npresent=false\n[c]\nusage2=0002\n")
+                              << "record virtual:0:cmd ff02 ff00\nrecord virtual:0:event ff01 ff01\n"
+                                 "record virtual:2:cmd ff00 ff00\nrecord virtual:2:event ff01 0002\n"
+                              << "";
+    QTest::newRow("broken file plugs in nothing")
+        << QByteArray("[a]\nfamily=553\nspeed=9\n") << "" << "line 3: unknown key 'speed'; no virtual mouse";
+    QTest::newRow("missing file plugs in nothing") << QByteArray() << "" << "cannot read";
+}
+
+// The environment is read once per process, so each row runs in a program of its own.
+void VirtualMouseControl::environmentNamesTheConfiguration()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, records);
+    QFETCH(QString, complaint);
+    if (!file.isEmpty())
+        QVERIFY(folder->write("mice.ini", file));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_PRELOAD", VM_SHARED_PATH);
+    env.insert("VIRTUAL_MOUSE_SOCKET", "off");
+    env.insert("VIRTUAL_MOUSE_CONFIG", folder->path("mice.ini"));
+    env.insert("VIRTUAL_MOUSE_TRACE", folder->path("probe-trace.txt")); // not into this test's trace file
+    QProcess probe;
+    probe.setProcessEnvironment(env);
+    probe.start(VM_PROBE_PATH, QStringList{"list"});
+    QVERIFY(probe.waitForFinished(5000));
+    QCOMPARE(QString::fromLatin1(probe.readAllStandardOutput()), records);
+    const QString stderrText = QString::fromLocal8Bit(probe.readAllStandardError());
+    if (complaint.isEmpty())
+        QCOMPARE(stderrText, QString());
+    else
+        QVERIFY2(stderrText.contains(complaint), qPrintable(stderrText));
 }
 
 QTEST_GUILESS_MAIN(VirtualMouseControl)
