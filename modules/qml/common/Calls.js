@@ -6,10 +6,18 @@
 // one must not stop the rest of a start-up or reset sequence.
 var reported = {}
 
+// A call that throws is logged and gives `fallback` too, so one faulty page
+// cannot leave the UI locked behind its start-up logo.
 function call(target, name, args, fallback, owner) {
-    if (target && typeof target[name] === "function")
-        return target[name].apply(target, args || [])
     var what = (owner ? owner + "." : "") + name
+    if (target && typeof target[name] === "function") {
+        try {
+            return target[name].apply(target, args || [])
+        } catch (error) {
+            console.warn("ui: " + what + " failed: " + error)
+            return fallback
+        }
+    }
     if (!reported[what]) {
         reported[what] = true
         console.warn("ui: " + what + " is not available")

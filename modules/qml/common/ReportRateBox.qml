@@ -48,7 +48,7 @@ Rectangle {
     }
 
     function init(isSendData) {
-        var stored = Calls.call(controller, "getData", ["mouse/reportRate", false])
+        var stored = Calls.call(controller, "getData", ["mouse/reportRate", false], undefined, "ui_View")
         var i = indexOf(stored)
         list.select(i)
         if (i < 0) {
@@ -56,7 +56,7 @@ Rectangle {
             return
         }
         if (isSendData)
-            Calls.call(controller, "mouseSetReportRate", [deviceValues[i]])
+            Calls.call(controller, "mouseSetReportRate", [deviceValues[i]], undefined, "ui_View")
     }
 
     function choose(index) {
@@ -64,8 +64,8 @@ Rectangle {
         if (i < 0)
             return
         list.select(i)
-        Calls.call(controller, "setData", ["mouse/reportRate", i])
-        Calls.call(controller, "mouseSetReportRate", [deviceValues[i]])
+        Calls.call(controller, "setData", ["mouse/reportRate", i], undefined, "ui_View")
+        Calls.call(controller, "mouseSetReportRate", [deviceValues[i]], undefined, "ui_View")
     }
 
     function closeList() {

@@ -318,6 +318,25 @@ TestCase {
         verify(ui_View.enabled)
     }
 
+    function test_start_survives_failing_operations_data() {
+        return [
+            { tag: "language strings", failing: ["getLangStrings"] },
+            { tag: "device profile", failing: ["mouseReadCurrentProfile"] },
+            { tag: "settings", failing: ["getGlobalData", "getData"] },
+            { tag: "current DPI", failing: ["mouseGetCurrentDPI"] }
+        ]
+    }
+
+    function test_start_survives_failing_operations(data) {
+        ui_View.globals = { "mouse/icType": "560" }
+        ui_View.failing = data.failing
+        shell.initUI()
+        verify(shell.isPownOn)
+        compare(shell.mainLang[0], "Editor")
+        tryCompare(shell, "panelsShown", true, 2000)
+        verify(ui_View.enabled)
+    }
+
     function test_560_starts_in_profile_one_data() {
         return [
             { tag: "560 in profile 1", icType: "560", current: 1, switched: false },

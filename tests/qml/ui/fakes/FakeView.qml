@@ -10,6 +10,7 @@ QtObject {
     property var deviceProfile: 1
     property var deviceDpi: 1
     property bool enabled: true
+    property var failing: []
 
     function reset() {
         calls = []
@@ -19,13 +20,18 @@ QtObject {
         deviceProfile = 1
         deviceDpi = 1
         enabled = true
+        failing = []
     }
 
+    // Records the call; a name listed in `failing` then throws, as a broken
+    // operation would.
     function record(name, args) {
         var entry = [name]
         for (var i = 0; i < args.length; ++i)
             entry.push(args[i])
         calls.push(entry)
+        if (failing.indexOf(name) >= 0)
+            throw new Error(name + " broke")
     }
 
     function callsOf(name) {
