@@ -1,0 +1,179 @@
+#include "storage/macrolibrary.h"
+
+#include "storage/filereplace.h"
+#include "storage/paths.h"
+#include "storage/safename.h"
+#include "storage/settingsstores.h"
+#include "storage/settingsvalues.h"
+#include "storage/storagelog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <algorithm>
+
+namespace macrolibrary {
+
+namespace {
+
+constexpr int kMacroKeyType = 4;   // first value of a key entry that plays a macro
+constexpr int kMacroSlotValue = 2; // its third value: the device macro slot
+constexpr int kKeys = 16;
+
+const QString kKeyMatrixPrefix = QStringLiteral("mouseKeyMatrix/");
+const QString kMacroKeyGroup = QStringLiteral("mouseMacroKey");
+
+bool macroExists(const QString &name)
+{
+    return safename::isSafe(name) && QFileInfo(paths::macroFile(name)).isFile();
+}
+
+// Qt's settings writer would make missing folders; the program makes none.
+bool folderExists(const QString &file)
+{
+    return QFileInfo(file).dir().exists();
+}
+
+bool written(QSettings &settings)
+{
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    qCWarning(lcStorage) << "macro file not written:" << settings.fileName();
+    return false;
+}
+
+// An event is one text; a line that the settings reader took for a list (an
+// unquoted comma and space) is put back together.
+QString eventText(const QVariant &stored)
+{
+    const int type = stored.typeId();
+    if (type == QMetaType::QStringList || type == QMetaType::QVariantList)
+        return stored.toStringList().join(QStringLiteral(", "));
+    return stored.toString();
+}
+
+} // namespace
+
+bool create(const QString &name, const QVariant &macroIndex)
+{
+    if (!safename::isSafe(name) || !folderExists(paths::macroFile(name)))
+        return false;
+    QSettings settings(paths::macroFile(name), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("config"));
+    settings.setValue(QStringLiteral("index"), macroIndex.toUInt());
+    settings.setValue(QStringLiteral("total"), 0);
+    settings.setValue(QStringLiteral("repeat"), 1);
+    settings.setValue(QStringLiteral("did"), -1);
+    settings.endGroup();
+    return written(settings);
+}
+
+bool save(const QString &name, const QStringList &events, const QVariant &repeat)
+{
+    if (!macroExists(name))
+        return false;
+    QSettings settings(paths::macroFile(name), QSettings::IniFormat);
+    settings.remove(QStringLiteral("macro"));
+    settings.setValue(QStringLiteral("config/total"), events.size());
+    settings.setValue(QStringLiteral("config/repeat"), settingsvalues::toStorable(repeat));
+    settings.beginGroup(QStringLiteral("macro"));
+    for (int i = 0; i < events.size(); ++i)
+        settings.setValue(QString::number(i), events.at(i));
+    settings.endGroup();
+    return written(settings);
+}
+
+QStringList load(const QString &name)
+{
+    if (!macroExists(name))
+        return {};
+    const QSettings settings(paths::macroFile(name), QSettings::IniFormat);
+    const int total = std::clamp(settings.value(QStringLiteral("config/total"), 0).toInt(), 0, kMaxEvents);
+    QStringList texts;
+    texts.reserve(total + 1);
+    for (int i = 0; i < total; ++i)
+        texts.append(eventText(settings.value(QStringLiteral("macro/") + QString::number(i), 0)));
+    texts.append(settings.value(QStringLiteral("config/repeat"), 0).toString());
+    return texts;
+}
+
+bool remove(const QString &name)
+{
+    if (!macroExists(name))
+        return false;
+    return QFile::remove(paths::macroFile(name));
+}
+
+bool rename(SettingsStores &stores, const QString &oldName, const QString &newName)
+{
+    if (!macroExists(oldName) || !safename::isSafe(newName))
+        return false;
+    // QFile::rename never replaces an existing file.
+    if (!QFile::rename(paths::macroFile(oldName), paths::macroFile(newName))) {
+        qCInfo(lcStorage) << "macro" << oldName << "not renamed to" << newName;
+        return false;
+    }
+    for (int slot = 0; slot < kUiProfileSlots; ++slot) {
+        QSettings *profile = stores.profile(slot);
+        profile->beginGroup(kMacroKeyGroup);
+        for (const QString &entry : profile->childKeys()) {
+            if (profile->value(entry).toString() == oldName)
+                profile->setValue(entry, newName);
+        }
+        profile->endGroup();
+    }
+    return true;
+}
+
+void takeOffKeys(SettingsStores &stores, const QString &name)
+{
+    if (!safename::isSafe(name))
+        return;
+    QSettings *factory = stores.defaults();
+    for (int slot = 0; slot < kUiProfileSlots; ++slot) {
+        QSettings *profile = stores.profile(slot);
+        for (int key = 0; key < kKeys; ++key) {
+            const QString keyName = kKeyMatrixPrefix + QString::number(key);
+            const QVariantList entry = settingsvalues::toList(profile->value(keyName));
+            if (entry.size() <= kMacroSlotValue || entry.at(0).toInt() != kMacroKeyType)
+                continue;
+            const QString slotName = kMacroKeyGroup + QLatin1Char('/')
+                                     + QString::number(entry.at(kMacroSlotValue).toInt());
+            if (profile->value(slotName).toString() != name)
+                continue;
+            const QVariantList factoryEntry = settingsvalues::toList(factory->value(keyName));
+            if (factoryEntry.isEmpty())
+                profile->remove(keyName);
+            else
+                profile->setValue(keyName, settingsvalues::toStorable(factoryEntry));
+        }
+    }
+}
+
+bool importFrom(const QString &source, const QString &name)
+{
+    if (!safename::isSafe(name) || source.isEmpty())
+        return false;
+    const QString target = paths::macroFile(name);
+    if (QFileInfo::exists(target))
+        return true;
+    if (filereplace::copyOver(source, target))
+        return true;
+    qCWarning(lcStorage) << "macro" << name << "not imported from" << source;
+    return false;
+}
+
+bool exportTo(const QString &name, const QString &target)
+{
+    if (!macroExists(name) || target.isEmpty())
+        return false;
+    if (filereplace::copyOver(paths::macroFile(name), target))
+        return true;
+    qCWarning(lcStorage) << "macro" << name << "not exported to" << target;
+    return false;
+}
+
+} // namespace macrolibrary

@@ -1,0 +1,67 @@
+#include "storage/namelists.h"
+
+#include "storage/settingsvalues.h"
+#include "storage/storagelog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <array>
+
+namespace namelists {
+
+namespace {
+
+const std::array<QString, kTypes> kKeys = {
+    QStringLiteral("macro/macroName"),
+    QStringLiteral("gun/gunName"),
+    QStringLiteral("profile/profileName"),
+    QStringLiteral("gun/selectGun"),
+};
+
+} // namespace
+
+QString keyOf(const QVariant &type)
+{
+    bool ok = false;
+    const uint number = type.toUInt(&ok);
+    if (!ok || number >= kKeys.size())
+        return {};
+    return kKeys[number];
+}
+
+bool store(const QString &file, const QVariant &type, QStringList names)
+{
+    const QString key = keyOf(type);
+    if (key.isEmpty())
+        return true;
+    // Qt's settings writer would make a missing folder; the program makes none.
+    if (!QFileInfo(file).dir().exists()) {
+        qCWarning(lcStorage) << "name lists not written, no folder for" << file;
+        return false;
+    }
+    QSettings settings(file, QSettings::IniFormat);
+    if (names.size() == 1)
+        names.append(kSentinel);
+    if (names.isEmpty())
+        settings.remove(key);
+    else
+        settings.setValue(key, names);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    qCWarning(lcStorage) << "name list" << key << "not written to" << file;
+    return false;
+}
+
+QVariantList read(const QString &file, const QVariant &type)
+{
+    const QString key = keyOf(type);
+    if (key.isEmpty())
+        return {};
+    const QSettings settings(file, QSettings::IniFormat);
+    return settingsvalues::toList(settings.value(key));
+}
+
+} // namespace namelists

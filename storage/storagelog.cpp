@@ -1,0 +1,3 @@
+#include "storage/storagelog.h"
+
+Q_LOGGING_CATEGORY(lcStorage, "orbex.storage", QtInfoMsg)
