@@ -1,38 +1,118 @@
 #pragma once
 
 #include "device/deviceentry.h"
+#include "device/framing.h"
 
 #include <QFuture>
+#include <QMutex>
 #include <QThread>
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <optional>
+#include <span>
 
 struct hid_device_;
 class DeviceOwner;
+namespace commandset { struct Command; }
 
 // The only path to the mouse. Derived from QThread by design but never
-// started: exchanges run on the calling (GUI) thread, the listener on the
-// global thread pool.
+// started: exchanges run on the calling (GUI) thread and keep its event
+// loop alive while they wait; the listener runs on the global thread pool.
+//
+// The public slots, in this order, are what the UI may call through "hid".
 class Hid_Thread : public QThread {
     Q_OBJECT
 public:
-    static constexpr int kReportSize = 9;      // report ID + 8-byte block
+    static constexpr int kReportSize = framing::kReportSize;
     static constexpr int kPayloadSize = 512;
+    static constexpr int kIdleTries = 255;
+    static constexpr int kIdleStepMs = 8;
+    static constexpr int kSettleStepMs = 64;          // a settle pause is two steps
+    static constexpr int kReportPauseMs = 120;        // after every output report
+    static constexpr int kAfterCommandMs = 8;         // commands without settle
+    static constexpr int kEventReadMs = 500;
+    // A mouse that stops sending in the middle of a data phase must not hold
+    // the GUI thread for ever: each input report is awaited this long.
+    static constexpr int kPayloadReadMs = 1000;
 
     explicit Hid_Thread(QObject *parent = nullptr);
     ~Hid_Thread() override;
 
     DeviceOwner *owner = nullptr;
+    // Guarded by tableLock whenever a listener may run.
     DeviceTable deviceTable;
     int deviceIndex = 1;
-    hid_device_ *cmdHandle = nullptr;
-    hid_device_ *eventHandle = nullptr;
+    hid_device_ *cmdHandle = nullptr;     // GUI thread only
+    hid_device_ *eventHandle = nullptr;   // the listener only
     bool idle = true;
     std::atomic_bool listening{false};
     QFuture<void> listener;
     std::array<uint8_t, kReportSize> commandReport{};
     std::array<uint8_t, kReportSize> replyReport{};
     std::array<uint8_t, kPayloadSize> payload{};
+
+    // Replaces the table; the detection pass calls it only while no listener
+    // task runs.
+    void setDeviceTable(const DeviceTable &table);
+    // A copy of entry index, if there is one.
+    std::optional<DeviceEntry> entry(int index) const;
+    // True while a listener task has not ended (its flag may already be clear).
+    bool listenerActive() const;
+
+    bool waitIdle();
+    int sendCommand(int dataLen, bool settle);
+    int queryCommand(int dataLen);
+    hid_device_ *openCmdDevice(int index);
+    hid_device_ *openEventDevice(int index);
+    void closeCmdDevice();
+    void closeEventDevice();
+    void startListening(uint index);
+    void stopListening();
+    void listen(uint index);
+
+public slots:
+    uchar hidCS(uchar *cmd);
+    bool chkDeviceIsEnCode(int);
+    void USBDataEncryption(uchar *FIFOBuf, uchar *SecrecyCode);
+    void USBDataDecipher(uchar *FIFOBuf, uchar *SecrecyCode);
+    void hid553_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
+    void hid553_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
+    void hid560_81H_GetKeyboardoption(uchar &byte1, uchar &byte2);
+    void hid560_82H_GetCurrentProfile(uchar &byte1);
+    void hid560_84H_GetCurrentDPI(uchar &byte1, uchar &byte2);
+    void hid553_8BH_GetCurrentDPI(uchar &byte1);
+    void hid553_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void hid553_04H_SetGunData(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void hid560_01H_SetKeyboardoption(uchar byte1, uchar byte2);
+    void hid553_01H_SetReportRate(uchar rate);
+    void hid560_03H_SetReportRate(uchar rate);
+    void hid560_04H_SetCurrentDPI(uchar stage);
+    void hid553_0BH_SetCurrentDPI(uchar stage);
+    void hid553_12H_SetKeyMatrix(uchar *src64, uchar indexAddOne);
+    void hid560_0DH_SetKeyMatrix(uchar *src64, uchar indexAddOne);
+    void hid560_0CH_setProfile(uchar *src128, uchar profileData);
+    void hid560_8CH_readProfile(uchar *src128, uchar profileNo);
+    void hid560_02H_SetCurrentProfile(uchar profile);
+    void hid553_13H_SetMacroKey(uchar macroId, uchar *src128);
+    void hid560_0FH_SetMacroKey(uchar macroId, uchar *src128);
+    void hid553_11H_SetDPISet(uchar dpiStage, uchar *src8);
+    void hid553_02H_SetCurrentKeyMatrix(uchar currentKeyMatrix);
+    void hid553_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2);
+    void hid553_0CH_SetFixLEDColor(uchar *src3);
+    void hid553_10H_SetLED8StageColor(uchar type, uchar *src24);
+
+private:
+    // One command as its table entry says: waits for the idle flag, builds
+    // the report, runs the exchange, copies the reply into params. Returns
+    // true when every exchange succeeded; false also when the link was busy.
+    bool runCommand(const commandset::Command &command, std::span<uint8_t> params,
+                    const uint8_t *payloadSource = nullptr, uint8_t *payloadTarget = nullptr);
+    void setPath(int index, bool command, const QString &path);
+    // Hands a call to the GUI thread, where the owner may be used.
+    template<typename Call> void toOwner(Call call);
+    void settlePause();
+
+    mutable QMutex tableLock;
 };

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "device/framing.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+// Every command of both families as data: code, where its argument bytes
+// come from, payload, exchange, settle flag and the line written when the
+// link stays busy. The transport's command slots are thin calls of one
+// runner over these entries.
+namespace commandset {
+
+enum class Exchange : uint8_t {
+    Send,          // command report, then the payload if any
+    Query,         // command report, then the 9-byte reply report
+    PerProfile,    // one Send per on-board profile 1 (to 4 on a gun mouse)
+    ReadPayload,   // Query, then the payload read back from the mouse
+};
+
+// Source of one argument byte (report bytes 2 to 7).
+struct Arg {
+    enum Kind : uint8_t { Zero, Param, Fixed, Profile };
+    Kind kind = Zero;
+    uint8_t value = 0;   // parameter index for Param, the byte for Fixed
+};
+
+constexpr Arg zero() { return {Arg::Zero, 0}; }
+constexpr Arg param(int index) { return {Arg::Param, uint8_t(index)}; }
+constexpr Arg fixed(uint8_t byte) { return {Arg::Fixed, byte}; }
+constexpr Arg profile() { return {Arg::Profile, 0}; }
+
+constexpr int kMaxParams = 4;
+constexpr int kNoPayloadParam = -1;
+
+struct Command {
+    const char *name;
+    uint8_t code;
+    std::array<Arg, framing::kArgCount> args;
+    Exchange exchange;
+    int payload;            // bytes sent after the command, or read back
+    int payloadParam;       // when set, that parameter gives the payload length
+    bool settle;
+    int replyValues;        // query: parameters filled from reply bytes 2 onwards
+    bool presetZero;        // query: reply preset with zeros, not the parameters
+    const char *failure;    // written when the link stays busy
+};
+
+constexpr int kKeyMatrix553 = 64;
+constexpr int kBlock128 = 128;
+constexpr int kDpiCodes = 8;
+constexpr int kStageColours = 24;
+constexpr int kStageColoursShort = 4;
+constexpr uint8_t kStageColourShortType = 2;
+constexpr int kKeyMatrix560Used = 64;   // the rest of the 128 bytes is zero
+
+// 553 family.
+constexpr Command k553_00H{"hid553_00H_GetSecrecyCode", 0x00,
+    {param(0), param(1), param(2), param(3), zero(), zero()},
+    Exchange::Query, 0, kNoPayloadParam, false, 4, true, "cmd Failed 00"};
+constexpr Command k553_83H{"hid553_83H_GetKeyboardoption", 0x83, {},
+    Exchange::Query, 0, kNoPayloadParam, false, 4, false, "cmd Failed 83"};
+constexpr Command k553_8BH{"hid553_8BH_GetCurrentDPI", 0x8B, {},
+    Exchange::Query, 0, kNoPayloadParam, false, 1, false, "cmd Failed 8BH"};
+constexpr Command k553_03H{"hid553_03H_SetKeyboardoption", 0x03,
+    {param(0), param(1), param(2), param(3), zero(), zero()},
+    Exchange::Send, 0, kNoPayloadParam, false, 0, false, "cmd Failed 03"};
+constexpr Command k553_04H{"hid553_04H_SetGunData", 0x04,
+    {fixed(0x00), param(0), param(1), param(2), param(3), zero()},
+    Exchange::Send, 0, kNoPayloadParam, false, 0, false, "cmd Failed 04"};
+constexpr Command k553_01H{"hid553_01H_SetReportRate", 0x01, {param(0)},
+    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 01"};
+constexpr Command k553_0BH{"hid553_0BH_SetCurrentDPI", 0x0B, {param(0)},
+    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 0B"};
+constexpr Command k553_12H{"hid553_12H_SetKeyMatrix", 0x12,
+    {param(0), fixed(kKeyMatrix553), fixed(0x08), zero(), zero(), zero()},
+    Exchange::Send, kKeyMatrix553, kNoPayloadParam, true, 0, false, "cmd Failed 12"};
+constexpr Command k553_13H{"hid553_13H_SetMacroKey", 0x13,
+    {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
+    Exchange::Send, kBlock128, kNoPayloadParam, true, 0, false, "cmd Failed 13"};
+constexpr Command k553_11H{"hid553_11H_SetDPISet", 0x11,
+    {param(0), fixed(kDpiCodes), zero(), zero(), zero(), zero()},
+    Exchange::Send, kDpiCodes, kNoPayloadParam, true, 0, false, "cmd Failed 11"};
+constexpr Command k553_02H{"hid553_02H_SetCurrentKeyMatrix", 0x02, {param(0)},
+    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 02"};
+constexpr Command k553_0DH{"hid553_0DH_SetRGBLedEffect", 0x0D,
+    {param(0), param(1), param(2), zero(), zero(), zero()},
+    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 0D"};
+constexpr Command k553_0CH{"hid553_0CH_SetFixLEDColor", 0x0C,
+    {param(0), param(1), param(2), zero(), zero(), zero()},
+    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 0C"};
+// Parameter 1 is the colour byte count, 4 for type 2, else 24.
+constexpr Command k553_10H{"hid553_10H_SetLED8StageColor", 0x10,
+    {param(0), param(1), zero(), zero(), zero(), zero()},
+    Exchange::Send, kStageColours, 1, true, 0, false, "cmd Failed 10"};
+
+// 560 family.
+constexpr Command k560_81H{"hid560_81H_GetKeyboardoption", 0x81, {},
+    Exchange::Query, 0, kNoPayloadParam, false, 2, false, "cmd Failed 81"};
+constexpr Command k560_82H{"hid560_82H_GetCurrentProfile", 0x82, {},
+    Exchange::Query, 0, kNoPayloadParam, false, 1, false, "cmd Failed 82"};
+constexpr Command k560_84H{"hid560_84H_GetCurrentDPI", 0x84, {param(0)},
+    Exchange::Query, 0, kNoPayloadParam, false, 2, false, "cmd Failed 84"};
+constexpr Command k560_01H{"hid560_01H_SetKeyboardoption", 0x01,
+    {param(0), param(1), zero(), zero(), zero(), zero()},
+    Exchange::Send, 0, kNoPayloadParam, false, 0, false, "cmd Failed 01"};
+constexpr Command k560_03H{"hid560_03H_SetReportRate", 0x03,
+    {profile(), param(0), zero(), zero(), zero(), zero()},
+    Exchange::PerProfile, 0, kNoPayloadParam, true, 0, false, "cmd Failed 03"};
+constexpr Command k560_04H{"hid560_04H_SetCurrentDPI", 0x04,
+    {profile(), param(0), zero(), zero(), zero(), zero()},
+    Exchange::PerProfile, 0, kNoPayloadParam, true, 0, false, "cmd Failed 04"};
+constexpr Command k560_0DH{"hid560_0DH_SetKeyMatrix", 0x0D,
+    {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
+    Exchange::Send, kBlock128, kNoPayloadParam, true, 0, false, "cmd Failed 0D"};
+constexpr Command k560_0CH{"hid560_0CH_setProfile", 0x0C,
+    {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
+    Exchange::Send, kBlock128, kNoPayloadParam, true, 0, false, "cmd Failed 0C"};
+constexpr Command k560_8CH{"hid560_8CH_readProfile", 0x8C, {param(0)},
+    Exchange::ReadPayload, kBlock128, kNoPayloadParam, false, 0, false, "cmd Failed 8c"};
+constexpr Command k560_02H{"hid560_02H_SetCurrentProfile", 0x02, {param(0)},
+    Exchange::Send, 0, kNoPayloadParam, false, 0, false, "cmd Failed 02"};
+constexpr Command k560_0FH{"hid560_0FH_SetMacroKey", 0x0F,
+    {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
+    Exchange::Send, kBlock128, kNoPayloadParam, true, 0, false, "cmd Failed 0F"};
+
+constexpr std::array kAllCommands = {
+    &k553_00H, &k553_83H, &k553_8BH, &k553_03H, &k553_04H, &k553_01H, &k553_0BH,
+    &k553_12H, &k553_13H, &k553_11H, &k553_02H, &k553_0DH, &k553_0CH, &k553_10H,
+    &k560_81H, &k560_82H, &k560_84H, &k560_01H, &k560_03H, &k560_04H, &k560_0DH,
+    &k560_0CH, &k560_8CH, &k560_02H, &k560_0FH,
+};
+static_assert(kAllCommands.size() == 25);
+
+// The six argument bytes of a command from its parameters (missing ones
+// count as 0) and, for per-profile commands, the profile number.
+framing::Args arguments(const Command &command, std::span<const uint8_t> params,
+                        uint8_t profileNo = 0);
+
+// The payload length that goes with these parameters.
+int payloadLength(const Command &command, std::span<const uint8_t> params);
+
+} // namespace commandset

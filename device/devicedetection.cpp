@@ -1,0 +1,86 @@
+#include "device/devicedetection.h"
+
+#include "device/detectionhost.h"
+#include "device/devicelog.h"
+#include "device/devicetable.h"
+#include "device/hidthread.h"
+
+#include <QtGlobal>
+
+namespace {
+
+const QString kFamily560 = QStringLiteral("560");
+constexpr uint kLastPlainProfile = 1;
+constexpr uint kLastGunProfile = 4;
+
+} // namespace
+
+DeviceDetection::DeviceDetection(Hid_Thread &hid, DetectionHost &host, QString settingsPath)
+    : m_hid(hid)
+    , m_host(host)
+    , m_settingsPath(std::move(settingsPath))
+{
+}
+
+void DeviceDetection::request()
+{
+    if (m_running) {
+        m_pending = true;
+        return;
+    }
+    m_running = true;
+    do {
+        m_pending = false;
+        runPass();
+    } while (m_pending);
+    m_running = false;
+}
+
+void DeviceDetection::runPass()
+{
+    // The table is replaced only while no listener reads it. A running
+    // listener means a connected mouse, and it notices a removal itself.
+    if (m_hid.listening) {
+        qCInfo(lcDevice) << "detection pass skipped: the event listener runs";
+        return;
+    }
+    // A listener that has just seen the mouse go ends within one read.
+    m_hid.listener.waitForFinished();
+
+    DeviceTable table = devicetable::readFile(m_settingsPath);
+    devicetable::locate(table);
+    m_hid.setDeviceTable(table);
+
+    for (int j = 0; j < table.size(); ++j) {
+        if (table.at(j).cmdPath.isEmpty())
+            continue;
+        if (m_hid.chkDeviceIsEnCode(j)) {
+            connectSequence();
+            return;
+        }
+    }
+    disconnectSequence();
+}
+
+void DeviceDetection::connectSequence()
+{
+    qDebug("Device Connect");
+    m_host.clearHidBusy();
+    m_host.setDeviceConnected(true);
+    m_host.showInfoBalloon(QStringLiteral("Detect Device"));
+    m_hid.startListening(uint(m_hid.deviceIndex));
+    if (m_host.deviceFamily() == kFamily560) {
+        const uint last = m_host.hasGunProfiles() ? kLastGunProfile : kLastPlainProfile;
+        for (uint n = 0; n <= last; ++n)
+            m_host.readDeviceProfile(n);
+    }
+    m_host.setViewEnabled(true);
+    m_host.startUI();
+}
+
+void DeviceDetection::disconnectSequence()
+{
+    qDebug("Device DisConnect");
+    m_host.setDeviceConnected(false);
+    m_host.hideWindow();
+}

@@ -1,0 +1,268 @@
+// The command slots of both families: each is one call of the runner over
+// its table entry.
+#include "device/hidthread.h"
+
+#include "device/commandset.h"
+#include "device/deviceowner.h"
+#include "device/devicelog.h"
+#include "device/linkclock.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kFirstProfile = 1;
+constexpr int kLastGunProfile = 4;
+
+} // namespace
+
+bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_t> params,
+                            const uint8_t *payloadSource, uint8_t *payloadTarget)
+{
+    using commandset::Exchange;
+
+    if (!waitIdle()) {
+        qDebug("%s", command.failure);
+        return false;
+    }
+
+    const int dataLen = std::clamp(commandset::payloadLength(command, params), 0, kPayloadSize);
+
+    if (command.exchange == Exchange::PerProfile) {
+        // One wait for the whole operation; profiles 2 to 4 only on a gun mouse.
+        const int last = (owner && owner->hasGunProfiles()) ? kLastGunProfile : kFirstProfile;
+        bool ok = true;
+        for (int p = kFirstProfile; p <= last; ++p) {
+            commandReport = framing::commandReport(command.code, commandset::arguments(command, params, uint8_t(p)));
+            ok = sendCommand(0, command.settle) == 1 && ok;
+        }
+        return ok;
+    }
+
+    commandReport = framing::commandReport(command.code, commandset::arguments(command, params));
+
+    switch (command.exchange) {
+    case Exchange::Send: {
+        if (dataLen > 0) {
+            if (payloadSource)
+                std::memcpy(payload.data(), payloadSource, size_t(dataLen));
+            else
+                std::fill_n(payload.begin(), dataLen, uint8_t(0));
+        }
+        const bool ok = sendCommand(dataLen, command.settle) == 1;
+        if (!command.settle)
+            linkclock::sleep(kAfterCommandMs);
+        return ok;
+    }
+    case Exchange::Query: {
+        replyReport.fill(0);
+        replyReport[framing::kReportIdOffset] = framing::kReportId;
+        for (int i = 0; i < command.replyValues && i < int(params.size()); ++i)
+            replyReport[framing::kReplyValuesOffset + i] = command.presetZero ? 0 : params[i];
+        const bool ok = queryCommand(0) == 1;
+        for (int i = 0; i < command.replyValues && i < int(params.size()); ++i)
+            params[i] = replyReport[framing::kReplyValuesOffset + i];
+        return ok;
+    }
+    case Exchange::ReadPayload: {
+        if (payloadTarget)
+            std::memcpy(payload.data(), payloadTarget, size_t(dataLen));
+        const bool ok = queryCommand(dataLen) == 1;
+        if (payloadTarget)
+            std::memcpy(payloadTarget, payload.data(), size_t(dataLen));
+        return ok;
+    }
+    case Exchange::PerProfile:
+        break;
+    }
+    return false;
+}
+
+// A payload command without its data would send whatever the buffer held.
+#define REQUIRE_SOURCE(pointer, command)                                                  \
+    if (!(pointer)) {                                                                      \
+        qCWarning(lcDevice) << (command).name << "called without its data; nothing sent"; \
+        return;                                                                            \
+    }
+
+void Hid_Thread::hid553_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4)
+{
+    uint8_t p[] = {byte1, byte2, byte3, byte4};
+    runCommand(commandset::k553_00H, p);
+    byte1 = p[0];
+    byte2 = p[1];
+    byte3 = p[2];
+    byte4 = p[3];
+}
+
+void Hid_Thread::hid553_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4)
+{
+    uint8_t p[] = {byte1, byte2, byte3, byte4};
+    runCommand(commandset::k553_83H, p);
+    byte1 = p[0];
+    byte2 = p[1];
+    byte3 = p[2];
+    byte4 = p[3];
+}
+
+void Hid_Thread::hid560_81H_GetKeyboardoption(uchar &byte1, uchar &byte2)
+{
+    uint8_t p[] = {byte1, byte2};
+    runCommand(commandset::k560_81H, p);
+    byte1 = p[0];
+    byte2 = p[1];
+}
+
+void Hid_Thread::hid560_82H_GetCurrentProfile(uchar &byte1)
+{
+    uint8_t p[] = {byte1};
+    runCommand(commandset::k560_82H, p);
+    byte1 = p[0];
+}
+
+void Hid_Thread::hid560_84H_GetCurrentDPI(uchar &byte1, uchar &byte2)
+{
+    uint8_t p[] = {byte1, byte2};
+    runCommand(commandset::k560_84H, p);
+    byte1 = p[0];
+    byte2 = p[1];
+}
+
+void Hid_Thread::hid553_8BH_GetCurrentDPI(uchar &byte1)
+{
+    uint8_t p[] = {byte1};
+    runCommand(commandset::k553_8BH, p);
+    byte1 = p[0];
+}
+
+void Hid_Thread::hid553_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+{
+    uint8_t p[] = {byte1, byte2, byte3, byte4};
+    runCommand(commandset::k553_03H, p);
+}
+
+void Hid_Thread::hid553_04H_SetGunData(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+{
+    uint8_t p[] = {byte1, byte2, byte3, byte4};
+    runCommand(commandset::k553_04H, p);
+}
+
+void Hid_Thread::hid560_01H_SetKeyboardoption(uchar byte1, uchar byte2)
+{
+    uint8_t p[] = {byte1, byte2};
+    runCommand(commandset::k560_01H, p);
+}
+
+void Hid_Thread::hid553_01H_SetReportRate(uchar rate)
+{
+    uint8_t p[] = {rate};
+    runCommand(commandset::k553_01H, p);
+}
+
+void Hid_Thread::hid560_03H_SetReportRate(uchar rate)
+{
+    uint8_t p[] = {rate};
+    runCommand(commandset::k560_03H, p);
+}
+
+void Hid_Thread::hid560_04H_SetCurrentDPI(uchar stage)
+{
+    uint8_t p[] = {stage};
+    runCommand(commandset::k560_04H, p);
+}
+
+void Hid_Thread::hid553_0BH_SetCurrentDPI(uchar stage)
+{
+    uint8_t p[] = {stage};
+    runCommand(commandset::k553_0BH, p);
+}
+
+void Hid_Thread::hid553_12H_SetKeyMatrix(uchar *src64, uchar indexAddOne)
+{
+    REQUIRE_SOURCE(src64, commandset::k553_12H)
+    uint8_t p[] = {indexAddOne};
+    runCommand(commandset::k553_12H, p, src64);
+}
+
+void Hid_Thread::hid560_0DH_SetKeyMatrix(uchar *src64, uchar indexAddOne)
+{
+    REQUIRE_SOURCE(src64, commandset::k560_0DH)
+    std::array<uint8_t, commandset::kBlock128> data{};
+    std::memcpy(data.data(), src64, commandset::kKeyMatrix560Used);
+    uint8_t p[] = {indexAddOne};
+    runCommand(commandset::k560_0DH, p, data.data());
+}
+
+void Hid_Thread::hid560_0CH_setProfile(uchar *src128, uchar profileData)
+{
+    REQUIRE_SOURCE(src128, commandset::k560_0CH)
+    uint8_t p[] = {profileData};
+    runCommand(commandset::k560_0CH, p, src128);
+}
+
+void Hid_Thread::hid560_8CH_readProfile(uchar *src128, uchar profileNo)
+{
+    REQUIRE_SOURCE(src128, commandset::k560_8CH)
+    uint8_t p[] = {profileNo};
+    runCommand(commandset::k560_8CH, p, nullptr, src128);
+}
+
+void Hid_Thread::hid560_02H_SetCurrentProfile(uchar profile)
+{
+    uint8_t p[] = {profile};
+    runCommand(commandset::k560_02H, p);
+}
+
+void Hid_Thread::hid553_13H_SetMacroKey(uchar macroId, uchar *src128)
+{
+    REQUIRE_SOURCE(src128, commandset::k553_13H)
+    uint8_t p[] = {macroId};
+    runCommand(commandset::k553_13H, p, src128);
+}
+
+void Hid_Thread::hid560_0FH_SetMacroKey(uchar macroId, uchar *src128)
+{
+    REQUIRE_SOURCE(src128, commandset::k560_0FH)
+    uint8_t p[] = {macroId};
+    runCommand(commandset::k560_0FH, p, src128);
+}
+
+void Hid_Thread::hid553_11H_SetDPISet(uchar dpiStage, uchar *src8)
+{
+    REQUIRE_SOURCE(src8, commandset::k553_11H)
+    uint8_t p[] = {dpiStage};
+    runCommand(commandset::k553_11H, p, src8);
+}
+
+void Hid_Thread::hid553_02H_SetCurrentKeyMatrix(uchar currentKeyMatrix)
+{
+    uint8_t p[] = {currentKeyMatrix};
+    runCommand(commandset::k553_02H, p);
+}
+
+void Hid_Thread::hid553_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2)
+{
+    uint8_t p[] = {effect, option1, option2};
+    runCommand(commandset::k553_0DH, p);
+}
+
+void Hid_Thread::hid553_0CH_SetFixLEDColor(uchar *src3)
+{
+    REQUIRE_SOURCE(src3, commandset::k553_0CH)
+    uint8_t p[] = {src3[0], src3[1], src3[2]};
+    runCommand(commandset::k553_0CH, p);
+}
+
+void Hid_Thread::hid553_10H_SetLED8StageColor(uchar type, uchar *src24)
+{
+    REQUIRE_SOURCE(src24, commandset::k553_10H)
+    const uint8_t count = type == commandset::kStageColourShortType ? commandset::kStageColoursShort
+                                                                     : commandset::kStageColours;
+    uint8_t p[] = {type, count};
+    runCommand(commandset::k553_10H, p, src24);
+}
+
+#undef REQUIRE_SOURCE
