@@ -1,0 +1,154 @@
+// Profiles, name lists and the macro library: the UI's calls onto the
+// settings files. The work is done in storage/; these only pick the files,
+// the stores and the dialogs.
+#include "controller/myquickview.h"
+
+#include "controller/storagedialogs.h"
+#include "storage/macrolibrary.h"
+#include "storage/namelists.h"
+#include "storage/paths.h"
+#include "storage/profiles.h"
+#include "storage/settingsstores.h"
+
+#include <QJSValue>
+
+namespace {
+
+// Values from the UI may arrive wrapped as script values.
+QVariant plain(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<QJSValue>())
+        return value.value<QJSValue>().toVariant();
+    return value;
+}
+
+QString textOf(const QVariant &value)
+{
+    return plain(value).toString();
+}
+
+constexpr char kProfileFilter[] = QT_TRANSLATE_NOOP("myQQuickView", "Profile(*.pf)");
+constexpr char kMacroFilter[] = QT_TRANSLATE_NOOP("myQQuickView", "Macro(*.mc)");
+
+// The modal dialog over the view, starting on the desktop; the texts pass
+// through the view's translation.
+QString askForFile(myQQuickView *view, storagedialogs::Kind kind, const char *filter)
+{
+    storagedialogs::Request request;
+    request.kind = kind;
+    request.parent = view;
+    request.caption = kind == storagedialogs::Kind::Save ? myQQuickView::tr("Save File")
+                                                         : myQQuickView::tr("Open File");
+    request.directory = storagedialogs::desktopFolder();
+    request.filter = myQQuickView::tr(filter);
+    return storagedialogs::ask(request);
+}
+
+constexpr auto kOpen = storagedialogs::Kind::Open;
+constexpr auto kSave = storagedialogs::Kind::Save;
+
+} // namespace
+
+bool myQQuickView::loadMacroFile(QVariant macroFileName)
+{
+    const QString picked = askForFile(this, kOpen, kMacroFilter);
+    if (picked.isEmpty())
+        return false;
+    return macrolibrary::importFrom(picked, textOf(macroFileName));
+}
+
+void myQQuickView::saveMacroFile(QVariant macroFileName)
+{
+    const QString picked = askForFile(this, kSave, kMacroFilter);
+    if (!picked.isEmpty())
+        macrolibrary::exportTo(textOf(macroFileName), picked);
+}
+
+bool myQQuickView::loadProfile(int profile)
+{
+    if (!profiles::isSlot(profile))
+        return false;
+    const QString picked = askForFile(this, kOpen, kProfileFilter);
+    if (picked.isEmpty())
+        return false;
+    return profiles::importFrom(*m_stores, profile, picked);
+}
+
+void myQQuickView::saveProfile(int profile)
+{
+    if (!profiles::isSlot(profile))
+        return;
+    const QString picked = askForFile(this, kSave, kProfileFilter);
+    if (!picked.isEmpty())
+        profiles::exportTo(*m_stores, profile, picked);
+}
+
+void myQQuickView::resetProfile(int profile)
+{
+    profiles::resetToFactory(*m_stores, profile);
+}
+
+void myQQuickView::copyProfile(int destprofile, int srcprofile)
+{
+    profiles::copySlot(*m_stores, destprofile, srcprofile);
+}
+
+QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
+{
+    return macrolibrary::create(textOf(name), plain(macroIndex));
+}
+
+QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
+{
+    return namelists::store(paths::nameLists(), plain(type), nameList);
+}
+
+QVariant myQQuickView::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
+{
+    return macrolibrary::rename(*m_stores, textOf(oldname), textOf(newname));
+}
+
+void myQQuickView::deleteMacroUpdateProfile(QVariant macroName)
+{
+    macrolibrary::takeOffKeys(*m_stores, textOf(macroName));
+}
+
+QVariant myQQuickView::deleteMacroIni(QVariant name)
+{
+    return macrolibrary::remove(textOf(name));
+}
+
+QVariantList myQQuickView::getNameList(QVariant type)
+{
+    return namelists::read(paths::nameLists(), plain(type));
+}
+
+QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat)
+{
+    return macrolibrary::save(textOf(name), macros, plain(repeat));
+}
+
+QStringList myQQuickView::loadMacroIni(QVariant name)
+{
+    return macrolibrary::load(textOf(name));
+}
+
+QVariant myQQuickView::getXYSensitive(QVariant index)
+{
+    return profiles::xySensitive(m_stores->current(), plain(index));
+}
+
+QVariant myQQuickView::getselectGun(QVariant index)
+{
+    return profiles::selectGun(m_stores->current(), plain(index));
+}
+
+void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
+{
+    profiles::setXYSensitive(m_stores->current(), plain(index), plain(xyData));
+}
+
+void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
+{
+    profiles::setSelectGun(m_stores->current(), plain(index), plain(xyData));
+}
