@@ -1,3 +1,5 @@
+#include "shell/input/inputhook.h"
+#include "shell/input/windowhooks.h"
 #include "shell/singleapplication.h"
 #include "shell/widget.h"
 
@@ -22,7 +24,13 @@ int main(int argc, char *argv[])
     Widget window;
     QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);
 
+    // Without X11 there are no global notices; the program runs on.
+    InputHook inputHook(false);
+    registerWindowCallbacks(&window, &app);
+
     window.showNormal();
 
-    return app.exec();
+    const int exitCode = app.exec();
+    inputHook.removeHooks();
+    return exitCode;
 }
