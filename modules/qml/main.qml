@@ -22,7 +22,7 @@ Skin {
     ]
     property var mainLang: defaultMainLang.slice(0)
     property string language: "ChineseSimplified"
-    property string url: "http://www.orbex-gear.com"
+    property string url: "https://www.meridan-orbex.example"
     property bool isColorful: false
     property bool isGun: true
     property string icType: "553"
