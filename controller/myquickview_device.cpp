@@ -1,0 +1,166 @@
+// DPI stages, lighting, report rate, keyboard option and the mouse's current
+// profile.
+#include "controller/myquickview.h"
+
+#include "controller/encoding/dpi.h"
+#include "controller/encoding/lighting.h"
+#include "controller/encoding/profileimage.h"
+#include "controller/slotvalues.h"
+#include "device/hidthread.h"
+
+#include <optional>
+
+namespace {
+
+constexpr int kGunProfiles = 4;   // blocks 1 to 4 on a gun mouse
+
+// Profile 1, and with the gun profiles also 2 to 4, in that order.
+void sendUserProfiles(myQQuickView &view)
+{
+    const int last = view.isGun ? kGunProfiles : profileimage::kFirstUserBlock;
+    for (int block = profileimage::kFirstUserBlock; block <= last; ++block)
+        view.hid->hid560_0CH_setProfile(view.profileImages[block].data(), uint8_t(block));
+}
+
+template<typename Patch>
+void patchUserBlocks(myQQuickView &view, Patch patch)
+{
+    for (int block = profileimage::kFirstUserBlock; block <= kGunProfiles; ++block)
+        patch(view.profileImages[block]);
+}
+
+} // namespace
+
+void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dpiValueArray)
+{
+    if (!hid)
+        return;
+    const dpi::Sensor sensor = dpi::sensorFromName(sensorType);
+    const dpi::StageTable table = dpi::stageTable(sensor, slotvalues::intsOf(dpiValueArray));
+    if (usesFamily560()) {
+        const uint8_t mask = dpi::enableMask(dpiCount);
+        const std::optional<uint8_t> highBits =
+            sensor == dpi::Sensor::S3389 ? std::optional<uint8_t>(table.highBits) : std::nullopt;
+        patchUserBlocks(*this, [&](profileimage::Block &block) {
+            profileimage::patchDpi(block, table.codes, mask, highBits);
+        });
+        sendUserProfiles(*this);
+        return;
+    }
+    dpi::StageCodes codes = dpi::codes553(table, dpiCount);
+    hid->hid553_11H_SetDPISet(encoding::low8(dpiCount), codes.data());
+}
+
+void myQQuickView::mouseSetCurrentDPI(uchar currentDPI)
+{
+    if (!hid)
+        return;
+    if (usesFamily560())
+        hid->hid560_04H_SetCurrentDPI(currentDPI);
+    else
+        hid->hid553_0BH_SetCurrentDPI(currentDPI);
+}
+
+QVariant myQQuickView::mouseGetCurrentDPI()
+{
+    if (!hid)
+        return 0;
+    if (usesFamily560()) {
+        uchar byte1 = 1;
+        uchar byte2 = 0;
+        hid->hid560_84H_GetCurrentDPI(byte1, byte2);
+        return int(byte2);
+    }
+    uchar byte1 = 0;
+    hid->hid553_8BH_GetCurrentDPI(byte1);
+    return int(byte1);
+}
+
+void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
+{
+    if (!hid)
+        return;
+    const bool family560 = usesFamily560();
+    if (isColorful) {
+        const lighting::EffectTriple triple = lighting::colourfulEffect(effect, option1, option2);
+        if (!family560) {
+            hid->hid553_0DH_SetRGBLedEffect(triple.mode, triple.value, triple.option);
+            return;
+        }
+        patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, triple); });
+        sendUserProfiles(*this);
+        return;
+    }
+
+    lighting::EffectTriple triple = lighting::plainEffect(effect, option1, option2);
+    if (!family560) {
+        const uchar option = is55328 ? triple.option : lighting::kPlainOptionFixed;
+        hid->hid553_0DH_SetRGBLedEffect(triple.mode, triple.value, option);
+        return;
+    }
+    triple.option = lighting::kPlainOptionFixed;
+    patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, triple); });
+    if (!isGun) {
+        profileImages[profileimage::kFirstUserBlock][profileimage::kEffect + 2] =
+            lighting::kPlainOptionSingleProfile;
+    }
+    sendUserProfiles(*this);
+}
+
+void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
+{
+    if (!hid)
+        return;
+    lighting::ColourBuffer colours = lighting::colourBuffer(slotvalues::intsOf(src24));
+    if (usesFamily560()) {
+        if (isColorful) {
+            profileimage::patchColourfulColours(profileImages[0], colours);
+            hid->hid560_0CH_setProfile(profileImages[0].data(), 0);
+        } else {
+            profileimage::Block &block1 = profileImages[profileimage::kFirstUserBlock];
+            profileimage::patchPlainColours(block1, colours);
+            hid->hid560_0CH_setProfile(block1.data(), profileimage::kFirstUserBlock);
+        }
+        return;
+    }
+    if (!is55328) {
+        hid->hid553_10H_SetLED8StageColor(type, colours.data());
+        hid->hid553_10H_SetLED8StageColor(type, colours.data());
+    } else if (lighting::lastColourLit(colours)) {
+        hid->hid553_10H_SetLED8StageColor(0, colours.data());
+    } else {
+        hid->hid553_0CH_SetFixLEDColor(colours.data());
+    }
+}
+
+void myQQuickView::mouseSetReportRate(uchar rate)
+{
+    if (!hid)
+        return;
+    if (usesFamily560())
+        hid->hid560_03H_SetReportRate(rate);
+    else
+        hid->hid553_01H_SetReportRate(rate);
+}
+
+void myQQuickView::mouseSetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+{
+    if (hid)
+        hid->hid553_03H_SetKeyboardoption(byte1, byte2, byte3, byte4);
+}
+
+QVariantList myQQuickView::GetKeyboardoption()
+{
+    uchar bytes[4] = {0, 0, 0, 0};
+    if (hid)
+        hid->hid553_83H_GetKeyboardoption(bytes[0], bytes[1], bytes[2], bytes[3]);
+    return {int(bytes[0]), int(bytes[1]), int(bytes[2]), int(bytes[3])};
+}
+
+QVariant myQQuickView::mouseReadCurrentProfile()
+{
+    uchar profile = 0;
+    if (hid)
+        hid->hid560_82H_GetCurrentProfile(profile);
+    return int(profile);
+}

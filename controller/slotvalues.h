@@ -1,0 +1,24 @@
+#pragma once
+
+#include "controller/encoding/bytes.h"
+
+#include <QVariant>
+#include <QVariantList>
+
+#include <vector>
+
+class myQQuickView;
+
+// The pages' lists as plain integers for the encoders, and the stored lists
+// the device operations read back.
+namespace slotvalues {
+
+std::vector<int> intsOf(const QVariantList &list);
+
+// Sixteen stored four-value entries ("mouseFwKeyMatrix/0" to "/15") laid
+// end to end; a missing entry or value counts as 0.
+std::vector<int> storedEntries(myQQuickView &view, const QString &prefix);
+
+encoding::Family familyOf(const myQQuickView &view);
+
+} // namespace slotvalues
