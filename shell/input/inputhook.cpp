@@ -87,6 +87,9 @@ bool InputHook::installHooks()
     HookState &s = state();
     if (hooksInstalled())
         removeHooks();
+    // Releases that came while no hook ran were never seen: a key still
+    // marked as held would lose its next press.
+    s.keyState.clear();
     if (!s.x11) {
         s.x11 = X11InputSource::create(
             [](quint32 message, const KeyboardEvent &event) { keyboardProc(keytables::kHookAction, message, event); },

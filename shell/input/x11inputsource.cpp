@@ -81,6 +81,8 @@ bool X11InputSource::select(bool on)
         }
     }
     m_selected = on && ok;
+    if (m_selected)
+        m_translator = linuxkeys::KeyTranslator();   // modifiers held before are unknown
     if (!on)
         xcb_flush(m_connection);
     return ok;

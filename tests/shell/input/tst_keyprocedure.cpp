@@ -200,6 +200,16 @@ private slots:
         QCOMPARE(notices, (std::vector<Notice>{{0x04, true}, {0x04, false}}));
     }
 
+    void reinstalledHooksForgetKeysHeldBefore()
+    {
+        press(0x1E);
+        InputHook::removeHooks();
+        InputHook::installHooks();   // the release of A went unseen meanwhile
+        press(0x1E);
+        release(0x1E);
+        QCOMPARE(notices, (std::vector<Notice>{{0x04, true}, {0x04, true}, {0x04, false}}));
+    }
+
     void releaseOfAKeyNeverPressedGivesNothing()
     {
         release(0x30);
