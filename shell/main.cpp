@@ -29,6 +29,8 @@ int main(int argc, char *argv[])
     registerWindowCallbacks(&window, &app);
 
     window.showNormal();
+    // A pass that finds no mouse hides the window again at once.
+    window.checkDevice();
 
     const int exitCode = app.exec();
     inputHook.removeHooks();

@@ -1,6 +1,7 @@
 #include "shell/widget.h"
 
 #include "controller/myquickview.h"
+#include "device/devicedetection.h"
 #include "shell/devicechangemonitor.h"
 #include "shell/programstate.h"
 #include "shell/ui_controler.h"
@@ -47,6 +48,8 @@ Widget::Widget(QWidget *parent)
 
     pollTimer.setInterval(kPollIntervalMs);
     pollTimer.setSingleShot(true);
+    m_detection = std::make_unique<DeviceDetection>(hidThread, *this, paths::globalSettings());
+    connect(&pollTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
     createTrayIcon();
 
@@ -87,6 +90,11 @@ void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason == QSystemTrayIcon::DoubleClick)
         requestRestore();
+}
+
+void Widget::checkDevice()
+{
+    m_detection->request();
 }
 
 void Widget::exitSYS()
@@ -181,4 +189,26 @@ void Widget::showCurrentDpi(int stage)
 {
     if (view())
         view()->setCurrentDPI(stage);
+}
+
+void Widget::clearHidBusy()
+{
+    if (view())
+        view()->clearHidBusy();
+}
+
+void Widget::setDeviceConnected(bool connected)
+{
+    deviceConnected = connected;
+}
+
+void Widget::readDeviceProfile(uint profileNo)
+{
+    if (view())
+        view()->mouseReadProfile(profileNo);
+}
+
+void Widget::hideWindow()
+{
+    setVisible(false);
 }

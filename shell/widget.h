@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/deviceowner.h"
+#include "device/detectionhost.h"
 #include "device/hidthread.h"
 
 #include <QSystemTrayIcon>
@@ -8,15 +8,17 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class DeviceChangeMonitor;
+class DeviceDetection;
 class Ui_Controler;
 class myQQuickView;
 
 // The main window: owns the transport, the detection timer, the tray icon and
 // (through Ui_Controler) the controller view. It is brought forward only while
 // a mouse is connected and is hidden, never closed, from the UI.
-class Widget : public QWidget, public DeviceOwner {
+class Widget : public QWidget, public DetectionHost {
     Q_OBJECT
 public:
     explicit Widget(QWidget *parent = nullptr);
@@ -46,8 +48,16 @@ public:
     void setViewEnabled(bool enabled) override;
     void showCurrentDpi(int stage) override;
 
+    // DetectionHost
+    void clearHidBusy() override;
+    void setDeviceConnected(bool connected) override;
+    void readDeviceProfile(uint profileNo) override;
+    void hideWindow() override;
+
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    // One detection pass; asked for during a pass, it runs after that pass.
+    void checkDevice();
     void exitSYS();
     void receiveMessage(QString message);
 
@@ -60,7 +70,8 @@ private slots:
 private:
     void createTrayIcon();
     void requestRestore();
-    void startUI();
+    void startUI() override;
 
     DeviceChangeMonitor *m_deviceChanges = nullptr;
+    std::unique_ptr<DeviceDetection> m_detection;
 };
