@@ -69,12 +69,14 @@ InputHook::InputHook(bool isoLayout)
 
 InputHook::~InputHook()
 {
+    // An older object going after a newer one leaves the newer one's hooks.
     HookState &s = state();
+    if (s.instance != this)
+        return;
     removeHooks();
     dropX11Source();
     delete s.channel.data();
-    if (s.instance == this)
-        s.instance = nullptr;
+    s.instance = nullptr;
 }
 
 InputHook *InputHook::instance()

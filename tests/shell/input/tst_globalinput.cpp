@@ -222,6 +222,17 @@ private slots:
         QCOMPARE(notices, expected);
     }
 
+    void anOlderHookGoingLeavesTheNewOne()
+    {
+        auto older = std::move(hook);
+        hook = std::make_unique<InputHook>(false);
+        older.reset();
+        QVERIFY(InputHook::hooksInstalled());
+        QVERIFY(xdotool({"key", "a"}));
+        settle(stroke(0x04));
+        QCOMPARE(notices, stroke(0x04));
+    }
+
     void removedHooksGiveNothingAndReinstallWorks()
     {
         InputHook::removeHooks();
