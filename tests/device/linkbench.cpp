@@ -111,7 +111,8 @@ QList<TraceEntry> trace()
         const QStringList parts = line.split(QLatin1Char(' '));
         if (parts.size() < 4)
             continue;
-        out.append({parts[0].toLongLong(), parts[1], parts[2], parts[3]});
+        out.append({parts[0].toLongLong(), parts[1], parts[2], parts[3],
+                    parts.size() > 4 && parts[4] == QLatin1String("bad-checksum")});
     }
     return out;
 }

@@ -51,6 +51,7 @@ struct TraceEntry {
     QString op;
     QString path;
     QString hex;
+    bool badChecksum = false;   // the mouse found the block's checksum wrong
 };
 
 QList<TraceEntry> trace();
