@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Starts the built program on the virtual mouse in a program folder of its
+# own, waits until the main window has shown its panels and writes a
+# screenshot of it to <build>/e2e/main-window.png (and the whole screen to
+# <build>/e2e/screen.png) for review. Fails when no window appears, when the
+# program dies, or when the window is blank.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+out="$build/e2e"
+program="$build/orbex-mouse"
+vm="$build/tools/virtual-mouse/libvirtual-mouse.so"
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+
+for f in "$program" "$vm"; do
+    [ -e "$f" ] || { echo "missing $f: build the program and the virtual mouse first" >&2; exit 1; }
+done
+
+mkdir -p "$out"
+folder=$(mktemp -d)
+pid=""
+cleanup() {
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$folder"
+}
+trap cleanup EXIT
+
+cp "$program" "$folder/"
+cp -r "$build/modules" "$folder/modules"
+
+export VIRTUAL_MOUSE_SOCKET="$folder/virtual-mouse.sock"
+export QT_QPA_PLATFORM=xcb
+LD_PRELOAD="$vm" "$folder/orbex-mouse" >"$out/program.log" 2>&1 &
+pid=$!
+
+window=""
+for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || { echo "the program ended early:" >&2; cat "$out/program.log" >&2; exit 1; }
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+if [ -z "$window" ]; then
+    echo "no main window within 20 s" >&2
+    import -window root "$out/screen.png" || true
+    cat "$out/program.log" >&2
+    exit 1
+fi
+
+# The start-up logo stays for the first second, then the panels fade in.
+sleep 3
+kill -0 "$pid" 2>/dev/null || { echo "the program ended after showing its window" >&2; exit 1; }
+import -window "$window" "$out/main-window.png"
+import -window root "$out/screen.png"
+
+read -r width height spread < <(identify -format '%w %h %[fx:standard_deviation]\n' "$out/main-window.png")
+echo "main window ${width}x${height}, spread of grey levels $spread; screenshot in $out/main-window.png"
+[ "$width" -eq 1024 ] && [ "$height" -eq 640 ] || { echo "the main window is not 1024 x 640" >&2; exit 1; }
+awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }' || { echo "the main window is blank" >&2; exit 1; }
