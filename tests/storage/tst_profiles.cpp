@@ -18,8 +18,13 @@ class ProfilesTest : public QObject {
     std::unique_ptr<ProgramFolder> folder;
 
     static QString slotFile(int slot) { return QStringLiteral("modules/setting/p%1.bin").arg(slot + 1); }
-    static QByteArray slotText(int slot) { return "[mouse]\nreportRate=" + QByteArray::number(slot % 4)
-                                                  + "\nwhich=" + QByteArray::number(slot) + "\n"; }
+    // Each slot's file has a length of its own: the settings cache takes a
+    // file of equal size and time stamp for unchanged.
+    static QByteArray slotText(int slot)
+    {
+        return "[mouse]\nreportRate=" + QByteArray::number(slot % 4) + "\nwhich=" + QByteArray::number(slot)
+               + "\npad=" + QByteArray(40 + slot, 'x') + "\n";
+    }
 
     QByteArray fileOf(int slot) const { return folder->read(slotFile(slot)); }
 

@@ -36,7 +36,12 @@ class StorageSlotsTest : public QObject {
         });
     }
 
-    static QByteArray slotText(int slot) { return "[mouse]\nreportRate=" + QByteArray::number(slot % 4) + "\n"; }
+    // Each slot's file has a length of its own: the settings cache takes a
+    // file of equal size and time stamp for unchanged.
+    static QByteArray slotText(int slot)
+    {
+        return "[mouse]\nreportRate=" + QByteArray::number(slot % 4) + "\npad=" + QByteArray(40 + slot, 'x') + "\n";
+    }
 
 private slots:
     void initTestCase()
