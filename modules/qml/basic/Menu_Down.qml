@@ -124,6 +124,19 @@ Item {
     }
 
     Rectangle {
+        id: shadow
+        visible: list.visible
+        x: list.x + 3
+        y: list.y + 4
+        z: 9
+        width: list.width
+        height: list.height
+        radius: list.radius
+        color: "#000000"
+        opacity: 0.55
+    }
+
+    Rectangle {
         id: list
         objectName: "menuList"
         visible: menu.isOpen

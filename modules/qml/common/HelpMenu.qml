@@ -28,6 +28,21 @@ Rectangle {
         entryChosen(index)
     }
 
+    Rectangle {
+        x: 3; y: 4; z: -1
+        width: parent.width
+        height: parent.height
+        color: "#000000"
+        opacity: 0.55
+    }
+
+    Rectangle {
+        x: 1; y: 1
+        width: 2
+        height: parent.height - 2
+        color: menu.hoverColor
+    }
+
     Column {
         x: 1; y: 1
 
