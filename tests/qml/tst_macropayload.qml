@@ -99,11 +99,27 @@ TestCase {
         return events
     }
 
+    ListModel { id: eventModel }
+
     function test_editor_limit() {
         // The editor stops adding at 126: 61 events without long pauses.
         compare(MacroPayload.encodedLength(pairs(61)), 126)
         compare(build(pairs(61), 1).length, 126)
+        verify(!MacroPayload.hasRoom(pairs(61)))
         compare(MacroPayload.encodedLength(pairs(60)), 124)
+        verify(MacroPayload.hasRoom(pairs(60)))
+        // a long pause counts 4 more
+        verify(!MacroPayload.hasRoom(pairs(58).concat(["0,1270", "1,A"])))
+        verify(MacroPayload.hasRoom(pairs(58).concat(["0,1260", "1,A"])))
+    }
+
+    function test_editor_list_model() {
+        eventModel.clear()
+        eventModel.append({ type: 1, info: "A" })
+        eventModel.append({ type: 0, info: "50" })
+        eventModel.append({ type: 2, info: "A" })
+        compare(build(eventModel, 1), [0, 1, 5, 0x04, 0x81, 0x04, 0, 0])
+        compare(MacroPayload.encodedLength(eventModel), 8)
     }
 
     function test_payload_stays_within_128_bytes_data() {

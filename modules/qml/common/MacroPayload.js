@@ -15,6 +15,8 @@
 // press, 4 mouse button release; info is the key or button name).
 
 var maxBytes = 128
+// The editor adds events only while the payload is shorter than this.
+var editorLimit = 126
 var longPauseUnits = 127
 var longestShortPause = longPauseUnits - 1
 var releaseBit = 0x80
@@ -69,8 +71,11 @@ function entriesOf(events, codeOf) {
     var entries = []
     if (!events)
         return entries
-    for (var i = 0; i < events.length; ++i) {
-        var event = parseEvent(events[i])
+    // A list model of the editor, or a plain list.
+    var isModel = typeof events.get === "function" && events.count !== undefined
+    var count = isModel ? events.count : events.length
+    for (var i = 0; i < count; ++i) {
+        var event = parseEvent(isModel ? events.get(i) : events[i])
         if (event === null)
             continue
         if (event.type === 0) {
@@ -125,6 +130,11 @@ function sizeOf(entries) {
 // brought a long pause, which build() then keeps within 128.
 function encodedLength(events) {
     return sizeOf(entriesOf(events))
+}
+
+// Whether the editor may still add an event.
+function hasRoom(events) {
+    return encodedLength(events) < editorLimit
 }
 
 // A payload that would pass the 128 bytes the mouse takes is brought within
