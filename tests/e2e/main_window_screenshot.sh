@@ -56,16 +56,25 @@ if [ -z "$window" ]; then
     exit 1
 fi
 
-# The start-up logo stays for the first second, then the panels fade in.
-sleep 3
-kill -0 "$pid" 2>/dev/null || { echo "the program ended after showing its window" >&2; exit 1; }
+spread_of() { identify -format '%[fx:standard_deviation]' "$1"; }
+drawn() { awk -v s="$1" 'BEGIN { exit !(s > 0.02) }'; }
+
+# The window stays empty until the mouse is found and the UI starts; then
+# the start-up logo shows for a second and the panels fade in.
+for _ in $(seq 1 60); do
+    kill -0 "$pid" 2>/dev/null || { echo "the program ended after showing its window" >&2; exit 1; }
+    import -window "$window" "$out/main-window.png"
+    drawn "$(spread_of "$out/main-window.png")" && break
+    sleep 0.25
+done
+sleep 2
 import -window "$window" "$out/main-window.png"
 import -window root "$out/screen.png"
 
 read -r width height spread < <(identify -format '%w %h %[fx:standard_deviation]\n' "$out/main-window.png")
 echo "main window ${width}x${height}, spread of grey levels $spread; screenshot in $out/main-window.png"
 [ "$width" -eq 1024 ] && [ "$height" -eq 640 ] || { echo "the main window is not 1024 x 640" >&2; exit 1; }
-awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }' || { echo "the main window is blank" >&2; exit 1; }
+drawn "$spread" || { echo "the main window is blank" >&2; exit 1; }
 
 # The report rate box: its list at (164, 529) in the window, 84 x 24, opening
 # upwards with rows of 24; "500Hz" is the third row.
