@@ -22,6 +22,14 @@ uint8_t *block(std::array<uint8_t, Hid_Thread::kReportSize> &report)
     return report.data() + framing::kBlockOffset;
 }
 
+// Every frame as it goes on the wire, at the lowest log level only.
+void dumpReport(const char *what, const uint8_t *bytes, size_t size)
+{
+    if (lcDevice().isDebugEnabled())
+        qCDebug(lcDevice).noquote() << what
+                                    << QByteArray(reinterpret_cast<const char *>(bytes), qsizetype(size)).toHex(' ');
+}
+
 } // namespace
 
 Hid_Thread::Hid_Thread(QObject *parent)
@@ -151,8 +159,7 @@ int Hid_Thread::sendCommand(int dataLen, bool settle)
 
     if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0)
         return fail();
-    qCDebug(lcDevice).noquote() << "feature" << QByteArray(reinterpret_cast<const char *>(commandReport.data()),
-                                                             kReportSize).toHex(' ');
+    dumpReport("feature", commandReport.data(), kReportSize);
     if (settle)
         settlePause();
 
@@ -171,6 +178,7 @@ int Hid_Thread::sendCommand(int dataLen, bool settle)
             std::fill(report.begin() + 1 + available, report.begin() + 1 + chunk, uint8_t(0));
             if (!openCmdDevice(index) || hid_write(cmdHandle, report.data(), report.size()) < 0)
                 return fail();
+            dumpReport("output", report.data(), report.size());
             linkclock::sleep(kReportPauseMs);
         }
         if (settle)
@@ -198,6 +206,7 @@ int Hid_Thread::queryCommand(int dataLen)
 
     if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0)
         return fail();
+    dumpReport("feature", commandReport.data(), kReportSize);
 
     // Read into a copy so that a failed read leaves the preset reply alone.
     std::array<uint8_t, kReportSize> reply{};

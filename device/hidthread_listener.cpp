@@ -114,6 +114,7 @@ void Hid_Thread::listen(uint index)
         const int n = hid_read_timeout(eventHandle, report, sizeof report, kEventReadMs);
         int stage = 0;
         if (framing::dpiEvent(report, n, stage)) {
+            qCDebug(lcDevice) << "mouse switched to DPI stage" << stage;
             const QString text = dpiswitchtext::forStage(stage) + QLatin1Char(' ');
             toOwner([stage, text](DeviceOwner &o) {
                 o.showCurrentDpi(stage);
