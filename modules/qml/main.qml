@@ -191,7 +191,6 @@ Skin {
             backgroundSource: root.sourceBackground
             titleBarSource: root.sourceTitleBar
             titleLogoSource: root.sourceTitleLogo
-            fontFamily: root.fontFamily
         }
 
         Loader { id: mousePlace; anchors.fill: parent; source: "Z7/Mouse.qml" }

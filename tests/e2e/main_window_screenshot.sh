@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Starts the built program on the virtual mouse in a program folder of its
 # own, waits until the main window has shown its panels and writes a
-# screenshot of it to <build>/e2e/main-window.png (and the whole screen to
-# <build>/e2e/screen.png) for review. Then chooses 500Hz in the report rate
-# box and checks that the virtual mouse was set to 2 ms between reports.
-# Fails when no window appears, when the program dies, when the window is
-# blank or when the choice does not reach the mouse.
+# screenshot of it to <build>/e2e/main-window.png (the first picture it drew
+# to start-up.png, the whole screen to screen.png) for review. Then chooses
+# 500Hz in the report rate box and checks that the virtual mouse was set to
+# 2 ms between reports. Fails when no window appears, when the program dies,
+# when the window is blank or when the choice does not reach the mouse.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -64,7 +64,10 @@ drawn() { awk -v s="$1" 'BEGIN { exit !(s > 0.02) }'; }
 for _ in $(seq 1 60); do
     kill -0 "$pid" 2>/dev/null || { echo "the program ended after showing its window" >&2; exit 1; }
     import -window "$window" "$out/main-window.png"
-    drawn "$(spread_of "$out/main-window.png")" && break
+    if drawn "$(spread_of "$out/main-window.png")"; then
+        cp "$out/main-window.png" "$out/start-up.png"
+        break
+    fi
     sleep 0.25
 done
 sleep 2
