@@ -98,7 +98,7 @@ Rectangle {
             width: 88
             height: 25
             text: dialog.cancelText
-            normalColor: "#3c3c3c"
+            normalColor: dialog.buttonColor
             hoverColor: dialog.hoverColor
             fontFamily: dialog.fontFamily
             fontSize: dialog.fontSize
