@@ -8,6 +8,7 @@
 #include "storage/namelists.h"
 #include "storage/paths.h"
 #include "storage/profiles.h"
+#include "storage/safename.h"
 #include "storage/settingsstores.h"
 
 #include <QJSValue>
@@ -51,6 +52,9 @@ constexpr auto kSave = storagedialogs::Kind::Save;
 
 bool myQQuickView::loadMacroFile(QVariant macroFileName)
 {
+    // A name that can be no macro file asks the user nothing.
+    if (!safename::isSafe(textOf(macroFileName)))
+        return false;
     const QString picked = askForFile(this, kOpen, kMacroFilter);
     if (picked.isEmpty())
         return false;
@@ -59,6 +63,8 @@ bool myQQuickView::loadMacroFile(QVariant macroFileName)
 
 void myQQuickView::saveMacroFile(QVariant macroFileName)
 {
+    if (!safename::isSafe(textOf(macroFileName)))
+        return;
     const QString picked = askForFile(this, kSave, kMacroFilter);
     if (!picked.isEmpty())
         macrolibrary::exportTo(textOf(macroFileName), picked);

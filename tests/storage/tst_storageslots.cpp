@@ -207,8 +207,11 @@ private slots:
         QVERIFY(folder->write("picked.mc", "[config]\ntotal=0\nrepeat=9\n"));
         QVERIFY(view.loadMacroFile("Macro_0"));
         QCOMPARE(view.loadMacroIni("Macro_0"), (QStringList{"1,A", "2"}));
-        // A name that is no file name imports nothing.
+        // A name that is no file name asks nothing and imports nothing.
+        answerWith(folder->path("picked.mc"));
         QVERIFY(!view.loadMacroFile("../setting/p1"));
+        view.saveMacroFile("../setting/p1");
+        QVERIFY(asked.isEmpty());
         QCOMPARE(folder->read("modules/setting/p1.bin"), slotText(0));
     }
 
