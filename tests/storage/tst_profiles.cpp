@@ -142,6 +142,27 @@ private slots:
         QVERIFY(!QFile::exists(folder->path(slotFile(7))));
     }
 
+    // A copy that ends up with the old file's size and time stamp must still
+    // be read: here the old file carries a stamp later than the copy's own.
+    void replacedFileNeverLooksUnchanged()
+    {
+        QVERIFY(folder->write("import.pf", slotText(2).replace("which=2", "which=9")));
+        const QDateTime later = QDateTime::currentDateTime().addSecs(3600);
+        {
+            QFile old(folder->path(slotFile(2)));
+            QVERIFY(old.open(QIODevice::ReadWrite));
+            QVERIFY(old.setFileTime(later, QFileDevice::FileModificationTime));
+        }
+        SettingsStores stores;
+        QCOMPARE(stores.profile(2)->value("mouse/which").toInt(), 2);
+        QVERIFY(profiles::importFrom(stores, 2, folder->path("import.pf")));
+        QVERIFY(QFileInfo(folder->path(slotFile(2))).lastModified() > later);
+        QCOMPARE(stores.profile(2)->value("mouse/which").toInt(), 9);
+        stores.profile(2)->setValue("mouse/reportRate", 0);
+        stores.profile(2)->sync();
+        QVERIFY(fileOf(2).contains("which=9"));
+    }
+
     void copyOntoItselfChangesNothing()
     {
         SettingsStores stores;
