@@ -1,0 +1,96 @@
+// The detection pass as the main window runs it, on the factory settings
+// and the virtual mouse they describe: connect at start, the profile images
+// read into the view, removal while listening, and the reconnect that the
+// device-change stand-in and the poll timer bring.
+#include "linkbench.h"
+
+#include "controller/myquickview.h"
+#include "shell/programstate.h"
+#include "shell/widget.h"
+#include "virtual_mouse.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace linkbench;
+
+class tst_WindowDetection : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<VirtualClock> clock;
+    std::unique_ptr<Widget> window;
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<ProgramFolder>();
+        QVERIFY(folder->isValid());
+        clock = std::make_unique<VirtualClock>();
+        vm_set_read_wait_ms(20);
+        // The mouse the factory table describes: an enciphered 560 gun mouse.
+        QCOMPARE(vm_configure_text("[default]\n"), 1);
+        vm_trace_clear();
+        deviceConnected = false;
+        window = std::make_unique<Widget>();
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        clock.reset();
+        folder.reset();
+        deviceConnected = false;
+    }
+
+    void startUpPassConnectsAndReadsTheProfiles()
+    {
+        window->show();
+        window->checkDevice();
+        QVERIFY(deviceConnected);
+        QVERIFY(window->hidThread.listening);
+        QVERIFY(window->isVisible());
+        // Blocks 0 to 4 came from the mouse, which numbers its images.
+        for (int n = 0; n < myQQuickView::kProfileImages; ++n)
+            QCOMPARE(int(window->view()->profileImages[n][0]), n);
+        QVERIFY(window->hidThread.idle);
+    }
+
+    void passWithoutAMouseHidesTheWindow()
+    {
+        vm_set_present(0, 0);
+        window->show();
+        window->checkDevice();
+        QVERIFY(!deviceConnected);
+        QVERIFY(!window->isVisible());
+        QVERIFY(!window->hidThread.listening);
+    }
+
+    void removalDisablesAndADeviceChangeReconnects()
+    {
+        window->checkDevice();
+        QVERIFY(window->hidThread.listening);
+
+        vm_set_present(0, 0);
+        QTRY_VERIFY(!window->hidThread.listening);
+        QTRY_VERIFY(!window->view()->isEnabled());
+        QVERIFY(deviceConnected);
+
+        // Once no listener runs, the interface comparison takes the mouse's
+        // absence as its reference; a removal alone starts no pass.
+        QTest::qWait(1500);
+        QVERIFY(!window->pollTimer.isActive());
+
+        // Plugged in again: the comparison notices it, and the poll timer
+        // runs the pass 2048 ms later.
+        vm_set_present(0, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(window->pollTimer.isActive(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->hidThread.listening, 4000);
+        QVERIFY(deviceConnected);
+        // The UI's own start keeps the view locked for a second.
+        QTRY_VERIFY_WITH_TIMEOUT(window->view()->isEnabled(), 3000);
+    }
+};
+
+QTEST_MAIN(tst_WindowDetection)
+#include "tst_windowdetection.moc"
