@@ -22,47 +22,14 @@ QString keyOf(const char *group, const QVariant &index)
     return QLatin1String(group) + QLatin1Char('/') + index.toString();
 }
 
-// The settings cache takes a file of unchanged size and time stamp for
-// unchanged. A copy finished within the millisecond of the old store's last
-// write would then show the old content (and the next write would put it
-// back), so the copy's time stamp is moved past the old one and the new
-// store reads the file again.
-struct FileStamp {
-    bool exists = false;
-    qint64 size = 0;
-    QDateTime modified;
-};
-
-FileStamp stampOf(const QString &path)
-{
-    const QFileInfo info(path);
-    return {info.exists(), info.size(), info.lastModified()};
-}
-
-void makeLookChanged(QSettings &store, const FileStamp &before)
-{
-    const FileStamp after = stampOf(store.fileName());
-    if (!before.exists || after.size != before.size || after.modified > before.modified)
-        return;
-    QFile file(store.fileName());
-    if (file.open(QIODevice::ReadWrite))
-        file.setFileTime(before.modified.addMSecs(1), QFileDevice::FileModificationTime);
-    file.close();
-    store.sync();
-}
-
 bool replaced(SettingsStores &stores, int slot, const QString &source)
 {
     if (!isSlot(slot))
         return false;
-    QSettings *old = stores.profile(slot);
-    old->sync();
-    const FileStamp before = stampOf(old->fileName());
     if (!stores.replaceProfile(slot, source)) {
         qCWarning(lcStorage) << "profile slot" << slot << "kept: cannot copy" << source;
         return false;
     }
-    makeLookChanged(*stores.profile(slot), before);
     return true;
 }
 

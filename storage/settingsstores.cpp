@@ -3,6 +3,9 @@
 #include "storage/filereplace.h"
 #include "storage/paths.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -10,6 +13,32 @@ namespace {
 QSettings *openStore(const QString &path, QObject *parent)
 {
     return new QSettings(path, QSettings::IniFormat, parent);
+}
+
+// Qt's settings cache takes a file of unchanged size and time stamp for
+// unchanged. A copy finished within the millisecond of the old file's last
+// write would then show the old content to the new store (and its next
+// write would put it back), so the copy is stamped later than the old file.
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    QDateTime modified;
+};
+
+FileStamp stampOf(const QString &path)
+{
+    const QFileInfo info(path);
+    return {info.exists(), info.size(), info.lastModified()};
+}
+
+void stampLaterThan(const QString &path, const FileStamp &before)
+{
+    const FileStamp after = stampOf(path);
+    if (!before.exists || after.size != before.size || after.modified > before.modified)
+        return;
+    QFile file(path);
+    if (file.open(QIODevice::ReadWrite))
+        file.setFileTime(before.modified.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
 } // namespace
@@ -50,8 +79,10 @@ bool SettingsStores::replaceStore(QSettings *&store, const QString &source)
     // Write what the old store still holds before its file goes, so that its
     // deferred destruction has nothing left to write over the new content.
     store->sync();
+    const FileStamp before = stampOf(target);
     if (!filereplace::copyOver(source, target))
         return false;
+    stampLaterThan(target, before);
     store->deleteLater();
     store = openStore(target, this);
     return true;
