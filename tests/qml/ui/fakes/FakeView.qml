@@ -1,12 +1,16 @@
 import QtQuick
 
-// Stands in for the controller: answers from the tables below and records
-// every call as [name, arguments...].
+// Stands in for the controller: every slot the UI may call records itself as
+// [name, arguments...]. Settings answer from `globals` and `profile`; any
+// other slot answers from `answers[name]` (a value, or a function of the
+// arguments) and otherwise with what the real slot gives when nothing is
+// stored.
 QtObject {
     property var calls: []
     property var globals: ({})
     property var profile: ({})
     property var languages: ({})
+    property var answers: ({})
     property var deviceProfile: 1
     property var deviceDpi: 1
     property bool enabled: true
@@ -17,6 +21,7 @@ QtObject {
         globals = {}
         profile = {}
         languages = {}
+        answers = {}
         deviceProfile = 1
         deviceDpi = 1
         enabled = true
@@ -34,6 +39,14 @@ QtObject {
             throw new Error(name + " broke")
     }
 
+    function answer(name, args, fallback) {
+        record(name, args)
+        var given = answers[name]
+        if (given === undefined)
+            return fallback
+        return typeof given === "function" ? given.apply(null, args) : given
+    }
+
     function callsOf(name) {
         return calls.filter(function(c) { return c[0] === name })
     }
@@ -43,6 +56,11 @@ QtObject {
     function setGlobalData(key, value) { record("setGlobalData", arguments); globals[key] = value }
     function getData(key, isRecovery) { record("getData", arguments); return profile[key] }
     function setData(key, value) { record("setData", arguments); profile[key] = value }
+    function getDataList(key, isRecovery) {
+        record("getDataList", arguments)
+        return profile[key] === undefined ? [] : profile[key]
+    }
+    function setDataList(key, list) { record("setDataList", arguments); profile[key] = list }
     function getLangStrings(type, lang) {
         record("getLangStrings", arguments)
         return languages[type] === undefined ? [] : languages[type]
@@ -55,4 +73,47 @@ QtObject {
     function mouseSetReportRate(rate) { record("mouseSetReportRate", arguments) }
     function mouseSwitchKeyMatrix(n) { record("mouseSwitchKeyMatrix", arguments) }
     function mouseResetKeyMatrix() { record("mouseResetKeyMatrix", arguments) }
+
+    function clearHidBusy() { record("clearHidBusy", arguments) }
+    function initUI() { record("initUI", arguments) }
+    function runUI() { record("runUI", arguments) }
+    function resetApconfig() { record("resetApconfig", arguments) }
+    function loadMacroFile(name) { return answer("loadMacroFile", arguments, false) }
+    function saveMacroFile(name) { record("saveMacroFile", arguments) }
+    function loadProfile(n) { return answer("loadProfile", arguments, false) }
+    function saveProfile(n) { record("saveProfile", arguments) }
+    function copyProfile(dest, src) { record("copyProfile", arguments) }
+    function createMacroIni(name, index) { return answer("createMacroIni", arguments, true) }
+    function updataNameList(type, names) { return answer("updataNameList", arguments, true) }
+    function modifyMacroNameUpdateProfile(oldName, newName) {
+        return answer("modifyMacroNameUpdateProfile", arguments, true)
+    }
+    function deleteMacroUpdateProfile(name) { record("deleteMacroUpdateProfile", arguments) }
+    function deleteMacroIni(name) { return answer("deleteMacroIni", arguments, true) }
+    function getNameList(type) { return answer("getNameList", arguments, []) }
+    function saveMacroIni(name, events, repeat) { return answer("saveMacroIni", arguments, true) }
+    function mouseSendMacroData(data, index) { return answer("mouseSendMacroData", arguments, 0) }
+    function loadMacroIni(name) { return answer("loadMacroIni", arguments, []) }
+    function mouseSaveGundata(index, values) { record("mouseSaveGundata", arguments) }
+    function mouseSendGundata(index, values) { record("mouseSendGundata", arguments) }
+    function modifyGundata(type, values) { record("modifyGundata", arguments) }
+    function getGunData(name) { return answer("getGunData", arguments, []) }
+    function getXYSensitive(index) { return answer("getXYSensitive", arguments, 0) }
+    function getselectGun(index) { return answer("getselectGun", arguments, 0) }
+    function setXYSensitive(index, value) { record("setXYSensitive", arguments) }
+    function setSelectGun(index, value) { record("setSelectGun", arguments) }
+    function mouseSetKeyboardoption(b1, b2, b3, b4) { record("mouseSetKeyboardoption", arguments) }
+    function mouseSetKeyMatrix(src64, isSendData, other) { record("mouseSetKeyMatrix", arguments) }
+    function mouseSetDpi(count, sensor, values) { record("mouseSetDpi", arguments) }
+    function mouseSetRGBEffect(effect, option1, option2) { record("mouseSetRGBEffect", arguments) }
+    function mouseSetRGBColor(type, src24) { record("mouseSetRGBColor", arguments) }
+    function mouseSetProfile(n) { record("mouseSetProfile", arguments) }
+    function mouseReadProfile(n) { record("mouseReadProfile", arguments) }
+    function mouseSetCursorSpeed(speed) { record("mouseSetCursorSpeed", arguments) }
+    function mouseSetVerticalScrollLines(lines) { record("mouseSetVerticalScrollLines", arguments) }
+    function mouseSetDoubleClickSpeed(speed) { record("mouseSetDoubleClickSpeed", arguments) }
+    function mouseGetKeydefine(index, isRecovery) { return answer("mouseGetKeydefine", arguments, [0, 0, 0, 0]) }
+    function openUpdateExe() { record("openUpdateExe", arguments) }
+    function setBusy(ms) { record("setBusy", arguments) }
+    function setCurrentDPI(value) { record("setCurrentDPI", arguments) }
 }
