@@ -152,6 +152,11 @@ Rectangle {
         return true
     }
 
+    // The fire periods of the guns in slots 1 to 3, which the key list sends.
+    function slotPeriods() {
+        return slots().map(function(position) { return Number(element(position).gunPeriod) })
+    }
+
     function sendSlots() {
         var held = slots()
         for (var g = 1; g <= Gun.slotCount; ++g)

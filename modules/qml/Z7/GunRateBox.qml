@@ -13,6 +13,7 @@ Item {
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
     property color hoverColor: "#cf3e00"
+    property int panelWidth: 200
     property url dropSource: "qrc:/index/modules/img/skin1/index/dropBtn.png"
     property url dropOpenSource: "qrc:/index/modules/img/skin1/index/dropBtnU.png"
     readonly property int shownPeriod: isOpen ? periodAt(slider.xPosition) : period
@@ -88,7 +89,7 @@ Item {
         visible: box.isOpen
         y: box.height + 2
         z: 10
-        width: 224
+        width: box.panelWidth
         height: 48
         radius: 3
         color: "#1a1a1a"

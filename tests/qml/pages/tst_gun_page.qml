@@ -95,6 +95,7 @@ TestCase {
         compare(child("gunRateBox").text, "14MS")
         verify(page.isSave)
         compare(child("gunItem2").heldBy, [2, 3])
+        compare(page.slotPeriods(), [10, 14, 14], "the key list sends the periods of the guns held")
     }
 
     function test_endless_box_stores_zero_and_gives_the_count_back() {
