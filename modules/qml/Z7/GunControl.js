@@ -153,13 +153,21 @@ function typedNumber(text, low, high) {
     return String(clamp(parseInt(String(text), 10), low, high))
 }
 
+// The record file keeps a record under its position ("gunData/3") and
+// a renamed one under its name as well, so a name that is a position would
+// take the place of that record.
+function isPositionText(name) {
+    return /^[0-9]+$/.test(String(name))
+}
+
 // A new name for position `position` is taken when it is not empty after
-// trimming, fits the field, holds no path or list separator (the name
-// becomes a key of the record file and an entry of the name list), and no
-// other element has it. Gives the trimmed name, or "" when refused.
+// trimming, fits the field, is no number, holds no path or list separator
+// (the name becomes a key of the record file and an entry of the name
+// list), and no other element has it. Gives the trimmed name, or "" when
+// refused.
 function acceptedName(names, position, text) {
     var name = String(text === undefined || text === null ? "" : text).trim()
-    if (name === "" || name.length > maxNameLength || /[\/\\,=\[\]"]/.test(name))
+    if (name === "" || name.length > maxNameLength || isPositionText(name) || /[\/\\,=\[\]"]/.test(name))
         return ""
     for (var i = 0; i < names.length; ++i) {
         if (i !== position && names[i] === name)

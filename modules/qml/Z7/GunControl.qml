@@ -70,8 +70,12 @@ Rectangle {
     }
 
     function init() {
-        for (var i = 0; i < Gun.gunCount; ++i)
-            fill(i, Gun.elementOf(i, view("getGunData", [i], [])))
+        for (var i = 0; i < Gun.gunCount; ++i) {
+            var stored = view("getGunData", [i], [])
+            if (!stored || stored.length < 6)
+                console.warn("ui: gun record " + i + " is missing or short in the record file; showing its built-in values")
+            fill(i, Gun.elementOf(i, stored))
+        }
         setSlots(Gun.slotsOf(view("getGlobalData", ["mouse/selectGun"])))
         chooseSlot(0)
         rememberCount()
@@ -148,6 +152,9 @@ Rectangle {
         // The page reads its records by position: without this the new name
         // would be gone at the next start.
         saveRecord(position)
+        // An old name that was a position took that record with it.
+        if (Gun.isPositionText(oldName) && Number(oldName) < gunModel.count && Number(oldName) !== position)
+            saveRecord(Number(oldName))
         view("updataNameList", [1, names])
         return true
     }

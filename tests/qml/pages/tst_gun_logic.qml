@@ -131,6 +131,7 @@ TestCase {
             { tag: "empty", names: names, position: 1, text: "   ", expected: "" },
             { tag: "a key path", names: names, position: 1, text: "a/b", expected: "" },
             { tag: "a list separator", names: names, position: 1, text: "a, b", expected: "" },
+            { tag: "a record number", names: names, position: 1, text: "3", expected: "" },
             { tag: "too long", names: names, position: 1, text: "ABCDEFGHIJKLMNOPQ", expected: "" },
             { tag: "Chinese", names: names, position: 1, text: "突击步枪", expected: "突击步枪" }
         ]

@@ -18,7 +18,8 @@ TestCase {
     property var shellComponent: Qt.createComponent("qrc:/modules/qml/main.qml")
 
     // Distinct values per record, so a shown or sent value names its record.
-    property var records: [
+    property var records: []
+    readonly property var storedRecords: [
         ["M416", "L-Click", "10", "0", "11", "0"],
         ["AKM", "L-Click", "12", "0", "21", "3"],
         ["M16A4", "L-Click", "14", "0", "31", "5"],
@@ -38,8 +39,9 @@ TestCase {
         shell.panelsShown = true
         page = shell.gunControl
         verify(page, "the shell has no gun editor")
-        var stored = records
-        ui_View.answers = { getGunData: function(i) { return stored[i] } }
+        records = storedRecords.map(function(r) { return r.slice(0) })
+        var test = this
+        ui_View.answers = { getGunData: function(i) { return test.records[i] } }
         ui_View.globals = { "mouse/selectGun": ["0", "1", "2"] }
         page.init()
         page.visible = true
@@ -201,6 +203,19 @@ TestCase {
         typeInto(item.nameField, "AKM")
         compare(item.name, "Vector", "a name another gun has is refused")
         compare(ui_View.calls, [])
+    }
+
+    // Renaming a gun called "2" drops the key "gunData/2", which is where
+    // the third gun lives; the page writes that record back.
+    function test_renaming_a_gun_named_like_a_position_keeps_that_record() {
+        records[5] = ["2", "L-Click", "20", "0", "61", "9"]
+        page.init()
+        ui_View.calls = []
+        var item = child("gunItem5")
+        mouseDoubleClickSequence(item.nameField.parent, 5, 10)
+        typeInto(item.nameField, "Tommy")
+        compare(callsOf("mouseSaveGundata"), [["mouseSaveGundata", 5, saved(5, { 0: "Tommy" })],
+                                              ["mouseSaveGundata", 2, saved(2, {})]])
     }
 
     function test_focus_ends_input_and_closes_the_lists() {
