@@ -374,6 +374,7 @@ Skin {
 
         WindowDragArea {
             anchors.fill: parent
+            hoverEnabled: true      // the buttons under the mask lose their hover
             windowControl: root.windowControl()
             onDragStarted: Pages.dialogsFocus()
         }
