@@ -129,7 +129,7 @@ Rectangle {
     }
 
     // Ticking "Endness" makes the count 0; unticking brings back the last
-    // count the shown record had.
+    // non-zero count shown (1 when there was none).
     function toggleEndless() {
         if (shown && shown.gunTimes === "0")
             setTimes(lastCount)

@@ -42,13 +42,21 @@ Rectangle {
 
     onTextChanged: if (!input.activeFocus) input.text = text
 
+    // The first click takes the whole value for typing over it; later
+    // clicks go to the input and place the cursor.
     MouseArea {
         id: area
         anchors.fill: parent
+        z: 1
         hoverEnabled: true
         enabled: !field.readOnly
         cursorShape: Qt.IBeamCursor
-        onPressed: function(mouse) { mouse.accepted = false; field.beginInput() }
+        onPressed: function(mouse) {
+            if (input.activeFocus)
+                mouse.accepted = false
+            else
+                field.beginInput()
+        }
     }
 
     TextInput {
