@@ -94,10 +94,10 @@ PY
 e2e_state gun-state-field.json
 check_mouse gun-state-field.json "$after" "Y typed"
 
-# Y by dragging the dot upwards from where it is shown.
+# Y by dragging the dot 30 pixels from where it is shown.
 open_editor
 from=$(( path_top + (new_y * 94 + 32) / 64 ))
-to=$(( from > 60 + path_top ? from - 50 : from + 50 ))
+to=$(( from - path_top >= 30 ? from - 30 : from + 30 ))
 xdotool mousemove --window "$E2E_WINDOW" "$dot_x" "$from" mousedown 1
 for step in 1 2 3 4 5; do
     xdotool mousemove --window "$E2E_WINDOW" "$dot_x" $(( from + (to - from) * step / 5 ))
