@@ -124,6 +124,7 @@ Item {
 
     Menu_Down {
         id: stageList
+        z: 10
         objectName: "dpiCountList"
         x: 144
         y: 7

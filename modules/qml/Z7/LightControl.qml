@@ -211,6 +211,7 @@ Item {
 
     Menu_Down {
         id: effectList
+        z: 10
         objectName: "effectList"
         x: 44
         y: 44
