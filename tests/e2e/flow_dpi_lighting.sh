@@ -45,13 +45,16 @@ json_get() { # json key: the value of a top-level key, as JSON
     python3 -c 'import json, sys; print(json.dumps(json.loads(sys.argv[1])[sys.argv[2]]))' "$1" "$2"
 }
 
-# Waits until the virtual mouse's state satisfies a Python test on `profile1`.
+# Waits until the virtual mouse's state satisfies a Python test on `profile1`
+# (or on `profiles`, every block, and `gun`).
 wait_for_mouse() { # python-condition what
     for _ in $(seq 1 40); do
         e2e_state dpi-lighting-state.json
         if python3 - "$E2E_OUT/dpi-lighting-state.json" "$1" <<'PY'
 import json, sys
-profile1 = json.load(open(sys.argv[1]))["devices"][0]["profiles"][1]
+device = json.load(open(sys.argv[1]))["devices"][0]
+gun, profiles = device["isGun"], device["profiles"]
+profile1 = profiles[1]
 sys.exit(0 if eval(sys.argv[2]) else 1)
 PY
         then return 0; fi
@@ -97,6 +100,10 @@ read -r -a light_values <<<"${light//,/ }"
 triple=$("$encoder" effect colourful "${light_values[@]}")
 echo "the encoder makes of it: $triple"
 wait_for_mouse "profile1[71:74] == $(json_get "$triple" triple)" "the effect triple $triple"
+# A gun mouse gets the other profiles after the first; the window answers
+# the DPI button once the link is quiet again.
+wait_for_mouse "not gun or all(p[71:74] == profile1[71:74] for p in profiles[2:])" "the triple in every profile"
+sleep 1
 
 # --- 3. the DPI button ---------------------------------------------------------
 # The badge of the active stage is filled with the highlight colour; a point
@@ -121,13 +128,18 @@ mouse_stage() {
 press_and_check() { # picture name
     local was now want
     was=$(lit_stage "$E2E_OUT/$1-before.png")
-    "$E2E_CTL" press-dpi
+    "$E2E_CTL" press-dpi >/dev/null
     sleep 0.5
     e2e_shot "$1-after"
     now=$(lit_stage "$E2E_OUT/$1-after.png")
     want=$(( $(mouse_stage) - 1 ))
-    echo "$1: lit stage before $was, after $now; the mouse is at stage index $want"
-    [ "$now" = "$want" ] && [ "$now" != "$was" ] || e2e_fail "the highlight did not follow the DPI button ($1)"
+    echo "$1: lit stage before $was, half a second after the press $now; the mouse is at stage index $want"
+    if [ "$now" != "$want" ] || [ "$now" = "$was" ]; then
+        sleep 3
+        e2e_shot "$1-late"
+        e2e_fail "the highlight did not follow the DPI button within half a second ($1);" \
+                 "three seconds later stage $(lit_stage "$E2E_OUT/$1-late.png") is lit"
+    fi
 }
 
 e2e_shot dpi-lighting-press-before
