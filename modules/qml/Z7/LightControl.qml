@@ -71,8 +71,11 @@ Item {
             view(calls[i][0], calls[i][1])
     }
 
+    // Pressing elsewhere in the window also ends typing in a number field.
     function closeList() {
         effectList.close()
+        if (channelFields.activeFocus)
+            page.forceActiveFocus()
     }
 
     function chooseEffect(index) {
@@ -349,6 +352,7 @@ Item {
         }
 
         Row {
+            id: channelFields
             spacing: 6
             Repeater {
                 model: 3
