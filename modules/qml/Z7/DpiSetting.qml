@@ -1,0 +1,257 @@
+import QtQuick
+import "../basic"
+import "../common"
+import "../common/Calls.js" as Calls
+import "../common/Values.js" as Values
+import "DpiSetting.js" as Dpi
+
+// The DPI panel of the right column: the stage values, how many stages are
+// in use and which one the mouse has active. Changes wait for the main
+// window's save button (isSave); saving stores them in the profile and
+// sends them to the mouse.
+Item {
+    id: page
+    objectName: "dpiSettingMain"
+
+    readonly property var shell: typeof root === "undefined" ? null : root
+    readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
+
+    property int dpiCount: 4
+    property int currentDpiCount: 4
+    property int minDPI: 200
+    property int maxDPI: 6000
+    property string sensorType: "3360"
+    property int dpiBase: 50
+    property var dpiValueArray: Dpi.defaultValues.slice(0)
+    property int currentDPI: 0
+    property bool isSave: false
+    property var dpiSettingLang: ["DPI", "Stages"]
+
+    // What each stage's label shows; saving takes these.
+    property var stageValues: Dpi.defaultValues.slice(0)
+
+    readonly property int rowHeight: 27
+    readonly property int headerHeight: 36
+    readonly property int shownRows: Math.max(1, Math.min(Dpi.stageLimit, dpiCount))
+
+    width: 232
+    height: headerHeight + 4 + shownRows * rowHeight + 8
+    z: stageList.isOpen ? 20 : 0
+
+    function skin(name) { return shell ? shell[name] : "" }
+    function style(name, fallback) { return shell && shell[name] !== undefined ? shell[name] : fallback }
+    function view(name, args, fallback) { return Calls.call(controller, name, args, fallback, "ui_View") }
+
+    function init(isSendData, isRecovery) {
+        if (!isRecovery) {
+            var range = Dpi.limits(view("getGlobalData", ["mouse/minDPI"], Dpi.defaults.minDPI),
+                                   view("getGlobalData", ["mouse/maxDPI"], Dpi.defaults.maxDPI),
+                                   view("getGlobalData", ["mouse/dpiBase"], Dpi.defaults.dpiBase))
+            minDPI = range.minDPI
+            maxDPI = range.maxDPI
+            dpiBase = range.dpiBase
+            var sensor = Values.toText(view("getGlobalData", ["mouse/sensorType"]), "").trim()
+            sensorType = sensor !== "" ? sensor : Dpi.defaults.sensorType
+            dpiCount = Dpi.stageCount(view("getData", ["mouse/dpiCount", false]), Dpi.defaults.dpiCount)
+            currentDpiCount = Dpi.stageCount(view("getData", ["mouse/currentDpiCount", false]),
+                                             dpiCount, dpiCount)
+            stageList.select(currentDpiCount - 1)
+        }
+        dpiValueArray = Dpi.stageValues(view("getDataList", ["mouse/dpiValueArray", isRecovery === true], []))
+        stageValues = dpiValueArray.slice(0)
+        for (var i = 0; i < stages.count; ++i)
+            stages.itemAt(i).placeKnob(Dpi.positionOf(stageValues[i], minDPI, maxDPI))
+        if (isSendData)
+            saveData(true)
+    }
+
+    function saveData(isSendData) {
+        var calls = Dpi.saveCalls(stageValues, currentDpiCount, sensorType, isSendData)
+        for (var i = 0; i < calls.length; ++i)
+            view(calls[i][0], calls[i][1])
+    }
+
+    function closeList() {
+        stageList.close()
+    }
+
+    function moveStage(index, position) {
+        var values = stageValues.slice(0)
+        values[index] = Dpi.valueAt(position, minDPI, maxDPI, dpiBase)
+        stageValues = values
+    }
+
+    function chooseStageCount(count) {
+        currentDpiCount = count
+        isSave = true
+    }
+
+    function recover() {
+        init(false, true)
+        isSave = true
+    }
+
+    Component.onCompleted: if (shell && shell.currentDPI !== undefined) currentDPI = shell.currentDPI
+
+    BorderImage {
+        anchors.fill: parent
+        source: page.skin("sourcedpiSettingBG")
+        border { left: 8; right: 8; top: 40; bottom: 8 }
+    }
+
+    Text {
+        x: 14
+        y: 10
+        text: page.dpiSettingLang[0]
+        color: page.style("colorGray3", "#d1d1d1")
+        font.family: page.style("fontFamily", "")
+        font.pixelSize: page.style("fontMiddleSize", 14)
+        font.bold: true
+    }
+
+    Text {
+        anchors.right: stageList.left
+        anchors.rightMargin: 8
+        anchors.verticalCenter: stageList.verticalCenter
+        width: Math.min(implicitWidth, 80)
+        horizontalAlignment: Text.AlignRight
+        elide: Text.ElideRight
+        text: page.dpiSettingLang[1] || ""
+        color: page.style("colorGray2", "#969696")
+        font.family: page.style("fontFamily", "")
+        font.pixelSize: page.style("fontNormalSize", 12)
+    }
+
+    Menu_Down {
+        id: stageList
+        z: 10
+        objectName: "dpiCountList"
+        x: 144
+        y: 7
+        width: 52
+        height: 22
+        items: Dpi.stageItems(page.shownRows)
+        maxRows: Dpi.stageLimit
+        fontFamily: page.style("fontFamily", "")
+        fontSize: page.style("fontNormalSize", 12)
+        hoverColor: page.style("colorOrange", "#cf3e00")
+        selectedColor: page.style("colorBlue", "#09347f")
+        dropSource: page.skin("sourceDropBtn")
+        dropOpenSource: page.skin("sourceDropBtnU")
+        onItemChosen: function(index) { page.chooseStageCount(index + 1) }
+    }
+
+    ImageButton {
+        objectName: "dpiResetButton"
+        x: 206
+        y: 10
+        normalSource: page.skin("sourceRestBtn")
+        hoverSource: page.skin("sourceRestBtnH")
+        pressedSource: page.skin("sourceRestBtnP")
+        onClicked: page.recover()
+    }
+
+    Column {
+        x: 0
+        y: page.headerHeight + 4
+
+        Repeater {
+            id: stages
+            model: Dpi.stageLimit
+
+            delegate: Item {
+                id: row
+                required property int index
+                readonly property bool active: index === page.currentDPI
+                readonly property color accent: page.style("colorOrange", "#cf3e00")
+
+                objectName: "dpiStage" + index
+                width: page.width
+                height: page.rowHeight
+                visible: index < page.currentDpiCount
+
+                function placeKnob(position) { slider.setValue(position) }
+
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.leftMargin: 4
+                    anchors.rightMargin: 4
+                    radius: 3
+                    color: row.active ? "#241208" : (hover.containsMouse ? "#16161a" : "transparent")
+                    MouseArea { id: hover; anchors.fill: parent; hoverEnabled: true; acceptedButtons: Qt.NoButton }
+                }
+
+                Rectangle {
+                    objectName: "stageBadge"
+                    x: 12
+                    anchors.verticalCenter: slider.verticalCenter
+                    width: 16
+                    height: 16
+                    radius: 8
+                    color: row.active ? row.accent : "transparent"
+                    border.color: row.active ? row.accent : page.style("colorGray1", "#3c3c3c")
+                    Text {
+                        anchors.centerIn: parent
+                        text: row.index + 1
+                        color: row.active ? "#ffffff" : page.style("colorGray2", "#969696")
+                        font.family: page.style("fontFamily", "")
+                        font.pixelSize: page.style("fontMinSize", 10)
+                        font.bold: true
+                    }
+                }
+
+                Text {
+                    objectName: "stageValue"
+                    anchors.right: slider.right
+                    y: 0
+                    text: page.stageValues[row.index]
+                    color: row.active ? row.accent : page.style("fontColor", "#ffffff")
+                    font.family: page.style("fontFamily", "")
+                    font.pixelSize: page.style("fontNormalSize", 12)
+                    font.bold: row.active
+                }
+
+                SliderButton {
+                    id: slider
+                    objectName: "dpiSlider"
+                    x: 36
+                    y: page.rowHeight - height - 1
+                    trackWidth: 176
+                    knobWidth: 12
+                    knobHeight: 12
+                    trackSource: page.skin("sourcedpiSetting0")
+                    knobSource: page.skin("sourceSlide")
+                    fillColor: "transparent"
+                    onXPositionChanged: if (dragging || gliding) page.moveStage(row.index, xPosition)
+                    onPositionReported: function(position) {
+                        page.moveStage(row.index, position)
+                        page.isSave = true
+                    }
+
+                    // The travelled part of the track, up to the knob's edge;
+                    // the active stage's in the highlight.
+                    Item {
+                        x: 0
+                        y: (parent.height - 6) / 2
+                        width: Math.max(0, slider.xPosition + 1)
+                        height: 6
+                        clip: true
+                        Image {
+                            source: page.skin("sourcedpiSetting1")
+                            visible: row.active
+                        }
+                        Rectangle {
+                            x: 1
+                            y: 1
+                            width: 174
+                            height: 4
+                            radius: 2
+                            color: "#5a5a5e"
+                            visible: !row.active
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,407 @@
+import QtQuick
+import "../basic"
+import "../common"
+import "../common/Calls.js" as Calls
+import "LightControl.js" as Light
+
+// The lighting panel of the right column: the effect with its speed and
+// brightness, and eight colours picked on the hue bar or typed as red,
+// green and blue. Changes wait for the main window's save button (isSave).
+Item {
+    id: page
+    objectName: "lightControlMain"
+
+    readonly property var shell: typeof root === "undefined" ? null : root
+    readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
+
+    property bool isSave: false
+    property var lightControlLang: [
+        "Light", "Static", "Breath", "Neon", "OFF", "Speed", "Color", "Brightness",
+        "Twinkling", "Wave", "Gliding", "Finger Moving", "Vertical Flipping", "YO-YO", "Spotlight",
+        "Breath Loop", "", "", "", ""
+    ]
+
+    property var effectTexts: Light.effectTexts(false, false)
+    property bool effectsExtended: false
+    property int effect: 0
+    property int speed: 0
+    property int brightness: 4
+    property var blocks: Light.startBlocks()
+    property int selectedBlock: 0
+    property int barPosition: 0
+
+    readonly property bool isColorful: !!shell && shell.isColorful === true
+    readonly property bool is55328: !!shell && shell.is55328 === true
+    readonly property int dpiCount: shell && shell.dpiSettingMain ? shell.dpiSettingMain.dpiCount : 4
+    readonly property var rule: Light.effectRule(effect, is55328)
+    readonly property var chosenColour: blocks[selectedBlock] || Light.startColour
+    readonly property int barWidth: 208
+
+    width: 232
+    height: content.y + content.height + 12
+    z: effectList.isOpen ? 20 : 0
+
+    function skin(name) { return shell ? shell[name] : "" }
+    function style(name, fallback) { return shell && shell[name] !== undefined ? shell[name] : fallback }
+    function view(name, args, fallback) { return Calls.call(controller, name, args, fallback, "ui_View") }
+    function rgb(colour) { return Qt.rgba(colour[0] / 255, colour[1] / 255, colour[2] / 255, 1) }
+
+    function init(isSendData, isRecovery) {
+        var firstTime = !isSendData && !isRecovery && !!shell && shell.isPownOn !== true
+        if (firstTime && !effectsExtended) {
+            effectTexts = Light.effectTexts(isColorful, is55328)
+            effectsExtended = true
+        }
+        var stored = Light.effectFrom(view("getDataList", ["mouse/lightValue", isRecovery === true], []),
+                                      effectTexts.length)
+        effect = stored.effect
+        speed = stored.speed
+        brightness = stored.brightness
+        effectList.select(effect)
+        blocks = Light.blocksFrom(view("getDataList", ["mouse/colorValue", isRecovery === true], []))
+        selectBlock(0)
+        if (isSendData)
+            saveData(true, 0)
+    }
+
+    function saveData(isSendData, isStep) {
+        var calls = Light.saveCalls({ effect: effect, speed: speed, brightness: brightness, blocks: blocks,
+                                      is55328: is55328, isColorful: isColorful }, isSendData, isStep)
+        for (var i = 0; i < calls.length; ++i)
+            view(calls[i][0], calls[i][1])
+    }
+
+    // Pressing elsewhere in the window also ends typing in a number field.
+    function closeList() {
+        effectList.close()
+        if (channelFields.activeFocus)
+            page.forceActiveFocus()
+    }
+
+    function chooseEffect(index) {
+        effect = index
+        var chosen = Light.effectRule(index, is55328)
+        if (chosen.speed !== undefined)
+            speed = chosen.speed
+        if (chosen.brightness !== undefined)
+            brightness = chosen.brightness
+        selectBlock(0)
+        isSave = true
+    }
+
+    function selectBlock(index) {
+        selectedBlock = index
+        var c = blocks[index]
+        barPosition = Light.positionOf(c[0], c[1], c[2], barWidth)
+    }
+
+    function setColour(colour) {
+        var changed = blocks.slice(0)
+        changed[selectedBlock] = colour
+        blocks = changed
+    }
+
+    // From the hue bar, while dragging.
+    function pickAt(position) {
+        barPosition = Math.max(0, Math.min(6 * Light.segmentWidth(barWidth), Math.round(position)))
+        setColour(Light.colourAt(barPosition, barWidth))
+    }
+
+    // From the number fields.
+    function typeChannel(channel, text) {
+        var colour = chosenColour.slice(0)
+        colour[channel] = Light.channel(text)
+        setColour(colour)
+        barPosition = Light.positionOf(colour[0], colour[1], colour[2], barWidth)
+        isSave = true
+    }
+
+    function recover() {
+        init(false, true)
+        isSave = true
+    }
+
+    // A caption, the step as a percentage and a five-step slider.
+    component StepRow: Item {
+        id: stepRow
+        property string caption: ""
+        property int step: 0
+        property string fontFamily: ""
+        property int fontSize: 12
+        property color captionColor: "#d1d1d1"
+        property color textColor: "#ffffff"
+        property color accent: "#cf3e00"
+        property url trackSource: ""
+        property url knobSource: ""
+        signal stepMoved(int step)
+        signal stepReleased()
+
+        height: 30
+
+        function place() {
+            if (!stepSlider.dragging && !stepSlider.gliding)
+                stepSlider.setValue(stepSlider.stepPosition(step))
+        }
+        onStepChanged: place()
+        onWidthChanged: place()
+        Component.onCompleted: place()
+
+        Text {
+            text: stepRow.caption
+            color: stepRow.captionColor
+            font.family: stepRow.fontFamily
+            font.pixelSize: stepRow.fontSize
+        }
+        Text {
+            objectName: "percent"
+            anchors.right: parent.right
+            text: Light.percentText(stepRow.step)
+            color: stepRow.textColor
+            font.family: stepRow.fontFamily
+            font.pixelSize: stepRow.fontSize
+            font.bold: true
+        }
+        SliderButton {
+            id: stepSlider
+            objectName: "stepSlider"
+            y: 17
+            trackWidth: stepRow.width
+            knobWidth: 12
+            knobHeight: 12
+            steps: Light.sliderSteps
+            trackSource: stepRow.trackSource
+            knobSource: stepRow.knobSource
+            fillColor: stepRow.accent
+            onXPositionChanged: if (dragging || gliding) stepRow.stepMoved(stepOf(xPosition))
+            onPositionReported: function(position) {
+                stepRow.stepMoved(stepOf(position))
+                stepRow.stepReleased()
+            }
+        }
+    }
+
+    BorderImage {
+        anchors.fill: parent
+        source: page.skin("sourcedpiSettingBG")
+        border { left: 8; right: 8; top: 40; bottom: 8 }
+    }
+
+    Text {
+        x: 14
+        y: 10
+        text: page.lightControlLang[0]
+        color: page.style("colorGray3", "#d1d1d1")
+        font.family: page.style("fontFamily", "")
+        font.pixelSize: page.style("fontMiddleSize", 14)
+        font.bold: true
+    }
+
+    ImageButton {
+        objectName: "lightBackButton"
+        x: 206
+        y: 10
+        normalSource: page.skin("sourceBack")
+        hoverSource: page.skin("sourceBackH")
+        onClicked: page.recover()
+    }
+
+    Image {
+        objectName: "effectIcon"
+        x: 12
+        y: 44
+        source: page.skin("sourceLightControl" + Math.min(page.effect, 4))
+    }
+
+    Menu_Down {
+        id: effectList
+        z: 10
+        objectName: "effectList"
+        x: 44
+        y: 44
+        width: 176
+        height: 24
+        items: page.effectTexts.map(function(i) { return page.lightControlLang[i] })
+        fontFamily: page.style("fontFamily", "")
+        fontSize: page.style("fontNormalSize", 12)
+        hoverColor: page.style("colorOrange", "#cf3e00")
+        selectedColor: page.style("colorBlue", "#09347f")
+        dropSource: page.skin("sourceDropBtn")
+        dropOpenSource: page.skin("sourceDropBtnU")
+        onItemChosen: function(index) { page.chooseEffect(index) }
+    }
+
+    Column {
+        id: content
+        x: 12
+        y: 78
+        width: page.barWidth
+        spacing: 8
+
+        StepRow {
+            objectName: "speedRow"
+            width: content.width
+            fontFamily: page.style("fontFamily", "")
+            fontSize: page.style("fontNormalSize", 12)
+            captionColor: page.style("colorGray3", "#d1d1d1")
+            textColor: page.style("fontColor", "#ffffff")
+            accent: page.style("colorOrange", "#cf3e00")
+            trackSource: page.skin("sourceSpeedScale")
+            knobSource: page.skin("sourceSlide")
+            onStepReleased: page.isSave = true
+            caption: page.lightControlLang[5]
+            visible: page.rule.speedShown
+            step: page.speed
+            onStepMoved: function(step) { page.speed = step }
+        }
+
+        StepRow {
+            objectName: "brightnessRow"
+            width: content.width
+            fontFamily: page.style("fontFamily", "")
+            fontSize: page.style("fontNormalSize", 12)
+            captionColor: page.style("colorGray3", "#d1d1d1")
+            textColor: page.style("fontColor", "#ffffff")
+            accent: page.style("colorOrange", "#cf3e00")
+            trackSource: page.skin("sourceSpeedScale")
+            knobSource: page.skin("sourceSlide")
+            onStepReleased: page.isSave = true
+            caption: page.lightControlLang[7]
+            visible: page.rule.brightnessShown
+            step: page.brightness
+            onStepMoved: function(step) { page.brightness = step }
+        }
+
+        Item {
+            width: content.width
+            height: 14
+            Text {
+                text: page.lightControlLang[6]
+                color: page.style("colorGray3", "#d1d1d1")
+                font.family: page.style("fontFamily", "")
+                font.pixelSize: page.style("fontNormalSize", 12)
+            }
+        }
+
+        Row {
+            spacing: 2
+            Repeater {
+                model: Light.colourBlocks
+                delegate: Item {
+                    id: block
+                    required property int index
+                    readonly property bool selected: index === page.selectedBlock
+                    objectName: "colourBlock" + index
+                    width: 24
+                    height: 24
+                    visible: Light.blockShown(index, page.dpiCount, page.isColorful, page.is55328, page.effect)
+
+                    Image { source: page.skin("sourceLightControlBtn") }
+                    Rectangle {
+                        x: 4
+                        y: 4
+                        width: 16
+                        height: 16
+                        radius: 2
+                        color: page.rgb(page.blocks[block.index])
+                    }
+                    Image {
+                        source: block.selected ? page.skin("sourceLightControlBtn1") : page.skin("sourceLightControlBtn0")
+                        opacity: block.selected || blockArea.containsMouse ? 1 : 0.7
+                    }
+                    MouseArea {
+                        id: blockArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: page.selectBlock(block.index)
+                    }
+                }
+            }
+        }
+
+        // The hue bar; its marker shows the colour under it.
+        Item {
+            objectName: "colourBar"
+            width: page.barWidth
+            height: 16
+
+            Image {
+                anchors.verticalCenter: parent.verticalCenter
+                width: page.barWidth
+                height: 12
+                source: page.skin("sourceColorBar")
+            }
+            Rectangle {
+                objectName: "colourMarker"
+                x: 1 + page.barPosition - width / 2
+                width: 8
+                height: 16
+                radius: 3
+                color: page.rgb(Light.colourAt(page.barPosition, page.barWidth))
+                border.color: "#ffffff"
+                border.width: 2
+            }
+            MouseArea {
+                anchors.fill: parent
+                anchors.margins: -3
+                cursorShape: Qt.PointingHandCursor
+                onPressed: function(mouse) { page.pickAt(mouse.x - 4) }
+                onPositionChanged: function(mouse) { if (pressed) page.pickAt(mouse.x - 4) }
+                onReleased: page.isSave = true
+            }
+        }
+
+        Row {
+            id: channelFields
+            spacing: 6
+            Repeater {
+                model: 3
+                delegate: Image {
+                    id: field
+                    required property int index
+                    objectName: "channelField" + index
+                    width: 40
+                    height: 20
+                    source: page.skin("sourceLightControlTxt" + index)
+
+                    TextInput {
+                        id: input
+                        anchors.fill: parent
+                        anchors.leftMargin: 8
+                        anchors.rightMargin: 5
+                        verticalAlignment: TextInput.AlignVCenter
+                        horizontalAlignment: TextInput.AlignRight
+                        text: page.chosenColour[field.index]
+                        color: page.style("fontColor", "#ffffff")
+                        selectionColor: page.style("colorOrange", "#cf3e00")
+                        font.family: page.style("fontFamily", "")
+                        font.pixelSize: page.style("fontNormalSize", 12)
+                        selectByMouse: true
+                        maximumLength: 3
+                        validator: IntValidator { bottom: 0; top: 255 }
+                        onTextEdited: if (acceptableInput) page.typeChannel(field.index, text)
+                        onActiveFocusChanged: if (!activeFocus) text = Qt.binding(function() { return page.chosenColour[field.index] })
+                    }
+                }
+            }
+
+            Rectangle {
+                objectName: "colourSwatch"
+                width: content.width - 3 * 40 - 3 * 6
+                height: 20
+                radius: 3
+                color: page.rgb(page.chosenColour)
+                border.color: page.style("colorGray1", "#3c3c3c")
+                Text {
+                    anchors.centerIn: parent
+                    text: Light.hexOf(page.chosenColour)
+                    color: page.chosenColour[0] * 0.3 + page.chosenColour[1] * 0.59 + page.chosenColour[2] * 0.11 > 140
+                           ? "#000000" : "#ffffff"
+                    font.family: page.style("fontFamily", "")
+                    font.pixelSize: page.style("fontMinSize", 10)
+                    font.bold: true
+                }
+            }
+        }
+    }
+}
