@@ -27,6 +27,7 @@ open_profiles() { e2e_click 808 620 0.6; }
 close_profiles() { e2e_click 694 196; }
 choose_profile() { # position in the title bar's list
     e2e_click 832 26
+    e2e_shot profile-title-list
     e2e_click 832 $((53 + 24 * $1)) 2.5
 }
 
@@ -48,6 +49,10 @@ e2e_click 562 437 1
 grep -q '^profileName=Standard0, profile_01$' "$setting/name.bin" \
     || e2e_fail "New did not store the second profile: $(grep profileName "$setting/name.bin")"
 e2e_shot profile-dialog-new
+xdotool mousemove --window "$E2E_WINDOW" 480 273 click 3
+sleep 0.4
+e2e_shot profile-dialog-menu
+e2e_click 450 196
 close_profiles
 
 choose_profile 1
@@ -91,7 +96,7 @@ fi
 # (304, 164).
 e2e_click 140 582 0.6
 e2e_click 636 244 1
-e2e_click 376 444 1
+e2e_click 543 408 1
 e2e_shot system-settings
 grep -q '^scrollRate=1000$' "$setting/p2.bin" || e2e_fail "one screen was not stored in the profile in use"
 rate=$(sed -n 's/^mouseRate=//p' "$setting/p2.bin")
@@ -108,6 +113,6 @@ open_profiles
 e2e_shot profile-dialog-zh
 close_profiles
 e2e_click 140 582 0.6
-e2e_click 376 444 1
+e2e_click 543 408 1
 e2e_shot system-settings-zh
 echo "pictures in $E2E_OUT: profile-dialog*.png, system-settings*.png"

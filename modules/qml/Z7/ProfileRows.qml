@@ -1,4 +1,5 @@
 import QtQuick
+import "Profile.js" as Rules
 
 // The rows of the profiles dialog: the profile in use marked, the selected
 // row highlighted, hover tools to rename and delete, a right click for the
@@ -198,6 +199,18 @@ Column {
                     }
                 }
             }
+        }
+    }
+
+    // The free places, faintly, so the list shows how many more fit.
+    Repeater {
+        model: Math.max(0, Rules.maxProfiles - (rows.model ? rows.model.count : 0))
+        delegate: Rectangle {
+            width: rows.width
+            height: rows.rowHeight
+            radius: 3
+            color: "transparent"
+            border.color: "#1c1c20"
         }
     }
 }

@@ -183,12 +183,12 @@ Item {
         onPositionReported: page.saveData(true, Rules.applySpeed)
     }
 
-    Rectangle { x: 16; y: 124; width: 384; height: 1; color: root.colorGray1 }
+    Rectangle { x: 16; y: 118; width: 384; height: 1; color: root.colorGray1 }
 
     SystemSlider {
         id: doubleSection
         objectName: "doubleClickSection"
-        y: 132
+        y: 126
         caption: page.systemSettingLang[2]
         slowText: page.systemSettingLang[3]
         fastText: page.systemSettingLang[4]
@@ -196,28 +196,32 @@ Item {
         onPositionReported: page.saveData(true, Rules.applyDoubleClick)
     }
 
-    Rectangle { x: 16; y: 206; width: 384; height: 1; color: root.colorGray1 }
+    Rectangle { x: 16; y: 194; width: 384; height: 1; color: root.colorGray1 }
 
     SystemCaption {
         x: 32
-        y: 214
+        y: 202
         text: page.systemSettingLang[5]
         refused: page.isRefused(3)
     }
 
     Image {
         x: 384 - width
-        y: 216
+        y: 202
         source: root["sourcescrollRate" + Rules.scrollLevel(page.isOneScreen, rowsInput.text)]
     }
 
-    Column {
+    // The two choices side by side; the second always at the same place,
+    // whatever the language's text length.
+    Row {
         x: 32
-        y: 240
-        spacing: 8
+        y: 232
+        height: 24
 
         Row {
+            width: 200
             spacing: 10
+            anchors.verticalCenter: parent.verticalCenter
             SystemRadio {
                 objectName: "rowsChoice"
                 anchors.verticalCenter: parent.verticalCenter
@@ -267,6 +271,7 @@ Item {
 
         SystemRadio {
             objectName: "oneScreenChoice"
+            anchors.verticalCenter: parent.verticalCenter
             text: page.systemSettingLang[7]
             checked: page.isOneScreen
             onChosen: page.chooseScrollMode(true)
@@ -275,9 +280,9 @@ Item {
 
     Text {
         objectName: "refusedNotice"
-        x: 16
-        y: page.height - 14 - height
-        width: page.width - 32
+        x: 32
+        y: page.height - 18 - height
+        width: 352
         visible: page.refused.length > 0
         text: "● " + page.systemSettingLang[8]
         elide: Text.ElideRight

@@ -19,7 +19,7 @@ Item {
 
     x: 32
     width: 352
-    height: 66
+    height: 60
 
     SystemCaption {
         text: section.caption
@@ -28,7 +28,7 @@ Item {
 
     SliderButton {
         id: knob
-        y: 24
+        y: 22
         trackSource: root.sourceScale
         knobSource: root.sourceSlide
         fillColor: root.colorOrange
@@ -36,19 +36,19 @@ Item {
     }
 
     Image {
-        y: 40
+        y: 36
         source: root["sourcemouseRate" + section.step]
     }
 
     Text {
-        y: 52
+        y: 46
         text: section.slowText
         color: root.colorGray2
         font.family: root.fontFamily
         font.pixelSize: root.fontMinSize
     }
     Text {
-        y: 52
+        y: 46
         anchors.right: parent.right
         text: section.fastText
         color: root.colorGray2
