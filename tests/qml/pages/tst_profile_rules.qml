@@ -51,35 +51,6 @@ TestCase {
         compare(Rules.canAdd(list), data.slot >= 0)
     }
 
-    function test_free_name_stops_at_twelve() {
-        var list = []
-        for (var k = 0; k < 13; ++k)
-            list.push({ textValue: "profile_" + k, profileNo: 0 })
-        compare(Rules.freeName(list), "profile_12")
-    }
-
-    function test_delete_data() {
-        return [
-            { tag: "the first", position: 0, inUse: 3, allowed: false },
-            { tag: "the one in use, by its slot", position: 2, inUse: 1, allowed: false },
-            { tag: "another", position: 1, inUse: 1, allowed: true },
-            { tag: "past the end", position: 3, inUse: 0, allowed: false }
-        ]
-    }
-
-    function test_delete(data) {
-        var list = elements(["Standard0", "Game3", "Work1"])
-        compare(Rules.canDelete(list, data.position, data.inUse), data.allowed)
-    }
-
-    function test_slot_identity_after_gaps() {
-        var list = elements(["Standard0", "Game3", "Work1"])
-        compare(Rules.slotAt(list, 1), 3)
-        compare(Rules.positionOfSlot(list, 1), 2)
-        compare(Rules.positionOfSlot(list, 2), -1)
-        compare(Rules.slotAt(list, 3), -1)
-    }
-
     function test_rename_data() {
         return [
             { tag: "a new name", typed: "Raid", result: "Raid" },

@@ -77,13 +77,6 @@ TestCase {
         compare(applied(), [], "start-up applies nothing")
     }
 
-    function test_init_with_sending_applies_all_three() {
-        ui_View.profile = factory()
-        page.init(true, false)
-        compare(applied(), [["mouseSetCursorSpeed", 5], ["mouseSetDoubleClickSpeed", 6],
-                            ["mouseSetVerticalScrollLines", 3]])
-    }
-
     function test_moving_one_slider_applies_only_that_setting_data() {
         return [
             { tag: "pointer speed by a click on the track", section: "mouseSpeedSection", drag: false,

@@ -56,31 +56,4 @@ TestCase {
         compare(Rules.scrollValue(false, data.text), data.rows)
         compare(Rules.scrollValue(true, data.text), 1000)
     }
-
-    function test_scroll_level_data() {
-        return [
-            { tag: "one row", oneScreen: false, rows: "1", level: 0 },
-            { tag: "factory rows", oneScreen: false, rows: "3", level: 1 },
-            { tag: "just past a step", oneScreen: false, rows: "13", level: 4 },
-            { tag: "most rows", oneScreen: false, rows: "100", level: 5 },
-            { tag: "one screen", oneScreen: true, rows: "3", level: 6 }
-        ]
-    }
-
-    function test_scroll_level(data) {
-        compare(Rules.scrollLevel(data.oneScreen, data.rows), data.level)
-    }
-
-    function test_steps_apply_data() {
-        return [
-            { tag: "all", step: 0, applied: [true, true, true] },
-            { tag: "pointer speed", step: 1, applied: [true, false, false] },
-            { tag: "double click", step: 2, applied: [false, true, false] },
-            { tag: "scroll", step: 3, applied: [false, false, true] }
-        ]
-    }
-
-    function test_steps_apply(data) {
-        compare([1, 2, 3].map(function(s) { return Rules.applies(data.step, s) }), data.applied)
-    }
 }
