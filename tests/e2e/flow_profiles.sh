@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Profiles on the virtual mouse, by clicks: create a profile in the profiles
-# dialog, switch to it in the title bar, choose 500Hz there, switch back and
+# dialog and rename it, switch to it in the title bar, choose 500Hz there, switch back and
 # forth, and check that the mouse takes the report rate (and, with the key
 # page in the build, the key matrix) of the profile in use at each switch.
 # Then the system settings of that profile: a pointer speed click and "Scroll
@@ -53,6 +53,13 @@ xdotool mousemove --window "$E2E_WINDOW" 480 273 click 3
 sleep 0.4
 e2e_shot profile-dialog-menu
 e2e_click 450 196
+e2e_double_click 400 273
+xdotool type --delay 40 "Raid"
+e2e_shot profile-dialog-rename
+xdotool key Return
+sleep 0.4
+grep -q '^profileName=Standard0, Raid1$' "$setting/name.bin" \
+    || e2e_fail "the rename was not stored: $(grep profileName "$setting/name.bin")"
 close_profiles
 
 choose_profile 1
