@@ -46,6 +46,11 @@ public:
     void keyboardNotice(bool isDown, int usbCode);
     void mouseNotice(bool isDown, unsigned buttonCode, unsigned x, unsigned y);
 
+    // Whether the desktop took the last value given to a pointer setting
+    // (1 pointer speed, 2 double-click time, 3 wheel lines), so that the
+    // settings page need not pretend a refused value took effect.
+    Q_INVOKABLE bool pointerSettingTaken(int setting) const;
+
 public slots:
     void clearHidBusy();
     void initUI();
@@ -116,4 +121,5 @@ private:
     QSettings *profileStore(bool isRecovery) const;
 
     SettingsStores *m_stores = nullptr;
+    std::array<bool, 3> m_pointerTaken{true, true, true};
 };

@@ -7,20 +7,38 @@
 
 #include <QDebug>
 
+namespace {
+constexpr int kSpeed = 1;
+constexpr int kDoubleClick = 2;
+constexpr int kWheelLines = 3;
+} // namespace
+
 void myQQuickView::mouseSetCursorSpeed(uint cursorSpeed)
 {
-    if (!xpointercontrol::setSpeed(pointervalues::cursorSpeed(cursorSpeed)))
+    m_pointerTaken[kSpeed - 1] = xpointercontrol::setSpeed(pointervalues::cursorSpeed(cursorSpeed));
+    if (!m_pointerTaken[kSpeed - 1])
         qDebug() << "setCursorSpeed Failed";
 }
 
 void myQQuickView::mouseSetVerticalScrollLines(uint lines)
 {
-    if (!desktopsettings::setWheelScrollLines(pointervalues::wheelScrollLines(lines)))
+    m_pointerTaken[kWheelLines - 1] =
+        desktopsettings::setWheelScrollLines(pointervalues::wheelScrollLines(lines));
+    if (!m_pointerTaken[kWheelLines - 1])
         qDebug() << "setVerticalScrollLines Failed";
 }
 
 void myQQuickView::mouseSetDoubleClickSpeed(uint speed)
 {
-    if (!desktopsettings::setDoubleClickTime(pointervalues::doubleClickTimeMs(speed)))
+    m_pointerTaken[kDoubleClick - 1] =
+        desktopsettings::setDoubleClickTime(pointervalues::doubleClickTimeMs(speed));
+    if (!m_pointerTaken[kDoubleClick - 1])
         qDebug() << "setDoubleClickSpeed Failed";
+}
+
+bool myQQuickView::pointerSettingTaken(int setting) const
+{
+    if (setting < kSpeed || setting > kWheelLines)
+        return false;
+    return m_pointerTaken[setting - 1];
 }

@@ -274,8 +274,9 @@ Skin {
             dropOpenSource: root.sourceDropBtnU
             onOpened: { reportRateBox.closeList(); helpMenu.visible = false }
             onItemChosen: function(index) {
-                if (root.profilePage && typeof root.profilePage.changeProfile === "function")
-                    root.profilePage.changeProfile(index)
+                // The page's elements name their slots; a place in the list is none.
+                if (root.profilePage && typeof root.profilePage.chooseAt === "function")
+                    root.profilePage.chooseAt(index)
                 else
                     Pages.changeProfile(index)
             }
@@ -390,6 +391,8 @@ Skin {
         target: root.profilePage
         ignoreUnknownSignals: true
         function onChangeProfile(tmpProfileNo) { Pages.changeProfile(tmpProfileNo) }
+        function onInUsePositionChanged() { profileList.select(root.profilePage.inUsePosition) }
+        function onProfileReplaced(slot) { Pages.profileReplaced(slot) }
     }
 
     Connections {

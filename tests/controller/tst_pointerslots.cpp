@@ -28,6 +28,7 @@ private slots:
     void wheel_lines_pass_unchanged_data();
     void wheel_lines_pass_unchanged();
     void desktop_without_the_settings_writes_the_failure_lines();
+    void refused_values_are_told_until_one_is_taken();
 
 private:
     QByteArray kdeEntry(const QByteArray &key) const;
@@ -156,6 +157,25 @@ void PointerSlotsTest::desktop_without_the_settings_writes_the_failure_lines()
     QTest::ignoreMessage(QtDebugMsg, "setVerticalScrollLines Failed");
     m_view->mouseSetVerticalScrollLines(3);
     QVERIFY(!QFile::exists(desktopsettings::kdeGlobalsPath()));
+}
+
+void PointerSlotsTest::refused_values_are_told_until_one_is_taken()
+{
+    qputenv("XDG_CURRENT_DESKTOP", "XFCE");
+    QTest::ignoreMessage(QtDebugMsg, "setVerticalScrollLines Failed");
+    m_view->mouseSetVerticalScrollLines(3);
+    QVERIFY(!m_view->pointerSettingTaken(3));
+    QVERIFY2(m_view->pointerSettingTaken(2), "a setting not given since stays taken");
+
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    m_view->mouseSetVerticalScrollLines(3);
+    QVERIFY(m_view->pointerSettingTaken(3));
+
+    QTest::ignoreMessage(QtDebugMsg, "setDoubleClickSpeed Failed");
+    m_view->mouseSetDoubleClickSpeed(13);
+    QVERIFY(!m_view->pointerSettingTaken(2));
+    QVERIFY(!m_view->pointerSettingTaken(0));
+    QVERIFY(!m_view->pointerSettingTaken(4));
 }
 
 QTEST_MAIN(PointerSlotsTest)

@@ -85,7 +85,7 @@ function initPages() {
     var n = storedProfileNo()
     root.profileNo = n
     Calls.assign(root.profilePage, "profileNo", n)
-    root.profileList.select(n)
+    root.profileList.select(profilePosition(n))
     root.profileList.close()
     view("setCurrentProfile", [n])
     page("macroEditor", "init", [])
@@ -110,6 +110,20 @@ function reloadAndSend() {
     }
 }
 
+// Where the element of slot n stands in the title bar's list.
+function profilePosition(n) {
+    return Values.toInt(page("profilePage", "positionOfSlot", [n], -1), -1)
+}
+
+// An import over the profile in use: the pages show and send its new content.
+function profileReplaced(n) {
+    if (Values.toInt(n, -1) !== root.profileNo)
+        return
+    root.controlUIEnable(false)
+    reloadAndSend()
+    root.controlUIEnable(true)
+}
+
 function changeProfile(n) {
     var number = Values.toInt(n, -1)
     if (number < 0 || number === root.profileNo)
@@ -117,7 +131,7 @@ function changeProfile(n) {
     root.controlUIEnable(false)
     root.profileNo = number
     Calls.assign(root.profilePage, "profileNo", number)
-    root.profileList.select(number)
+    root.profileList.select(profilePosition(number))
     view("setGlobalData", ["mouse/profileNo", number])
     view("setCurrentProfile", [number])
     reloadAndSend()

@@ -116,4 +116,5 @@ QtObject {
     function openUpdateExe() { record("openUpdateExe", arguments) }
     function setBusy(ms) { record("setBusy", arguments) }
     function setCurrentDPI(value) { record("setCurrentDPI", arguments) }
+    function pointerSettingTaken(setting) { return answer("pointerSettingTaken", arguments, true) }
 }

@@ -1,0 +1,105 @@
+.pragma library
+
+// The profile list's rules. An element is { textValue, profileNo }: the name
+// the user sees and the slot (0 to 5) whose file holds the profile. The name
+// list stores each element as its name followed by the slot digit; the slot,
+// never the element's place in the list, says which file an element means.
+
+var maxProfiles = 6
+var sentinel = "loaderzorvex"
+var newNamePrefix = "profile_"
+var lastNameNumber = 12
+
+// The stored texts without the padding of a one-entry list.
+function withoutSentinel(stored) {
+    var list = Array.isArray(stored) ? stored.slice(0) : []
+    if (list.length === 2 && String(list[1]) === sentinel)
+        list.pop()
+    return list
+}
+
+// One stored text as an element, or null when its last character is no
+// slot digit 0 to 5 or nothing is left for the name.
+function parseEntry(text) {
+    var entry = String(text === undefined || text === null ? "" : text)
+    if (entry.length < 2)
+        return null
+    var digit = entry.charAt(entry.length - 1)
+    if (digit < "0" || digit > "5")
+        return null
+    return { textValue: entry.slice(0, -1), profileNo: Number(digit) }
+}
+
+// The elements of a stored list, at most six. An entry that names no slot,
+// or a slot that an earlier entry holds already, would send two elements to
+// one file; it is left out and reported in `rejected`.
+function parseList(stored) {
+    var elements = []
+    var rejected = []
+    var texts = withoutSentinel(stored)
+    for (var i = 0; i < texts.length; ++i) {
+        var element = parseEntry(texts[i])
+        if (!element || positionOfSlot(elements, element.profileNo) >= 0
+                || elements.length >= maxProfiles)
+            rejected.push(String(texts[i]))
+        else
+            elements.push(element)
+    }
+    return { elements: elements, rejected: rejected }
+}
+
+function storedList(elements) {
+    return elements.map(function(e) { return e.textValue + String(e.profileNo) })
+}
+
+function positionOfSlot(elements, slot) {
+    for (var i = 0; i < elements.length; ++i) {
+        if (elements[i].profileNo === slot)
+            return i
+    }
+    return -1
+}
+
+function slotAt(elements, position) {
+    return position >= 0 && position < elements.length ? elements[position].profileNo : -1
+}
+
+function hasName(elements, name) {
+    return elements.some(function(e) { return e.textValue === name })
+}
+
+// "profile_" and the first number no element is named with.
+function freeName(elements) {
+    var k = 0
+    while (k < lastNameNumber && hasName(elements, newNamePrefix + k))
+        ++k
+    return newNamePrefix + k
+}
+
+// The first slot no element holds, -1 when all six are taken.
+function freeSlot(elements) {
+    for (var n = 0; n < maxProfiles; ++n) {
+        if (positionOfSlot(elements, n) < 0)
+            return n
+    }
+    return -1
+}
+
+function canAdd(elements) {
+    return elements.length < maxProfiles && freeSlot(elements) >= 0
+}
+
+// The first element stays, and so does the profile in use.
+function canDelete(elements, position, slotInUse) {
+    return position > 0 && position < elements.length
+            && elements[position].profileNo !== slotInUse
+}
+
+// The name a rename would give, or "" when there is none: blanks around it
+// go, and a name that any element has (the renamed one too) is refused.
+function renamed(elements, newName) {
+    var name = String(newName === undefined || newName === null ? "" : newName).trim()
+    if (name === "" || hasName(elements, name))
+        return ""
+    return name
+}

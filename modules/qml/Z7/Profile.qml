@@ -1,0 +1,311 @@
+import QtQuick
+import "../common"
+import "../common/Calls.js" as Calls
+import "../common/Values.js" as Values
+import "Profile.js" as Rules
+
+// The profiles dialog: the list of up to six profiles with New and Import,
+// renaming by double click, and Delete and Export from the context menu.
+// Every element names its profile by the slot stored with it; the title
+// bar's list shows this page's model in the same order.
+Item {
+    id: page
+    objectName: "profilePage"
+    width: 415
+    height: 288
+    visible: false
+
+    readonly property var defaultProfileLang: [
+        "config", "New", "Import", "Delete", "Export", "Standard", "In use",
+        "Double-click a name to rename it", "", "", "", "", "", "", "", "", "", "", "", ""
+    ]
+    property var profileLang: defaultProfileLang.slice(0)
+    property int profileNo: -1
+    property alias listModel: elements
+    property int selectedIndex: 0
+    property int editingIndex: -1
+    // Where the element of the profile in use stands; the title bar selects it.
+    readonly property int inUsePosition: (elements.count, positionOfSlot(profileNo))
+    readonly property bool canAdd: elements.count < Rules.maxProfiles
+
+    signal changeProfile(int tmpProfileNo)
+    // Import wrote the file of `slot`; the profile in use must then be reloaded.
+    signal profileReplaced(int slot)
+
+    function controller() { return typeof ui_View === "undefined" ? null : ui_View }
+    function view(name, args, fallback) { return Calls.call(controller(), name, args, fallback, "ui_View") }
+
+    function snapshot() {
+        var list = []
+        for (var i = 0; i < elements.count; ++i) {
+            var e = elements.get(i)
+            list.push({ textValue: e.textValue, profileNo: e.profileNo })
+        }
+        return list
+    }
+
+    function positionOfSlot(slot) { return Rules.positionOfSlot(snapshot(), slot) }
+    function slotAt(position) { return Rules.slotAt(snapshot(), Values.toInt(position, -1)) }
+
+    function store() {
+        view("updataNameList", [2, Rules.storedList(snapshot())], false)
+    }
+
+    function init() {
+        profileFocus()
+        var parsed = Rules.parseList(view("getNameList", [2], []))
+        if (parsed.rejected.length > 0)
+            console.warn("profile: name list entries without a free slot digit left out:", parsed.rejected.join(", "))
+        if (parsed.elements.length === 0)
+            parsed.elements.push({ textValue: profileLang[5], profileNo: 0 })
+        elements.clear()
+        for (var i = 0; i < parsed.elements.length; ++i)
+            elements.append(parsed.elements[i])
+        selectedIndex = Math.max(0, positionOfSlot(profileNo))
+        elements.setProperty(0, "textValue", profileLang[5])
+        store()
+    }
+
+    function appendElement() {
+        var list = snapshot()
+        if (!Rules.canAdd(list))
+            return -1
+        var slot = Rules.freeSlot(list)
+        elements.append({ textValue: Rules.freeName(list), profileNo: slot })
+        selectedIndex = elements.count - 1
+        store()
+        return slot
+    }
+
+    // A new profile starts as the factory profile. -1 when six exist.
+    function newProfile() {
+        profileFocus()
+        var slot = appendElement()
+        if (slot >= 0)
+            view("resetProfile", [slot])
+        return slot
+    }
+
+    // Imports into a new element, or into the selected one when six exist.
+    // A cancelled dialog takes the new element away again: its slot file
+    // holds whatever an earlier profile left there.
+    function importProfile() {
+        profileFocus()
+        var previous = selectedIndex
+        var appended = appendElement() >= 0
+        var slot = slotAt(selectedIndex)
+        if (slot < 0)
+            return false
+        var taken = Values.toBool(view("loadProfile", [slot], false), false)
+        if (!taken && appended) {
+            elements.remove(elements.count - 1)
+            selectedIndex = previous
+            store()
+        }
+        if (taken && slot === profileNo)
+            profileReplaced(slot)
+        return taken
+    }
+
+    function canDeleteAt(position) {
+        return Rules.canDelete(snapshot(), position, profileNo)
+    }
+
+    function deleteAt(position) {
+        closeMenu()
+        if (!canDeleteAt(position))
+            return false
+        elements.remove(position)
+        if (selectedIndex >= position)
+            selectedIndex = Math.max(0, selectedIndex - 1)
+        store()
+        return true
+    }
+
+    function exportAt(position) {
+        closeMenu()
+        var slot = slotAt(position)
+        if (slot >= 0)
+            view("saveProfile", [slot])
+    }
+
+    // The title bar's choice at `position` asks for the profile of that
+    // element's slot.
+    function chooseAt(position) {
+        var slot = slotAt(position)
+        if (slot >= 0)
+            changeProfile(slot)
+    }
+
+    function startRename(position) {
+        closeMenu()
+        if (position < 0 || position >= elements.count)
+            return
+        selectedIndex = position
+        editingIndex = position
+    }
+
+    function finishRename(newName) {
+        var position = editingIndex
+        editingIndex = -1
+        if (position < 0 || position >= elements.count)
+            return false
+        var name = Rules.renamed(snapshot(), newName)
+        if (name === "")
+            return false
+        elements.setProperty(position, "textValue", name)
+        store()
+        return true
+    }
+
+    function openMenu(position, px, py) {
+        selectedIndex = position
+        contextMenu.position = position
+        contextMenu.x = Math.min(px, page.width - contextMenu.width - 4)
+        contextMenu.y = Math.min(py, page.height - contextMenu.height - 4)
+        contextMenu.visible = true
+    }
+
+    function closeMenu() { contextMenu.visible = false }
+
+    // Ends a running rename (keeping what was typed) and closes the menu.
+    function profileFocus() {
+        if (editingIndex >= 0)
+            list.commitEditor()
+        closeMenu()
+    }
+
+    function close() {
+        profileFocus()
+        page.visible = false
+        if (typeof root !== "undefined" && root.profileList)
+            root.profileList.close()
+    }
+
+    function moveTo(px, py) {
+        var areaWidth = parent && parent.parent ? parent.parent.width : 1024
+        var areaHeight = parent && parent.parent ? parent.parent.height : 640
+        x = Math.max(0, Math.min(areaWidth - width, Math.round(px)))
+        y = Math.max(0, Math.min(areaHeight - height, Math.round(py)))
+    }
+
+    ListModel { id: elements }
+
+    Image { anchors.fill: parent; source: root.sourceProfileBG }
+
+    // The background takes presses: they end a rename and drag the dialog.
+    MouseArea {
+        anchors.fill: parent
+        property real pressX: 0
+        property real pressY: 0
+        onPressed: function(mouse) { pressX = mouse.x; pressY = mouse.y; page.profileFocus() }
+        onPositionChanged: function(mouse) {
+            if (pressed)
+                page.moveTo(page.x + mouse.x - pressX, page.y + mouse.y - pressY)
+        }
+    }
+
+    Text {
+        x: 16
+        height: 40
+        verticalAlignment: Text.AlignVCenter
+        text: page.profileLang[0]
+        color: root.fontColor
+        font.family: root.fontFamily
+        font.pixelSize: root.fontMiddleSize
+        font.bold: true
+        font.capitalization: Font.Capitalize
+    }
+
+    Text {
+        anchors.right: closeButton.left
+        anchors.rightMargin: 12
+        height: 40
+        verticalAlignment: Text.AlignVCenter
+        text: elements.count + " / " + Rules.maxProfiles
+        color: root.colorGray2
+        font.family: root.fontFamily
+        font.pixelSize: root.fontMinSize
+    }
+
+    Rectangle {
+        id: closeButton
+        objectName: "profileCloseButton"
+        x: page.width - 16 - width
+        y: 10
+        width: 20
+        height: 20
+        radius: 3
+        color: closeArea.containsMouse ? "#e0301e" : "transparent"
+        Image { anchors.centerIn: parent; source: root.sourceprofileCloseBtn }
+        MouseArea {
+            id: closeArea
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: page.close()
+        }
+    }
+
+    ProfileRows {
+        id: list
+        objectName: "profileRows"
+        x: 16
+        y: 52
+        width: page.width - 32
+        model: elements
+        page: page
+    }
+
+    Text {
+        x: 16
+        anchors.verticalCenter: buttons.verticalCenter
+        width: buttons.x - 28
+        text: page.profileLang[7]
+        elide: Text.ElideRight
+        color: root.colorGray2
+        font.family: root.fontFamily
+        font.pixelSize: root.fontMinSize
+    }
+
+    Row {
+        id: buttons
+        anchors.right: parent.right
+        anchors.rightMargin: 16
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 14
+        spacing: 10
+
+        Button {
+            objectName: "profileNewButton"
+            width: 88
+            height: 26
+            text: page.profileLang[1]
+            iconSource: root.sourceProfileNewBtn
+            enabled: page.canAdd
+            normalColor: root.colorBlue
+            hoverColor: root.colorOrange
+            fontFamily: root.fontFamily
+            fontSize: root.fontNormalSize
+            onClicked: page.newProfile()
+        }
+        Button {
+            objectName: "profileImportButton"
+            width: 88
+            height: 26
+            text: page.profileLang[2]
+            iconSource: root.sourceProfileCopyBtn
+            normalColor: root.colorBlue
+            hoverColor: root.colorOrange
+            fontFamily: root.fontFamily
+            fontSize: root.fontNormalSize
+            onClicked: page.importProfile()
+        }
+    }
+
+    ProfileMenu {
+        id: contextMenu
+        objectName: "profileMenu"
+        page: page
+    }
+}

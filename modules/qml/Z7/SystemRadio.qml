@@ -1,0 +1,41 @@
+import QtQuick
+
+// A radio choice of the system settings: the skin's round button and its
+// text; a click chooses it.
+Item {
+    id: choice
+
+    property string text: ""
+    property bool checked: false
+
+    signal chosen()
+
+    width: row.width
+    height: Math.max(row.height, 20)
+
+    Row {
+        id: row
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 8
+
+        Image {
+            anchors.verticalCenter: parent.verticalCenter
+            source: choice.checked ? root.sourceRadioBtnS : root.sourceRadioBtn
+        }
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            text: choice.text
+            color: choice.checked || area.containsMouse ? root.fontColor : root.colorGray3
+            font.family: root.fontFamily
+            font.pixelSize: root.fontNormalSize
+        }
+    }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        cursorShape: Qt.PointingHandCursor
+        onClicked: choice.chosen()
+    }
+}

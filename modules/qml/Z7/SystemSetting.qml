@@ -1,0 +1,293 @@
+import QtQuick
+import "../common"
+import "../common/Calls.js" as Calls
+import "../common/Values.js" as Values
+import "SystemSetting.js" as Rules
+
+// The desktop's pointer settings of the profile in use: pointer speed,
+// double-click speed and how far one wheel notch scrolls. The profile keeps
+// the knob positions and the row count; the desktop gets indices and lines.
+Item {
+    id: page
+    objectName: "systemSettingPage"
+    width: 416
+    height: 312
+    visible: false
+
+    readonly property var defaultSystemSettingLang: [
+        "System Setting", "Mouse Speed", "Double Click Speed", "Slow", "Fast", "Scroll Speed",
+        "Number of Rows", "Scroll one Screen",
+        "Kept in the profile. This desktop did not apply the marked setting.", "", "", "", "", "", ""
+    ]
+    property var systemSettingLang: defaultSystemSettingLang.slice(0)
+    readonly property var compareValue: Rules.compareValue
+    property bool isOneScreen: false
+    // The settings (1 speed, 2 double click, 3 wheel) the desktop refused last.
+    property var refused: []
+
+    readonly property var mouseSpeedSlider: speedSection.slider
+    readonly property var doubleClickSlider: doubleSection.slider
+    readonly property alias rowsField: rowsInput
+
+    function controller() { return typeof ui_View === "undefined" ? null : ui_View }
+    function view(name, args, fallback) { return Calls.call(controller(), name, args, fallback, "ui_View") }
+
+    function init(isSendData, isRecovery) {
+        var recovery = Values.toBool(isRecovery, false)
+        speedSection.slider.setValue(Rules.storedPosition(view("getData", ["mouse/mouseRate", recovery]),
+                                                  speedSection.slider.xPosition))
+        doubleSection.slider.setValue(Rules.storedPosition(view("getData", ["mouse/doubleRate", recovery]),
+                                                   doubleSection.slider.xPosition))
+        var mode = Rules.scrollMode(view("getData", ["mouse/scrollRate", recovery]))
+        isOneScreen = mode.oneScreen
+        if (mode.rows !== "")
+            rowsInput.text = mode.rows
+        if (Values.toBool(isSendData, false))
+            saveData(true, Rules.applyAll)
+    }
+
+    function saveData(isSendData, isStep) {
+        var step = Values.toInt(isStep, Rules.applyAll)
+        var lines = Rules.scrollValue(isOneScreen, rowsInput.text)
+        view("setData", ["mouse/mouseRate", speedSection.slider.xPosition])
+        view("setData", ["mouse/doubleRate", doubleSection.slider.xPosition])
+        view("setData", ["mouse/scrollRate", lines])
+        if (!Values.toBool(isSendData, false))
+            return
+        if (Rules.applies(step, Rules.applySpeed))
+            apply(Rules.applySpeed, "mouseSetCursorSpeed", Rules.indexOfPosition(speedSection.slider.xPosition))
+        if (Rules.applies(step, Rules.applyDoubleClick))
+            apply(Rules.applyDoubleClick, "mouseSetDoubleClickSpeed", Rules.indexOfPosition(doubleSection.slider.xPosition))
+        if (Rules.applies(step, Rules.applyScroll))
+            apply(Rules.applyScroll, "mouseSetVerticalScrollLines", lines)
+    }
+
+    // Applies one setting and notes whether the desktop took it; a controller
+    // that cannot tell counts as having taken it.
+    function apply(setting, operation, value) {
+        view(operation, [value])
+        var taken = Values.toBool(view("pointerSettingTaken", [setting], true), true)
+        var others = refused.filter(function(s) { return s !== setting })
+        refused = taken ? others : others.concat([setting])
+    }
+
+    function isRefused(setting) { return refused.indexOf(setting) >= 0 }
+
+    function chooseScrollMode(oneScreen) {
+        isOneScreen = oneScreen
+        saveData(true, Rules.applyScroll)
+    }
+
+    // The row count field commits when it loses the focus.
+    function commitRows() {
+        rowsInput.text = String(Rules.committedRows(rowsInput.text))
+        saveData(true, Rules.applyScroll)
+    }
+
+    function systemSettingFocus() {
+        rowsInput.focus = false
+    }
+
+    function close() {
+        closing = true
+        rowsInput.focus = false
+        closing = false
+        page.visible = false
+    }
+
+    // While closing, a typed but uncommitted row count is dropped.
+    property bool closing: false
+    property string shownRows: "1"
+
+    Component.onDestruction: closing = true
+
+    function moveTo(px, py) {
+        var areaWidth = parent && parent.parent ? parent.parent.width : 1024
+        var areaHeight = parent && parent.parent ? parent.parent.height : 640
+        x = Math.max(0, Math.min(areaWidth - width, Math.round(px)))
+        y = Math.max(0, Math.min(areaHeight - height, Math.round(py)))
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 6
+        border.color: root.colorGray1
+        gradient: Gradient {
+            GradientStop { position: 0; color: "#111113" }
+            GradientStop { position: 1; color: "#050506" }
+        }
+    }
+    Rectangle { x: 1; y: 7; width: 3; height: 28; color: root.colorOrange }
+    Rectangle {
+        x: 1; y: 38
+        width: parent.width - 2
+        height: 2
+        gradient: Gradient {
+            orientation: Gradient.Horizontal
+            GradientStop { position: 0; color: root.colorOrange }
+            GradientStop { position: 0.5; color: "#59cf3e00" }
+            GradientStop { position: 1; color: "#00cf3e00" }
+        }
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        property real pressX: 0
+        property real pressY: 0
+        onPressed: function(mouse) { pressX = mouse.x; pressY = mouse.y; page.systemSettingFocus() }
+        onPositionChanged: function(mouse) {
+            if (pressed)
+                page.moveTo(page.x + mouse.x - pressX, page.y + mouse.y - pressY)
+        }
+    }
+
+    Text {
+        x: 16
+        height: 40
+        verticalAlignment: Text.AlignVCenter
+        text: page.systemSettingLang[0]
+        color: root.fontColor
+        font.family: root.fontFamily
+        font.pixelSize: root.fontMiddleSize
+        font.bold: true
+    }
+
+    ImageButton {
+        objectName: "systemSettingReset"
+        anchors.right: closeButton.left
+        anchors.rightMargin: 8
+        anchors.verticalCenter: closeButton.verticalCenter
+        normalSource: root.sourceBack
+        hoverSource: root.sourceBackH
+        onClicked: page.init(true, true)
+    }
+
+    ImageButton {
+        id: closeButton
+        objectName: "systemSettingClose"
+        x: page.width - 16 - width
+        y: 10
+        normalSource: root.sourceCloseBtn
+        hoverSource: root.sourceCloseBtnH
+        onClicked: page.close()
+    }
+
+    SystemSlider {
+        id: speedSection
+        objectName: "mouseSpeedSection"
+        y: 50
+        caption: page.systemSettingLang[1]
+        slowText: page.systemSettingLang[3]
+        fastText: page.systemSettingLang[4]
+        refused: page.isRefused(1)
+        onPositionReported: page.saveData(true, Rules.applySpeed)
+    }
+
+    Rectangle { x: 16; y: 118; width: 384; height: 1; color: root.colorGray1 }
+
+    SystemSlider {
+        id: doubleSection
+        objectName: "doubleClickSection"
+        y: 126
+        caption: page.systemSettingLang[2]
+        slowText: page.systemSettingLang[3]
+        fastText: page.systemSettingLang[4]
+        refused: page.isRefused(2)
+        onPositionReported: page.saveData(true, Rules.applyDoubleClick)
+    }
+
+    Rectangle { x: 16; y: 194; width: 384; height: 1; color: root.colorGray1 }
+
+    SystemCaption {
+        x: 32
+        y: 202
+        text: page.systemSettingLang[5]
+        refused: page.isRefused(3)
+    }
+
+    Image {
+        x: 384 - width
+        y: 202
+        source: root["sourcescrollRate" + Rules.scrollLevel(page.isOneScreen, rowsInput.text)]
+    }
+
+    // The two choices side by side; the second always at the same place,
+    // whatever the language's text length.
+    Row {
+        x: 32
+        y: 232
+        height: 24
+
+        Row {
+            width: 200
+            spacing: 10
+            anchors.verticalCenter: parent.verticalCenter
+            SystemRadio {
+                objectName: "rowsChoice"
+                anchors.verticalCenter: parent.verticalCenter
+                text: page.systemSettingLang[6]
+                checked: !page.isOneScreen
+                onChosen: page.chooseScrollMode(false)
+            }
+            Rectangle {
+                anchors.verticalCenter: parent.verticalCenter
+                width: 48
+                height: 22
+                radius: 2
+                color: "#050506"
+                border.color: rowsInput.activeFocus ? root.colorOrange : root.colorGray1
+                opacity: page.isOneScreen ? 0.5 : 1
+                TextInput {
+                    id: rowsInput
+                    objectName: "rowsInput"
+                    anchors.fill: parent
+                    anchors.margins: 3
+                    horizontalAlignment: TextInput.AlignHCenter
+                    verticalAlignment: TextInput.AlignVCenter
+                    text: "1"
+                    maximumLength: 3
+                    validator: RegularExpressionValidator { regularExpression: /[0-9]{0,3}/ }
+                    selectByMouse: true
+                    color: root.fontColor
+                    selectionColor: root.colorOrange
+                    font.family: root.fontFamily
+                    font.pixelSize: root.fontNormalSize
+                    Keys.onReturnPressed: page.systemSettingFocus()
+                    Keys.onEnterPressed: page.systemSettingFocus()
+                    onActiveFocusChanged: {
+                        if (activeFocus) {
+                            page.shownRows = text
+                            if (typeof root !== "undefined" && typeof root.mainFocus === "function")
+                                root.mainFocus()
+                        } else if (page.closing || !page.visible) {
+                            text = page.shownRows
+                        } else {
+                            page.commitRows()
+                        }
+                    }
+                }
+            }
+        }
+
+        SystemRadio {
+            objectName: "oneScreenChoice"
+            anchors.verticalCenter: parent.verticalCenter
+            text: page.systemSettingLang[7]
+            checked: page.isOneScreen
+            onChosen: page.chooseScrollMode(true)
+        }
+    }
+
+    Text {
+        objectName: "refusedNotice"
+        x: 32
+        y: page.height - 18 - height
+        width: 352
+        visible: page.refused.length > 0
+        text: "● " + page.systemSettingLang[8]
+        elide: Text.ElideRight
+        color: "#e0a030"
+        font.family: root.fontFamily
+        font.pixelSize: root.fontMinSize
+    }
+}

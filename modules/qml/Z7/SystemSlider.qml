@@ -1,0 +1,58 @@
+import QtQuick
+import "../common"
+import "SystemSetting.js" as Rules
+
+// One slider section of the system settings: caption, the 352-pixel slider
+// with the tick of the current step lit under it, "Slow" and "Fast" at its
+// ends.
+Item {
+    id: section
+
+    property string caption: ""
+    property string slowText: ""
+    property string fastText: ""
+    property bool refused: false
+    readonly property alias slider: knob
+    readonly property int step: Rules.indexOfPosition(knob.xPosition)
+
+    signal positionReported(int xPosition)
+
+    x: 32
+    width: 352
+    height: 60
+
+    SystemCaption {
+        text: section.caption
+        refused: section.refused
+    }
+
+    SliderButton {
+        id: knob
+        y: 22
+        trackSource: root.sourceScale
+        knobSource: root.sourceSlide
+        fillColor: root.colorOrange
+        onPositionReported: function(x) { section.positionReported(x) }
+    }
+
+    Image {
+        y: 36
+        source: root["sourcemouseRate" + section.step]
+    }
+
+    Text {
+        y: 46
+        text: section.slowText
+        color: root.colorGray2
+        font.family: root.fontFamily
+        font.pixelSize: root.fontMinSize
+    }
+    Text {
+        y: 46
+        anchors.right: parent.right
+        text: section.fastText
+        color: root.colorGray2
+        font.family: root.fontFamily
+        font.pixelSize: root.fontMinSize
+    }
+}
