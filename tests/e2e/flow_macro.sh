@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The macro editor in the running program on the virtual mouse: open it from
+# the editor box, make a new macro, tick the delay box, record "A" down and
+# up typed with xdotool, stop; the macro file then holds press A, the pause
+# and release A. Photographs the editor in English and in Chinese, with its
+# context menu and the insert-key dialog, into <build>/e2e/macro-*.png.
+set -euo pipefail
+
+source "$(dirname "$0")/e2e-lib.sh"
+e2e_need_display "$0" "$@"
+e2e_start "$1" macro
+
+# Places in the main window. The editor box sits below the key list in the
+# left column; the editor (640 x 448) opens centred, at (192, 96).
+macro_editor_button=(140 452)
+ex=192 ey=96
+new_button=($((ex + 56)) $((ey + 424)))
+record_button=($((ex + 268)) $((ey + 424)))
+delay_box=($((ex + 376)) $((ey + 424)))
+first_event=($((ex + 280)) $((ey + 86)))
+close_button=($((ex + 614)) $((ey + 20)))
+macro_dir="$E2E_FOLDER/modules/macro"
+
+e2e_click "${macro_editor_button[@]}" 0.8
+e2e_shot macro-editor-open
+
+e2e_click "${new_button[@]}"
+[ -f "$macro_dir/Macro_0.bin" ] || e2e_fail "New made no macro file Macro_0"
+grep -q '^macroName=Macro_0, loaderzorvex$' "$E2E_FOLDER/modules/setting/name.bin" \
+    || e2e_fail "the name list does not hold Macro_0"
+
+e2e_click "${delay_box[@]}"
+e2e_click "${record_button[@]}"
+xdotool keydown a
+sleep 0.3
+xdotool keyup a
+sleep 0.5
+e2e_shot macro-editor-recording
+e2e_click "${record_button[@]}" 0.8
+e2e_shot macro-editor-recorded
+
+python3 - "$macro_dir/Macro_0.bin" <<'PY'
+import configparser, sys
+ini = configparser.ConfigParser(interpolation=None)
+ini.read(sys.argv[1], encoding="utf-8")
+total = ini.getint("config", "total")
+events = [ini.get("macro", str(i)) for i in range(total)]
+print("Macro_0 holds", events, "repeat", ini.get("config", "repeat"))
+if len(events) != 3 or events[0] != "1,A" or events[2] != "2,A":
+    sys.exit("expected press A, a pause, release A")
+kind, ms = events[1].split(",")
+if kind != "0" or int(ms) % 10 or not 100 <= int(ms) <= 3000:
+    sys.exit("the pause between press and release is %s, not whole 10 ms near 300" % events[1])
+PY
+
+# The event list's context menu, then Insert Key waiting for a key.
+xdotool mousemove --window "$E2E_WINDOW" "${first_event[@]}" click 3
+sleep 0.4
+e2e_shot macro-editor-menu
+e2e_click $((first_event[0] + 30)) $((first_event[1] + 4 + 2 * 24 + 12))
+xdotool key b
+sleep 0.4
+e2e_shot macro-editor-insert-key
+e2e_click "${close_button[@]}"
+
+# The same in Chinese.
+e2e_stop
+sed -i 's/^language=.*/language=ChineseSimplified/' "$E2E_FOLDER/modules/setting/apConfig.bin"
+e2e_launch macro-zh
+e2e_click "${macro_editor_button[@]}" 0.8
+e2e_shot macro-editor-zh
+xdotool mousemove --window "$E2E_WINDOW" "${first_event[@]}" click 3
+sleep 0.4
+e2e_shot macro-editor-menu-zh
+echo "screenshots in $E2E_OUT/macro-editor-*.png"
