@@ -44,7 +44,8 @@ import configparser, sys
 ini = configparser.ConfigParser(interpolation=None)
 ini.read(sys.argv[1], encoding="utf-8")
 total = ini.getint("config", "total")
-events = [ini.get("macro", str(i)) for i in range(total)]
+# Texts with a comma are stored quoted.
+events = [ini.get("macro", str(i)).strip('"') for i in range(total)]
 print("Macro_0 holds", events, "repeat", ini.get("config", "repeat"))
 if len(events) != 3 or events[0] != "1,A" or events[2] != "2,A":
     sys.exit("expected press A, a pause, release A")
@@ -61,10 +62,15 @@ e2e_click $((first_event[0] + 30)) $((first_event[1] + 4 + 2 * 24 + 12))
 xdotool key b
 sleep 0.4
 e2e_shot macro-editor-insert-key
+# The dialog (240 x 80) sits centred on the editor; its close button.
+e2e_click $((ex + 200 + 240 - 13)) $((ey + 184 + 13))
 e2e_click "${close_button[@]}"
 
 # The same in Chinese.
 e2e_stop
+# With its last client gone the X server resets; let it finish first.
+sleep 1
+for _ in $(seq 1 20); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.25; done
 sed -i 's/^language=.*/language=ChineseSimplified/' "$E2E_FOLDER/modules/setting/apConfig.bin"
 e2e_launch macro-zh
 e2e_click "${macro_editor_button[@]}" 0.8

@@ -31,7 +31,9 @@ Image {
     property int encodedLength: 2
     readonly property bool hasRoom: encodedLength < MacroPayload.editorLimit
     property bool saveFailed: false
-    property var recording: MacroRecording.start()
+    property var recording: MacroRecording.start(0)
+    // Where the recording reads the time (ms); tests put a clock of their own.
+    property var timeSource: null
     // The repeat count as last loaded or saved, so that leaving the field
     // unchanged neither saves nor sends.
     property int savedRepeat: 1
@@ -55,6 +57,8 @@ Image {
     function view(name, args, fallback) {
         return Calls.call(typeof ui_View === "undefined" ? null : ui_View, name, args, fallback, "ui_View")
     }
+
+    function now() { return timeSource ? timeSource() : Date.now() }
 
     function keyNames() { return typeof _KeyCodeString === "undefined" ? undefined : _KeyCodeString }
     function keyName(code) { return keyNames() ? keyNames().keycodeTostr(code) : "" }
@@ -155,7 +159,8 @@ Image {
         eventModel.clear()
         currentEvent = -1
         updateLength()
-        recording = MacroRecording.start()
+        recording = MacroRecording.start(now())
+        recordBar.elapsedText = MacroRecording.elapsedText(recording, recording.started)
         isInputting = true
         recordClock.start()
         // Keys typed into the window while recording must not land in a field.
@@ -185,7 +190,7 @@ Image {
         if (!isInputting || currentMacro < 0)
             return
         var code = Number(usbCode) & 0xFF
-        appendEvents(MacroRecording.take(recording, eventModel, isDown, code, keyName(code), isDelayRecorded))
+        appendEvents(MacroRecording.take(recording, eventModel, isDown, code, keyName(code), isDelayRecorded, now()))
     }
 
     // A key from the keyboard hook while the insert-key dialog is open.
@@ -350,7 +355,11 @@ Image {
         objectName: "recordClock"
         interval: MacroRecording.tickMs
         repeat: true
-        onTriggered: MacroRecording.tick(editor.recording)
+        onTriggered: {
+            var now = editor.now()
+            MacroRecording.tick(editor.recording, now)
+            recordBar.elapsedText = MacroRecording.elapsedText(editor.recording, now)
+        }
     }
 
     // The background drags the page and ends any edit.

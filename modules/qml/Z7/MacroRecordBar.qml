@@ -14,6 +14,7 @@ Item {
     property bool isDelayRecorded: false
     property bool hasMacro: false
     property alias repeatText: repeatInput.text
+    property string elapsedText: ""
     // The shell, for the skin's images.
     property var skin: null
     property string fontFamily: "微软雅黑"
@@ -85,6 +86,30 @@ Item {
             hoverEnabled: true
             cursorShape: Qt.PointingHandCursor
             onClicked: bar.delayToggled()
+        }
+    }
+
+    Row {
+        objectName: "macroRecordTime"
+        x: recordButton.width + 20 + delayRow.width + 24
+        height: parent.height
+        spacing: 6
+        visible: bar.isInputting
+
+        Rectangle {
+            anchors.verticalCenter: parent.verticalCenter
+            width: 8
+            height: 8
+            radius: 4
+            color: "#ff3030"
+        }
+
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            text: bar.elapsedText
+            color: "#d1d1d1"
+            font.family: bar.fontFamily
+            font.pixelSize: bar.fontSize
         }
     }
 

@@ -187,33 +187,46 @@ TestCase {
         compare(MacroEvents.typeOf(data.down, data.code), data.type)
     }
 
-    // Each step: ticks of the clock before it, then the key.
+    // Each step: the ms that pass before it, then the key. The clock also
+    // ticks in between, late as a busy window's timer would.
     function record(steps, withDelay) {
-        var state = MacroRecording.start()
+        var now = 5000
+        var state = MacroRecording.start(now)
         var events = []
         for (var i = 0; i < steps.length; ++i) {
-            for (var t = 0; t < steps[i].ticks; ++t)
-                MacroRecording.tick(state)
+            for (var t = 17; t < steps[i].ms; t += 17)
+                MacroRecording.tick(state, now + t)
+            now += steps[i].ms
             events = events.concat(MacroRecording.take(state, events, steps[i].down, steps[i].code,
-                                                       steps[i].name, withDelay))
+                                                       steps[i].name, withDelay, now))
         }
         return MacroEvents.toStored(events)
     }
 
+    function test_ticks_follow_the_time() {
+        var state = MacroRecording.start(1000)
+        MacroRecording.tick(state, 1009)
+        compare(state.ticks, 0)
+        MacroRecording.tick(state, 1250)
+        compare(state.ticks, 25)
+        MacroRecording.tick(state, 990)
+        compare(state.ticks, 0, "a clock set back gives no negative pause")
+    }
+
     function test_recording_data() {
-        var tapA = [{ ticks: 30, down: true, code: 4, name: "A" }, { ticks: 12, down: false, code: 4, name: "A" }]
+        var tapA = [{ ms: 300, down: true, code: 4, name: "A" }, { ms: 124, down: false, code: 4, name: "A" }]
         return [
             { tag: "pauses recorded; the wait before the first key is not", steps: tapA, withDelay: true,
               texts: ["1,A", "0,120", "2,A"] },
             { tag: "pauses left out", steps: tapA, withDelay: false, texts: ["1,A", "2,A"] },
             { tag: "a pause counts from the last key, not from the start",
-              steps: tapA.concat([{ ticks: 5, down: true, code: 5, name: "B" }]), withDelay: true,
+              steps: tapA.concat([{ ms: 50, down: true, code: 5, name: "B" }]), withDelay: true,
               texts: ["1,A", "0,120", "2,A", "0,50", "1,B"] },
-            { tag: "keys within one tick", steps: [{ ticks: 0, down: true, code: 0xE1, name: "LShift" },
-                                                  { ticks: 0, down: true, code: 4, name: "A" }],
+            { tag: "keys within one tick", steps: [{ ms: 0, down: true, code: 0xE1, name: "LShift" },
+                                                  { ms: 9, down: true, code: 4, name: "A" }],
               withDelay: true, texts: ["1,LShift", "0,0", "1,A"] },
             { tag: "a key without a name is not recorded",
-              steps: [{ ticks: 3, down: true, code: 0x01, name: "" }, { ticks: 4, down: true, code: 4, name: "A" }],
+              steps: [{ ms: 30, down: true, code: 0x01, name: "" }, { ms: 40, down: true, code: 4, name: "A" }],
               withDelay: true, texts: ["1,A"] }
         ]
     }
