@@ -19,46 +19,32 @@ build=$(cd "$1" && pwd)
 runner="$build/tests/qml/tst_qml"
 [ -x "$runner" ] || e2e_fail "missing $runner: build the tests first"
 e2e_start "$build" macro-key
+source "$here/macro-editor-lib.sh"
 
-# Places in the main window (see flow_macro.sh for the editor's).
-macro_editor_button=(140 452)
-ex=192 ey=96
-new_button=($((ex + 56)) $((ey + 424)))
-record_button=($((ex + 268)) $((ey + 424)))
-delay_box=($((ex + 376)) $((ey + 424)))
-close_button=($((ex + 614)) $((ey + 20)))
-# Key 5 is slot 4: the key list's fifth button, and its macro slot.
-key=4
-# The key assignment dialog's places; set from its layout (KeyAssigment.qml).
-key_button=(${E2E_KEY5_BUTTON:-})
-macro_section=(${E2E_MACRO_SECTION:-})
-macro_choice=(${E2E_MACRO_CHOICE:-})
-macro_first_name=(${E2E_MACRO_FIRST_NAME:-})
-dialog_close=(${E2E_KEY_DIALOG_CLOSE:-})
-save_button=(${E2E_SAVE_BUTTON:-})
-for place in key_button macro_section macro_choice macro_first_name dialog_close save_button; do
-    declare -n point=$place
-    [ "${#point[@]}" -eq 2 ] || e2e_fail "no place for $place in the key assignment dialog"
-done
+# The key list and the key assignment dialog, as the key page lays them out
+# (its flow_keys.sh): key buttons 34 apart from y 116; the dialog centred at
+# (212, 122) with its sections 32 high from y 170, the macro section fifth;
+# its macro drop-down at (408, 214), 220 x 28, rows of 24 below it; OK at
+# the right of its foot; the main window's save button at the bottom right.
+key=5
+key_button=(140 $((116 + 14 + 34 * (key - 1))))
+macro_section=(300 $((170 + 16 + 32 * 4)))
+macro_list=(518 228)
+macro_first_name=(518 $((214 + 28 + 3 + 12)))
+ok_button=(744 495)
+save_button=(968 620)
 
-e2e_click "${macro_editor_button[@]}" 0.8
-e2e_click "${new_button[@]}"
-e2e_click "${delay_box[@]}"
-e2e_click "${record_button[@]}"
-xdotool keydown a
-sleep 0.3
-xdotool keyup a
-sleep 0.4
-e2e_click "${record_button[@]}" 0.8
-e2e_click "${close_button[@]}"
+macro_open_editor
+macro_record_tap_a
+e2e_click "${macro_close_button[@]}"
 
 e2e_click "${key_button[@]}" 0.8
 e2e_click "${macro_section[@]}"
-e2e_click "${macro_choice[@]}"
+e2e_click "${macro_list[@]}"
 e2e_click "${macro_first_name[@]}"
 e2e_shot macro-key-dialog
-e2e_click "${dialog_close[@]}" 1.5
-e2e_click "${save_button[@]}" 1.5
+e2e_click "${ok_button[@]}" 1.5
+e2e_click "${save_button[@]}" 2.5
 e2e_state macro-key-state.json
 
 # The payload the UI computes for the saved file, printed by the test runner.
@@ -70,7 +56,8 @@ import configparser, json, sys
 ini = configparser.ConfigParser(interpolation=None)
 ini.read(sys.argv[1], encoding="utf-8")
 total = ini.getint("config", "total")
-stored = [ini.get("macro", str(i)) for i in range(total)] + [ini.get("config", "repeat")]
+# Texts with a comma are stored quoted.
+stored = [ini.get("macro", str(i)).strip('"') for i in range(total)] + [ini.get("config", "repeat")]
 print('''import QtQuick
 import QtTest
 import "qrc:/modules/qml/basic"
@@ -89,10 +76,10 @@ expected=$(QT_QPA_PLATFORM=offscreen "$runner" -platform offscreen -input "$prob
 rm -rf "$probe"
 [ -n "$expected" ] || e2e_fail "the encoder gave no payload"
 
-python3 - "$E2E_OUT/macro-key-state.json" "$key" "$expected" <<'PY'
+python3 - "$E2E_OUT/macro-key-state.json" "$((key - 1))" "$expected" <<'PY'
 import json, sys
-state, key, expected = json.load(open(sys.argv[1])), int(sys.argv[2]), json.loads(sys.argv[3])
-slot = state["devices"][0]["macros"][key]
+state, slot_index, expected = json.load(open(sys.argv[1])), int(sys.argv[2]), json.loads(sys.argv[3])
+slot = [int(b, 16) if isinstance(b, str) else int(b) for b in state["devices"][0]["macros"][slot_index]]
 print("expected payload", expected)
 print("macro slot of key 5", slot[:len(expected) + 4], "...")
 if slot[:len(expected)] != expected or any(slot[len(expected):]):
