@@ -11,6 +11,8 @@ var sentinel = "loaderzorvex"
 // and the lock file the settings layer makes beside it, stay valid.
 var maxNameLength = 40
 
+// A list longer than the editor makes is shown whole, so that storing it
+// again loses no name; it only takes no more.
 function fromStored(stored) {
     var names = []
     if (!stored)
@@ -19,7 +21,7 @@ function fromStored(stored) {
         names.push(String(stored[i]))
     if (names.length === 2 && names[1] === sentinel)
         names.pop()
-    return names.slice(0, maxMacros)
+    return names
 }
 
 function canAdd(names) {
