@@ -310,8 +310,7 @@ TestCase {
         return [
             { tag: "another macro's name", name: "Jump" },
             { tag: "a file left behind under that name", name: "Old" },
-            { tag: "a folder part", name: "../Jump" },
-            { tag: "empty", name: "" }
+            { tag: "a folder part", name: "../Jump" }
         ]
     }
 
@@ -379,13 +378,6 @@ TestCase {
         mouseDrag(editor, 300, 10, -2000, 2000)
         compare(editor.x, 0)
         compare(editor.y, shell.height - editor.height)
-    }
-
-    function test_init_reads_the_stored_list() {
-        open({ "Solo": ["1,A", "2,A", "1"] })
-        compare(names(), ["Solo"])
-        compare(editor.currentMacro, 0)
-        compare(eventTexts(), ["1,A", "2,A"])
     }
 }
 }
