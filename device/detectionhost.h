@@ -9,7 +9,8 @@ class DetectionHost : public DeviceOwner {
 public:
     virtual void clearHidBusy() = 0;
     virtual void setDeviceConnected(bool connected) = 0;
-    virtual void readDeviceProfile(uint profileNo) = 0;
+    // True when the mouse sent the whole profile image.
+    virtual bool readDeviceProfile(uint profileNo) = 0;
     virtual void startUI() = 0;
     virtual void hideWindow() = 0;
 };

@@ -71,8 +71,14 @@ void DeviceDetection::connectSequence()
     m_hid.startListening(uint(m_hid.deviceIndex));
     if (m_host.deviceFamily() == kFamily560) {
         const uint last = m_host.hasGunProfiles() ? kLastGunProfile : kLastPlainProfile;
-        for (uint n = 0; n <= last; ++n)
-            m_host.readDeviceProfile(n);
+        // A mouse that sends no image keeps each read waiting for it; when
+        // one read fails the others would fail the same way.
+        for (uint n = 0; n <= last; ++n) {
+            if (!m_host.readDeviceProfile(n)) {
+                qCInfo(lcDevice) << "profile" << n << "not read from the mouse; the remaining ones are not asked for";
+                break;
+            }
+        }
     }
     m_host.setViewEnabled(true);
     m_host.startUI();

@@ -87,8 +87,15 @@ DeviceTable read(QSettings &settings)
 
 DeviceTable readFile(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    const QFileInfo file(path);
+    if (!file.exists())
         return {};
+    // A FIFO would hold the pass until someone writes to it; a device reads
+    // without end. Either reads as an empty table.
+    if (!file.isFile()) {
+        qCWarning(lcDevice) << "device table" << path << "is no regular file; read as empty";
+        return {};
+    }
     QSettings settings(path, QSettings::IniFormat);
     return read(settings);
 }

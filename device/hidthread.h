@@ -52,6 +52,9 @@ public:
     std::array<uint8_t, kReportSize> commandReport{};
     std::array<uint8_t, kReportSize> replyReport{};
     std::array<uint8_t, kPayloadSize> payload{};
+    // Whether the last profile read (8CH) brought the whole image; the slot
+    // itself returns nothing.
+    bool profileReadOk = false;
 
     // Replaces the table; the detection pass calls it only while no listener
     // task runs.

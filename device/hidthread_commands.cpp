@@ -207,7 +207,7 @@ void Hid_Thread::hid560_8CH_readProfile(uchar *src128, uchar profileNo)
 {
     REQUIRE_SOURCE(src128, commandset::k560_8CH)
     uint8_t p[] = {profileNo};
-    runCommand(commandset::k560_8CH, p, nullptr, src128);
+    profileReadOk = runCommand(commandset::k560_8CH, p, nullptr, src128);
 }
 
 void Hid_Thread::hid560_02H_SetCurrentProfile(uchar profile)

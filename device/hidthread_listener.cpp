@@ -105,7 +105,10 @@ void Hid_Thread::listen(uint index)
     while (listening) {
         if (!openEventDevice(int(index))) {
             qDebug("Device removed");
-            toOwner([](DeviceOwner &o) { o.setViewEnabled(false); });
+            toOwner([](DeviceOwner &o) {
+                o.setViewEnabled(false);
+                o.eventInterfaceLost();
+            });
             setPath(int(index), false, QString());
             listening = false;
             return;

@@ -71,19 +71,32 @@ void DeviceChangeMonitor::readUdevEvents()
         const QByteArray action = udev_device_get_action(device);
         udev_device_unref(device);
         if (action == "add" || action == "remove")
-            emit deviceChanged();
+            noteChange();
     }
+}
+
+void DeviceChangeMonitor::noteChange()
+{
+    if (m_listenerRunning()) {
+        m_listenerSeen = true;
+        m_changedWhileListening = true;
+    } else
+        emit deviceChanged();
 }
 
 void DeviceChangeMonitor::compareInterfaces()
 {
     if (m_listenerRunning()) {
-        // The listener notices a removal itself; compare afresh afterwards.
-        m_haveLast = false;
+        m_listenerSeen = true;
         return;
     }
     const QSet<QString> now = m_enumerate();
-    const bool changed = m_haveLast && now != m_lastInterfaces;
+    bool changed = m_haveLast && now != m_lastInterfaces;
+    if (m_listenerSeen) {
+        changed = changed || m_changedWhileListening;
+        m_listenerSeen = false;
+        m_changedWhileListening = false;
+    }
     m_lastInterfaces = now;
     m_haveLast = true;
     if (changed)

@@ -12,10 +12,21 @@
 
 namespace {
 
+// How long a running instance may take to accept a connection before its
+// lock counts as left behind.
+constexpr int kAnswerMs = 1000;
+
 QString runtimeDir()
 {
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
+bool instanceAnswers(const QString &identity)
+{
+    QLocalSocket socket;
+    socket.connectToServer(identity);
+    return socket.waitForConnected(kAnswerMs);
 }
 
 } // namespace
@@ -35,6 +46,12 @@ SingleApplication::SingleApplication(int &argc, char **argv)
     // A lock left by a crashed instance is stale and taken over by tryLock.
     m_lock->setStaleLockTime(0);
     m_running = !m_lock->tryLock(0);
+    // An empty or garbled lock file, or one naming another host, is never
+    // stale to QLockFile. What counts is whether an instance answers: the
+    // lock of none is taken over. A live holder keeps its file locked, so
+    // the removal fails for it.
+    if (m_running && !instanceAnswers(m_identity) && m_lock->removeStaleLockFile())
+        m_running = !m_lock->tryLock(0);
     if (!m_running)
         startServer();
 }

@@ -2,6 +2,7 @@
 
 #include "controller/myquickview.h"
 #include "storage/paths.h"
+#include "storage/regularfile.h"
 
 #include <QQmlContext>
 #include <QSettings>
@@ -37,7 +38,7 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport)
 
     window->resize(view->size());
 
-    QSettings settings(paths::globalSettings(), QSettings::IniFormat);
+    QSettings settings(regularfile::forSettings(paths::globalSettings()), QSettings::IniFormat);
     window->setWindowTitle(settings.value(QStringLiteral("common/name")).toString());
 }
 

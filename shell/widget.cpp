@@ -6,13 +6,18 @@
 #include "shell/programstate.h"
 #include "shell/ui_controler.h"
 #include "shell/userevent.h"
+#include "shell/warningtext.h"
 #include "storage/paths.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
+
+Q_LOGGING_CATEGORY(lcWindow, "orbex.shell.window", QtInfoMsg)
 
 namespace {
 
@@ -81,7 +86,9 @@ void Widget::createTrayIcon()
     menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
     trayIcon->setContextMenu(menu);
     trayIcon->setToolTip(QStringLiteral("MERIDAN ORBEX MOUSE K420"));
-    trayIcon->setIcon(QIcon(paths::trayIcon()));
+    // A FIFO in the icon's place would hold the start for ever.
+    if (QFileInfo(paths::trayIcon()).isFile())
+        trayIcon->setIcon(QIcon(paths::trayIcon()));
     connect(trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
     trayIcon->setVisible(true);
 }
@@ -161,7 +168,22 @@ void Widget::taggedMessage(quintptr dwData, quint32 cbData, const char *lpData)
         return;
     const QString text = QString::fromUtf8(bytes);
     if (text.toUtf8().size() == qsizetype(cbData))
-        showWarning(windowTitle(), text);
+        queueWarning(text);
+}
+
+void Widget::queueWarning(const QString &text)
+{
+    if (m_pendingWarnings.size() >= kMaxPendingWarnings) {
+        qCWarning(lcWindow) << "warning dropped:" << kMaxPendingWarnings << "are waiting already";
+        return;
+    }
+    m_pendingWarnings.append(warningtext::shortened(text));
+    if (m_showingWarning)
+        return;
+    m_showingWarning = true;
+    while (!m_pendingWarnings.isEmpty())
+        showWarning(windowTitle(), m_pendingWarnings.takeFirst());
+    m_showingWarning = false;
 }
 
 QString Widget::deviceFamily() const
@@ -191,6 +213,13 @@ void Widget::showCurrentDpi(int stage)
         view()->setCurrentDPI(stage);
 }
 
+void Widget::eventInterfaceLost()
+{
+    // The mouse may be back already; the monitor has a pass run once the
+    // listener has ended.
+    m_deviceChanges->noteChange();
+}
+
 void Widget::clearHidBusy()
 {
     if (view())
@@ -202,10 +231,13 @@ void Widget::setDeviceConnected(bool connected)
     deviceConnected = connected;
 }
 
-void Widget::readDeviceProfile(uint profileNo)
+bool Widget::readDeviceProfile(uint profileNo)
 {
-    if (view())
-        view()->mouseReadProfile(profileNo);
+    if (!view())
+        return false;
+    hidThread.profileReadOk = false;
+    view()->mouseReadProfile(profileNo);
+    return hidThread.profileReadOk;
 }
 
 void Widget::hideWindow()

@@ -3,6 +3,7 @@
 #include "device/detectionhost.h"
 #include "device/hidthread.h"
 
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
@@ -40,6 +41,8 @@ public:
 
     // Shows the warning box for a tagged text; replaceable for tests.
     std::function<void(const QString &caption, const QString &text)> showWarning;
+    // Warnings asked for while a box is open wait, at most this many.
+    static constexpr qsizetype kMaxPendingWarnings = 100;
 
     // DeviceOwner
     QString deviceFamily() const override;
@@ -47,11 +50,12 @@ public:
     void showInfoBalloon(const QString &message) override;
     void setViewEnabled(bool enabled) override;
     void showCurrentDpi(int stage) override;
+    void eventInterfaceLost() override;
 
     // DetectionHost
     void clearHidBusy() override;
     void setDeviceConnected(bool connected) override;
-    void readDeviceProfile(uint profileNo) override;
+    bool readDeviceProfile(uint profileNo) override;
     void hideWindow() override;
 
 public slots:
@@ -71,7 +75,12 @@ private:
     void createTrayIcon();
     void requestRestore();
     void startUI() override;
+    void queueWarning(const QString &text);
 
     DeviceChangeMonitor *m_deviceChanges = nullptr;
     std::unique_ptr<DeviceDetection> m_detection;
+    // Each box runs a modal loop in which more messages arrive; a box opened
+    // there would nest inside it, without bound. They wait their turn here.
+    QStringList m_pendingWarnings;
+    bool m_showingWarning = false;
 };

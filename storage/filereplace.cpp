@@ -1,5 +1,8 @@
 #include "storage/filereplace.h"
 
+#include "storage/regularfile.h"
+#include "storage/storagelog.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,6 +11,10 @@ namespace filereplace {
 
 bool copyOver(const QString &source, const QString &target)
 {
+    if (!QFileInfo(source).isFile() || regularfile::isSpecial(target)) {
+        qCWarning(lcStorage) << "not copied, no regular file:" << source << "to" << target;
+        return false;
+    }
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath()
         && QFileInfo::exists(target))
         return true;

@@ -6,7 +6,8 @@ namespace filereplace {
 
 // Puts a byte copy of `source` at `target`. The copy is written beside the
 // target and moved into place only once it is complete, so a missing or
-// unreadable source or a full disk leaves the old target as it was.
+// unreadable source or a full disk leaves the old target as it was. Only a
+// regular file is copied, and only onto a regular file or a new name.
 bool copyOver(const QString &source, const QString &target);
 
 } // namespace filereplace

@@ -1,5 +1,7 @@
 #include "storage/languagestrings.h"
 
+#include "storage/regularfile.h"
+
 #include <QSettings>
 
 #include <algorithm>
@@ -19,7 +21,7 @@ QString textOf(const QVariant &value)
 
 QStringList readGroup(const QString &languageFile, const QString &group)
 {
-    QSettings file(languageFile, QSettings::IniFormat);
+    QSettings file(regularfile::forSettings(languageFile), QSettings::IniFormat);
     bool ok = false;
     int total = file.value(group + QStringLiteral("/total")).toInt(&ok);
     if (!ok || total <= 0)

@@ -2,6 +2,7 @@
 
 #include "storage/filereplace.h"
 #include "storage/paths.h"
+#include "storage/regularfile.h"
 #include "storage/safename.h"
 #include "storage/settingsstores.h"
 #include "storage/settingsvalues.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSettings>
 
 #include <algorithm>
@@ -36,12 +38,28 @@ bool folderExists(const QString &file)
     return QFileInfo(file).dir().exists();
 }
 
-bool written(QSettings &settings)
+using Content = QMap<QString, QVariant>;
+
+Content contentOf(const QSettings &settings)
+{
+    Content content;
+    for (const QString &key : settings.allKeys())
+        content.insert(key, settings.value(key));
+    return content;
+}
+
+// Qt keeps what could not be written in its cache of the file and hands it
+// to every later reader in this run, as if it had been saved; so a failed
+// write puts back what the file held before.
+bool writtenOrUndone(QSettings &settings, const Content &before)
 {
     settings.sync();
     if (settings.status() == QSettings::NoError)
         return true;
     qCWarning(lcStorage) << "macro file not written:" << settings.fileName();
+    settings.clear();
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        settings.setValue(it.key(), it.value());
     return false;
 }
 
@@ -59,16 +77,18 @@ QString eventText(const QVariant &stored)
 
 bool create(const QString &name, const QVariant &macroIndex)
 {
-    if (!safename::isSafe(name) || !folderExists(paths::macroFile(name)))
+    const QString file = paths::macroFile(name);
+    if (!safename::isStorable(name) || !folderExists(file) || regularfile::isSpecial(file))
         return false;
-    QSettings settings(paths::macroFile(name), QSettings::IniFormat);
+    QSettings settings(file, QSettings::IniFormat);
+    const Content before = contentOf(settings);
     settings.beginGroup(QStringLiteral("config"));
     settings.setValue(QStringLiteral("index"), macroIndex.toUInt());
     settings.setValue(QStringLiteral("total"), 0);
     settings.setValue(QStringLiteral("repeat"), 1);
     settings.setValue(QStringLiteral("did"), -1);
     settings.endGroup();
-    return written(settings);
+    return writtenOrUndone(settings, before);
 }
 
 bool save(const QString &name, const QStringList &events, const QVariant &repeat)
@@ -76,6 +96,7 @@ bool save(const QString &name, const QStringList &events, const QVariant &repeat
     if (!macroExists(name))
         return false;
     QSettings settings(paths::macroFile(name), QSettings::IniFormat);
+    const Content before = contentOf(settings);
     settings.remove(QStringLiteral("macro"));
     settings.setValue(QStringLiteral("config/total"), events.size());
     settings.setValue(QStringLiteral("config/repeat"), settingsvalues::toStorable(repeat));
@@ -83,7 +104,7 @@ bool save(const QString &name, const QStringList &events, const QVariant &repeat
     for (int i = 0; i < events.size(); ++i)
         settings.setValue(QString::number(i), events.at(i));
     settings.endGroup();
-    return written(settings);
+    return writtenOrUndone(settings, before);
 }
 
 QStringList load(const QString &name)
@@ -109,7 +130,7 @@ bool remove(const QString &name)
 
 bool rename(SettingsStores &stores, const QString &oldName, const QString &newName)
 {
-    if (!macroExists(oldName) || !safename::isSafe(newName))
+    if (!macroExists(oldName) || !safename::isStorable(newName))
         return false;
     // QFile::rename never replaces an existing file.
     if (!QFile::rename(paths::macroFile(oldName), paths::macroFile(newName))) {
@@ -155,7 +176,7 @@ void takeOffKeys(SettingsStores &stores, const QString &name)
 
 bool importFrom(const QString &source, const QString &name)
 {
-    if (!safename::isSafe(name) || source.isEmpty())
+    if (!safename::isStorable(name) || source.isEmpty())
         return false;
     const QString target = paths::macroFile(name);
     if (QFileInfo::exists(target))

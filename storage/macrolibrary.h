@@ -10,7 +10,8 @@ class SettingsStores;
 // (index, total, repeat, did) and the events "macro/0" to "macro/<total-1>",
 // each the text of its type digit, a comma and its info. Every operation
 // refuses a name that is no plain file name (safename) as if its file were
-// missing.
+// missing; creation, import and rename also refuse a name too long to be
+// saved. A write that fails leaves the macro reading as it was.
 namespace macrolibrary {
 
 // A "config/total" beyond this is taken as this: the editor never makes more

@@ -1,5 +1,6 @@
 #include "storage/namelists.h"
 
+#include "storage/regularfile.h"
 #include "storage/settingsvalues.h"
 #include "storage/storagelog.h"
 
@@ -8,6 +9,7 @@
 #include <QSettings>
 
 #include <array>
+#include <cmath>
 
 namespace namelists {
 
@@ -24,11 +26,13 @@ const std::array<QString, kTypes> kKeys = {
 
 QString keyOf(const QVariant &type)
 {
+    // Judged on the value as given: a conversion to an unsigned number first
+    // would wrap 2^32 to 0 and round -0.4 to 0, and so overwrite the macros.
     bool ok = false;
-    const uint number = type.toUInt(&ok);
-    if (!ok || number >= kKeys.size())
+    const double number = type.toDouble(&ok);
+    if (!ok || !(number >= 0 && number < double(kKeys.size())) || number != std::floor(number))
         return {};
-    return kKeys[number];
+    return kKeys[size_t(number)];
 }
 
 bool store(const QString &file, const QVariant &type, QStringList names)
@@ -41,7 +45,7 @@ bool store(const QString &file, const QVariant &type, QStringList names)
         qCWarning(lcStorage) << "name lists not written, no folder for" << file;
         return false;
     }
-    QSettings settings(file, QSettings::IniFormat);
+    QSettings settings(regularfile::forSettings(file), QSettings::IniFormat);
     if (names.size() == 1)
         names.append(kSentinel);
     if (names.isEmpty())
@@ -60,7 +64,7 @@ QVariantList read(const QString &file, const QVariant &type)
     const QString key = keyOf(type);
     if (key.isEmpty())
         return {};
-    const QSettings settings(file, QSettings::IniFormat);
+    const QSettings settings(regularfile::forSettings(file), QSettings::IniFormat);
     return settingsvalues::toList(settings.value(key));
 }
 

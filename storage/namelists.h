@@ -15,8 +15,8 @@ inline const QString kSentinel = QStringLiteral("loaderzorvex");
 
 constexpr int kTypes = 4;
 
-// The key of a list type; empty for anything but 0 to 3 (a text that is no
-// number counts as no type).
+// The key of a list type; empty for anything but the whole numbers 0 to 3
+// (a text that is no number counts as no type).
 QString keyOf(const QVariant &type);
 
 // Stores the list whole; an empty list removes the key, a type outside 0 to

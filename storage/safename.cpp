@@ -13,4 +13,9 @@ bool isSafe(const QString &name)
     return true;
 }
 
+bool isStorable(const QString &name)
+{
+    return isSafe(name) && name.toUtf8().size() <= kMaxNameBytes;
+}
+
 } // namespace safename

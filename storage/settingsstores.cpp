@@ -2,6 +2,7 @@
 
 #include "storage/filereplace.h"
 #include "storage/paths.h"
+#include "storage/regularfile.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -12,7 +13,7 @@ namespace {
 
 QSettings *openStore(const QString &path, QObject *parent)
 {
-    return new QSettings(path, QSettings::IniFormat, parent);
+    return new QSettings(regularfile::forSettings(path), QSettings::IniFormat, parent);
 }
 
 // Qt's settings cache takes a file of unchanged size and time stamp for

@@ -210,9 +210,10 @@ void Host::setDeviceConnected(bool isConnected)
     events.append(isConnected ? QStringLiteral("connected") : QStringLiteral("disconnected"));
 }
 
-void Host::readDeviceProfile(uint profileNo)
+bool Host::readDeviceProfile(uint profileNo)
 {
     events.append(QStringLiteral("read:%1").arg(profileNo));
+    return !readProfileFails;
 }
 
 void Host::startUI()

@@ -90,7 +90,8 @@ public:
     void showCurrentDpi(int stage) override;
     void clearHidBusy() override;
     void setDeviceConnected(bool isConnected) override;
-    void readDeviceProfile(uint profileNo) override;
+    bool readProfileFails = false;       // every profile read reports a failure
+    bool readDeviceProfile(uint profileNo) override;
     void startUI() override;
     void hideWindow() override;
 };

@@ -9,6 +9,7 @@
 #include "device/linkcipher.h"
 #include "device/hidthread.h"
 #include "virtual_mouse.h"
+#include "specialfiles.h"
 
 #include <QSettings>
 #include <QTest>
@@ -83,6 +84,7 @@ private slots:
     void tableFieldsThatDoNotConvert_data();
     void tableFieldsThatDoNotConvert();
     void damagedCountIsCapped();
+    void tableInAFifoReadsAsEmptyWithoutWaiting();
     void factoryTableDescribesTheDefaultMouse();
     void matching_data();
     void matching();
@@ -163,6 +165,17 @@ void tst_Detection::damagedCountIsCapped()
     QCOMPARE(devicetable::readFile(QString::fromLatin1("./") + kSettings).size(), devicetable::kMaxEntries);
     QVERIFY(folder.write(kSettings, "[common]\ndeviceCount=-3\n"));
     QVERIFY(devicetable::readFile(QString::fromLatin1("./") + kSettings).isEmpty());
+}
+
+void tst_Detection::tableInAFifoReadsAsEmptyWithoutWaiting()
+{
+    ProgramFolder folder(false);
+    const QString fifo = folder.path(kSettings);
+    QVERIFY(specialfiles::makeFifo(fifo));
+    DeviceTable table{DeviceEntry{}};
+    QVERIFY2(specialfiles::endsWithin(2000, [&] { table = devicetable::readFile(fifo); }, {fifo}),
+             "blocked on a FIFO");
+    QVERIFY(table.isEmpty());
 }
 
 void tst_Detection::factoryTableDescribesTheDefaultMouse()

@@ -9,6 +9,7 @@
 #include "shell/widget.h"
 #include "virtual_mouse.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <memory>
@@ -71,15 +72,15 @@ private slots:
         window->checkDevice();
         QVERIFY(window->hidThread.listening);
 
+        window->show();
         vm_set_present(0, 0);
         QTRY_VERIFY(!window->hidThread.listening);
         QTRY_VERIFY(!window->view()->isEnabled());
-        QVERIFY(deviceConnected);
 
-        // Once no listener runs, the interface comparison takes the mouse's
-        // absence as its reference; a removal alone starts no pass.
-        QTest::qWait(1500);
-        QVERIFY(!window->pollTimer.isActive());
+        // The interfaces changed while the listener ran: once it has ended,
+        // a pass runs and finds no mouse.
+        QTRY_VERIFY_WITH_TIMEOUT(!deviceConnected, 5000);
+        QVERIFY(!window->isVisible());
 
         // Plugged in again: the comparison notices it, and the poll timer
         // runs the pass 2048 ms later.
@@ -89,6 +90,38 @@ private slots:
         QVERIFY(deviceConnected);
         // The UI's own start keeps the view locked for a second.
         QTRY_VERIFY_WITH_TIMEOUT(window->view()->isEnabled(), 3000);
+    }
+
+    void aQuickReplugReconnects()
+    {
+        window->checkDevice();
+        QVERIFY(window->hidThread.listening);
+
+        // Pulled and plugged in again before the interfaces are looked at:
+        // the set is as it was, but the listener lost its interface.
+        vm_set_present(0, 0);
+        QTRY_VERIFY(!window->hidThread.listening);
+        vm_set_present(0, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(window->hidThread.listening, 6000);
+        QVERIFY(deviceConnected);
+    }
+
+    void aMouseThatSendsNoProfileImageIsAskedOnce()
+    {
+        // A 553 mouse where the settings say 560: it has no profile images.
+        QCOMPARE(vm_configure_text("[m]\nfamily = 553\n"), 1);
+        vm_trace_clear();
+        QElapsedTimer connecting;
+        connecting.start();
+        window->checkDevice();
+        QVERIFY(deviceConnected);
+        int profileReads = 0;
+        for (const TraceEntry &e : trace()) {
+            if (e.op == QLatin1String("read-timeout") && e.path.endsWith(QLatin1String(":cmd")))
+                ++profileReads;
+        }
+        QCOMPARE(profileReads, 1);
+        QVERIFY2(connecting.elapsed() < 2500, qPrintable(QString::number(connecting.elapsed())));
     }
 };
 

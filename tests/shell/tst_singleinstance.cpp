@@ -1,3 +1,5 @@
+#include "shell/singleapplication.h"
+
 #include "programfolder.h"
 
 #include <QProcess>
@@ -73,6 +75,45 @@ private slots:
         QVERIFY(waitForLine(next, "ready\n"));
         next.terminate();
         next.waitForFinished(5000);
+    }
+
+    void aLockThatNoInstanceAnswersForIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbled") << QByteArray("\xff\xfe no lock at all\n\n\n\n");
+        QTest::newRow("of another host") << QByteArray("4242\nprobe\nsome-other-host\n");
+    }
+
+    void aLockThatNoInstanceAnswersForIsTakenOver()
+    {
+        QFETCH(QByteArray, content);
+        ProgramFolder folder(false);
+        const QString probe = copyProbe(folder, "a");
+        QTemporaryDir runtime;
+        QVERIFY(runtime.isValid());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        const QString identity = SingleApplication::instanceIdentity(QFileInfo(probe).canonicalFilePath());
+        QFile lock(runtime.filePath(identity + ".lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(content);
+        lock.close();
+
+        QProcess first;
+        first.setProcessEnvironment(environment);
+        first.start(probe, {});
+        QVERIFY(waitForLine(first, "ready\n"));
+
+        // It is the instance now: the next start hands over to it.
+        QProcess second;
+        second.setProcessEnvironment(environment);
+        second.start(probe, {});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 1);
+        QVERIFY(waitForLine(first, "received:hello\n"));
+        first.terminate();
+        first.waitForFinished(5000);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "shell/programstate.h"
 #include "shell/ui_controler.h"
 #include "shell/userevent.h"
+#include "shell/warningtext.h"
 #include "shell/widget.h"
 
 #include "programfolder.h"
@@ -10,6 +11,7 @@
 #include <QQuickItem>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 #include <thread>
 
@@ -201,6 +203,75 @@ private slots:
         QCOMPARE(boxes.size(), shown ? 1 : 0);
         if (shown)
             QCOMPARE(boxes.first(), "Orbex Test|" + QString::fromUtf8(buffer.constData()));
+    }
+
+    void aFloodOfTaggedTextsOpensOneBoxAtATime()
+    {
+        // Each box runs a modal loop in which the next texts arrive; this
+        // box delivers them itself, five thousand in all.
+        constexpr int kFlood = 5000;
+        const QByteArray text("Firmware\0", 9);
+        int delivered = 1;
+        int depth = 0;
+        int deepest = 0;
+        QStringList shown;
+        window->showWarning = [&](const QString &, const QString &message) {
+            deepest = std::max(deepest, ++depth);
+            shown << message;
+            while (delivered < kFlood) {
+                ++delivered;
+                window->taggedMessage(9487, 8, text.constData());
+            }
+            --depth;
+        };
+        window->taggedMessage(9487, 8, text.constData());
+        QCOMPARE(deepest, 1);
+        // The first box, then the ones that could wait; the rest are dropped.
+        QCOMPARE(shown.size(), 1 + Widget::kMaxPendingWarnings);
+
+        // Once the flood is over, the next text has its box again.
+        shown.clear();
+        window->taggedMessage(9487, 8, text.constData());
+        QCOMPARE(shown, QStringList{"Firmware"});
+    }
+
+    void aHugeTaggedTextIsCutBeforeItsBoxIsLaidOut()
+    {
+        const quint32 size = 1u << 20;
+        QByteArray huge(qsizetype(size), 'x');
+        huge.append('\0');
+        QStringList shown;
+        window->showWarning = [&](const QString &, const QString &message) { shown << message; };
+        window->taggedMessage(9487, size, huge.constData());
+        QCOMPARE(shown, QStringList{QString(warningtext::kMaxChars, QLatin1Char('x')) + warningtext::kCutMark});
+    }
+
+    void warningTextsAreCutToASaneSize_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString mark = warningtext::kCutMark;
+        const QString longest(warningtext::kMaxChars, QLatin1Char('a'));
+        const QString thirtyLines = QStringLiteral("line\n").repeated(warningtext::kMaxLines - 1) + "end";
+        const QString pair = QStringLiteral("\U0001F600");   // two UTF-16 units
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("short") << "Firmware update ready" << "Firmware update ready";
+        QTest::newRow("longest that fits") << longest << longest;
+        QTest::newRow("one character more") << longest + "b" << longest + mark;
+        QTest::newRow("lines that fit") << thirtyLines << thirtyLines;
+        QTest::newRow("one line more") << thirtyLines + "\nmore"
+                                       << QStringLiteral("line\n").repeated(warningtext::kMaxLines - 1) + "end" + mark;
+        QTest::newRow("only line breaks") << QString(100, QLatin1Char('\n'))
+                                          << QString(warningtext::kMaxLines - 1, QLatin1Char('\n')) + mark;
+        QTest::newRow("no half surrogate pair")
+            << longest.left(warningtext::kMaxChars - 1) + pair << longest.left(warningtext::kMaxChars - 1) + mark;
+    }
+
+    void warningTextsAreCutToASaneSize()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(warningtext::shortened(text), shown);
     }
 
     void deviceChangeStartsThePollOnlyWithoutListener()

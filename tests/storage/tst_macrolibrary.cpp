@@ -1,7 +1,9 @@
 #include "storage/macrolibrary.h"
+#include "storage/safename.h"
 #include "storage/settingsstores.h"
 
 #include "programfolder.h"
+#include "specialfiles.h"
 
 #include <QDirIterator>
 #include <QSettings>
@@ -279,6 +281,61 @@ private slots:
             QVERIFY(!macrolibrary::exportTo(name, folder->path("out.mc")));
         }
         QCOMPARE(snapshot(), before);
+    }
+
+    void aNameTooLongToSaveIsRefusedWhereItEnters()
+    {
+        const QString longest(safename::kMaxNameBytes, QLatin1Char('m'));
+        // Two bytes a character: short in characters, too long in bytes.
+        const QString wide(safename::kMaxNameBytes / 2 + 1, QChar(0x00e4));
+        QVERIFY(folder->write("picked.mc", "[config]\ntotal=0\nrepeat=7\n"));
+        SettingsStores stores;
+        const QStringList tooLong{longest + QLatin1Char('m'), wide};
+        for (const QString &name : tooLong) {
+            QVERIFY(!macrolibrary::create(name, 0));
+            QVERIFY(!macrolibrary::importFrom(folder->path("picked.mc"), name));
+            QVERIFY(!macrolibrary::rename(stores, "M1", name));
+        }
+        QCOMPARE(QDir(folder->path("modules/macro")).entryList(QDir::Files), QStringList{"M1.bin"});
+
+        // The longest name that is taken can be saved and renamed again.
+        QVERIFY(macrolibrary::create(longest, 0));
+        QVERIFY(macrolibrary::save(longest, {"1,A", "2,A"}, 3));
+        QCOMPARE(macrolibrary::load(longest), (QStringList{"1,A", "2,A", "3"}));
+        QVERIFY(macrolibrary::rename(stores, longest, "M2"));
+        QCOMPARE(macrolibrary::load("M2"), (QStringList{"1,A", "2,A", "3"}));
+    }
+
+    void aFailedSaveNeverReadsBackAsSaved()
+    {
+        // A macro file from before whose name leaves no room for the
+        // settings writer's lock file: every save of it fails.
+        const QString name(255 - 4, QLatin1Char('m'));
+        QVERIFY(folder->write(macroPath(name), "[config]\ntotal=1\nrepeat=2\n[macro]\n0=\"1,A\"\n"));
+        const QByteArray before = folder->read(macroPath(name));
+        QVERIFY(!macrolibrary::save(name, {"1,B", "0,50", "2,B"}, 5));
+        QCOMPARE(macrolibrary::load(name), (QStringList{"1,A", "2"}));
+        QCOMPARE(folder->read(macroPath(name)), before);
+    }
+
+    void specialFilesAreNeitherImportedNorOpened()
+    {
+        const QString fifo = folder->path("picked.mc");
+        const QString fifoMacro = folder->path(macroPath("F"));
+        QVERIFY(specialfiles::makeFifo(fifo));
+        QVERIFY(specialfiles::makeFifo(fifoMacro));
+        bool imported = true;
+        bool created = true;
+        QVERIFY2(specialfiles::endsWithin(2000, [&] {
+            imported = macrolibrary::importFrom(fifo, "Macro_1");
+            created = macrolibrary::create("F", 0);
+        }, {fifo, fifoMacro}), "blocked on a FIFO");
+        QVERIFY(!imported);
+        QVERIFY(!created);
+        // A device reads as empty or without end; the macro must not appear.
+        QVERIFY(!macrolibrary::importFrom("/dev/zero", "Macro_2"));
+        QVERIFY(!hasMacro("Macro_1"));
+        QVERIFY(!hasMacro("Macro_2"));
     }
 
     void aNameThatLooksOddButIsPlainWorks()

@@ -37,6 +37,8 @@ private slots:
             << QVariantList{"AK", "M4", "UMP"} << QByteArray("gunName=AK, M4, UMP");
         QTest::newRow("type as text") << QVariant("3") << QStringList{"x", "y"}
             << QVariantList{"x", "y"} << QByteArray("selectGun=x, y");
+        QTest::newRow("type as a whole double") << QVariant(1.0) << QStringList{"x", "y"}
+            << QVariantList{"x", "y"} << QByteArray("gunName=x, y");
         QTest::newRow("a name with a comma") << QVariant(0) << QStringList{"a, b", "c"}
             << QVariantList{"a, b", "c"} << QByteArray("macroName=");
     }
@@ -80,6 +82,14 @@ private slots:
         QTest::newRow("-1") << QVariant(-1);
         QTest::newRow("not a number") << QVariant("macro");
         QTest::newRow("nothing") << QVariant();
+        // Values that an unsigned conversion would wrap or round into 0.
+        QTest::newRow("2^32") << QVariant(Q_INT64_C(4294967296));
+        QTest::newRow("2^32 + 2") << QVariant(4294967298.0);
+        QTest::newRow("-0.4") << QVariant(-0.4);
+        QTest::newRow("0.5") << QVariant(0.5);
+        QTest::newRow("1e30") << QVariant(1e30);
+        QTest::newRow("NaN") << QVariant(qQNaN());
+        QTest::newRow("text 2^32") << QVariant("4294967296");
     }
 
     void typesOutsideTheFourTouchNothing()

@@ -1,8 +1,11 @@
+#include "storage/languagestrings.h"
+#include "storage/namelists.h"
 #include "storage/paths.h"
 #include "storage/profiles.h"
 #include "storage/settingsstores.h"
 
 #include "programfolder.h"
+#include "specialfiles.h"
 
 #include <QSettings>
 #include <QtTest>
@@ -109,6 +112,7 @@ private slots:
         QTest::addColumn<QString>("operation");
         QTest::newRow("import of a missing file") << "missing";
         QTest::newRow("import of a folder") << "folder";
+        QTest::newRow("import of a device") << "device";
         QTest::newRow("reset without factory profile") << "reset";
         QTest::newRow("copy of a slot that has no file") << "copy";
     }
@@ -129,6 +133,8 @@ private slots:
             done = profiles::importFrom(stores, 2, folder->path("nothing.pf"));
         else if (operation == "folder")
             done = profiles::importFrom(stores, 2, folder->path("modules"));
+        else if (operation == "device")
+            done = profiles::importFrom(stores, 2, QStringLiteral("/dev/zero"));
         else if (operation == "reset")
             done = profiles::resetToFactory(stores, 2);
         else
@@ -228,6 +234,41 @@ private slots:
         QVERIFY(!profiles::exportTo(stores, 6, folder->path("out.pf")));
         QCOMPARE(folder->read("out.pf"), QByteArray("old\n"));
         QVERIFY(!profiles::exportTo(stores, 0, folder->path("no/such/folder/out.pf")));
+    }
+
+    void settingsFilesThatAreFifosReadAsEmptyWithoutWaiting()
+    {
+        folder->remove(slotFile(0));
+        const QStringList fifos = {folder->path("modules/setting/apConfig.bin"), folder->path(slotFile(0)),
+                                   folder->path("modules/setting/name.bin"), folder->path("modules/i18n/English.ini")};
+        QVERIFY(QDir(folder->root()).mkpath("modules/i18n"));
+        for (const QString &fifo : fifos)
+            QVERIFY(specialfiles::makeFifo(fifo));
+
+        QVariant icType = 1, slot0 = 1;
+        int slot1 = -1;
+        bool namesStored = true;
+        QVariantList names{1};
+        QStringList texts{"x"};
+        QVERIFY2(specialfiles::endsWithin(3000, [&] {
+            SettingsStores stores;
+            icType = stores.global()->value("mouse/icType");
+            slot0 = stores.profile(0)->value("mouse/which");
+            slot1 = stores.profile(1)->value("mouse/which").toInt();
+            stores.profile(0)->setValue("mouse/which", 9);
+            stores.profile(0)->sync();
+            namesStored = namelists::store(fifos[2], 0, {"A", "B"});
+            names = namelists::read(fifos[2], 0);
+            texts = languagestrings::readGroup(fifos[3], "keyCode");
+        }, fifos), "blocked on a FIFO");
+        QVERIFY(!icType.isValid());
+        QVERIFY(!slot0.isValid());
+        QCOMPARE(slot1, 1);
+        QVERIFY(!namesStored);
+        QVERIFY(names.isEmpty());
+        QVERIFY(texts.isEmpty());
+        for (const QString &fifo : fifos)
+            QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
     }
 
     void sensitivityAndGunSelectionLiveInTheProfile()
