@@ -32,7 +32,7 @@ ok_button
 
 open_key 5
 e2e_click 300 "$(section_y 2)"            # Group Function
-e2e_click 520 232                         # the key field starts the capture
+e2e_click 598 230                         # the key field starts the capture
 xdotool keydown ctrl
 sleep 0.2
 xdotool key a
@@ -40,10 +40,15 @@ sleep 0.2
 xdotool keyup ctrl
 sleep 0.4
 e2e_shot keys-dialog-combination
-e2e_click 697 232                         # confirm
+e2e_click 716 230                         # confirm
 ok_button
 e2e_shot keys-main-window-changed
 save_button
+
+open_key 6                                # a look at the fire key section
+e2e_click 300 "$(section_y 1)"
+e2e_shot keys-dialog-fire
+ok_button
 e2e_state keys-after.json
 
 python3 - "$E2E_OUT/keys-before.json" "$E2E_OUT/keys-after.json" <<'PY'
@@ -78,5 +83,9 @@ open_key 4
 e2e_shot keys-dialog-zh
 e2e_click 300 "$(section_y 4)"            # Macro Function: the longest texts
 e2e_shot keys-dialog-macro-zh
+e2e_click 300 "$(section_y 1)"            # Fire Function
+e2e_shot keys-dialog-fire-zh
 ok_button
+e2e_click 512 552                         # the side view of the mouse
+e2e_shot keys-side-view-zh
 echo "screenshots: $E2E_OUT/keys-*.png"

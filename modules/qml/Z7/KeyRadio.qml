@@ -22,7 +22,8 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: 3
-        color: area.containsMouse ? radio.hoverColor : "transparent"
+        color: radio.checked ? Qt.rgba(radio.checkedColor.r, radio.checkedColor.g, radio.checkedColor.b, 0.16)
+             : area.containsMouse ? radio.hoverColor : "transparent"
         border.width: radio.checked ? 1 : 0
         border.color: radio.checkedColor
     }

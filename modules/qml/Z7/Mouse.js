@@ -12,10 +12,10 @@ var pictureHeight = 440
 // below the wheel: later rows are on top.
 var frontKeys = [
     { key: 0, x: 100, y: 28, width: 80, height: 182, badgeX: -34, badgeY: 70, anchorX: 140, anchorY: 84 },
-    { key: 1, x: 220, y: 28, width: 80, height: 182, badgeX: 434, badgeY: 70, anchorX: 262, anchorY: 84 },
-    { key: 2, x: 184, y: 70, width: 32, height: 84, badgeX: 434, badgeY: 130, anchorX: 208, anchorY: 112 },
-    { key: 5, x: 184, y: 159, width: 32, height: 21, badgeX: 434, badgeY: 190, anchorX: 212, anchorY: 170 },
-    { key: 6, x: 184, y: 181, width: 32, height: 21, badgeX: 434, badgeY: 250, anchorX: 212, anchorY: 192 },
+    { key: 1, x: 220, y: 28, width: 80, height: 182, badgeX: 424, badgeY: 70, anchorX: 262, anchorY: 84 },
+    { key: 2, x: 184, y: 70, width: 32, height: 84, badgeX: 424, badgeY: 130, anchorX: 208, anchorY: 112 },
+    { key: 5, x: 184, y: 159, width: 32, height: 21, badgeX: 424, badgeY: 190, anchorX: 212, anchorY: 170 },
+    { key: 6, x: 184, y: 181, width: 32, height: 21, badgeX: 424, badgeY: 250, anchorX: 212, anchorY: 192 },
     { key: 3, x: 74, y: 210, width: 28, height: 52, badgeX: -34, badgeY: 220, anchorX: 86, anchorY: 237 },
     { key: 4, x: 74, y: 264, width: 28, height: 52, badgeX: -34, badgeY: 290, anchorX: 86, anchorY: 291 },
     { key: 7, x: 88, y: 100, width: 26, height: 72, badgeX: -34, badgeY: 136, anchorX: 100, anchorY: 136 }
