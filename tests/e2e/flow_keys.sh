@@ -11,10 +11,10 @@ e2e_need_display "$0" "$@"
 e2e_start "$1" keys
 
 # Window coordinates. Key list at (24, 88): key buttons 216 x 28 from
-# (32, 116), 34 apart. The dialog, 600 x 396, is centred at (212, 122):
+# (32, 116), 36 apart. The dialog, 600 x 396, is centred at (212, 122):
 # its sections 32 high from y 170, its choices from (408, 214), 188 x 30
 # in two columns; OK at the right of its foot.
-key_y() { echo $((116 + 14 + 34 * ($1 - 1))); }
+key_y() { echo $((116 + 14 + 36 * ($1 - 1))); }
 section_y() { echo $((170 + 16 + 32 * $1)); }
 open_key() { e2e_click 140 "$(key_y "$1")" 0.6; }
 ok_button() { e2e_click 744 495 0.6; }

@@ -28,7 +28,7 @@ Rectangle {
     readonly property color accentColor: shell ? shell.colorOrange : "#cf3e00"
 
     width: 232
-    height: 28 + Matrix.buttonCount * 28 + (Matrix.buttonCount - 1) * 6 + 8
+    height: 28 + Matrix.buttonCount * 28 + (Matrix.buttonCount - 1) * 8 + 8
     radius: 4
     color: "#000000"
     border.color: "#3c3c3c"
@@ -177,7 +177,7 @@ Rectangle {
     Column {
         x: 8
         y: 28
-        spacing: 6
+        spacing: 8
 
         Repeater {
             id: keyButtons
