@@ -271,6 +271,17 @@ Rectangle {
 
     onVisibleChanged: if (visible) prepare()
 
+    Rectangle {
+        z: -1
+        x: 4
+        y: 8
+        width: parent.width
+        height: parent.height
+        radius: parent.radius
+        color: "#000000"
+        opacity: 0.6
+    }
+
     // Presses inside the dialog stay here; they end open lists and input.
     MouseArea {
         anchors.fill: parent
