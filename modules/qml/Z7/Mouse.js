@@ -24,13 +24,13 @@ var frontKeys = [
 // The left side shows the right button as the same shell as the left one;
 // only the left button takes it.
 var sideKeys = [
-    { key: 0, x: 120, y: 186, width: 108, height: 20 },
-    { key: 2, x: 110, y: 168, width: 54, height: 26 },
-    { key: 5, x: 166, y: 174, width: 26, height: 16 },
-    { key: 6, x: 192, y: 171, width: 26, height: 16 },
-    { key: 3, x: 122, y: 234, width: 70, height: 30 },
-    { key: 4, x: 188, y: 232, width: 70, height: 30 },
-    { key: 7, x: 58, y: 214, width: 54, height: 26 }
+    { key: 0, x: 120, y: 186, width: 108, height: 20, badgeX: 60, badgeY: 128, anchorX: 124, anchorY: 200 },
+    { key: 2, x: 110, y: 168, width: 54, height: 26, badgeX: 120, badgeY: 128, anchorX: 138, anchorY: 178 },
+    { key: 5, x: 166, y: 174, width: 26, height: 16, badgeX: 180, badgeY: 128, anchorX: 180, anchorY: 181 },
+    { key: 6, x: 192, y: 171, width: 26, height: 16, badgeX: 240, badgeY: 128, anchorX: 204, anchorY: 178 },
+    { key: 3, x: 122, y: 234, width: 70, height: 30, badgeX: 150, badgeY: 372, anchorX: 157, anchorY: 250 },
+    { key: 4, x: 188, y: 232, width: 70, height: 30, badgeX: 230, badgeY: 372, anchorX: 222, anchorY: 248 },
+    { key: 7, x: 58, y: 214, width: 54, height: 26, badgeX: 70, badgeY: 372, anchorX: 84, anchorY: 228 }
 ]
 
 // The keys of a drawing that this mouse has (keyCount of 1 to 8).

@@ -42,7 +42,7 @@ Item {
                                                       mousePage.keyCount)] : ""
 
         Repeater {
-            model: mousePage.sideView ? [] : Drawing.keysOf(false, mousePage.keyCount)
+            model: Drawing.keysOf(mousePage.sideView, mousePage.keyCount)
 
             Item {
                 id: badge
