@@ -1,4 +1,5 @@
 #include "shell/input/inputhook.h"
+#include "shell/input/windowkeysource.h"
 #include "shell/input/windowhooks.h"
 #include "shell/singleapplication.h"
 #include "shell/widget.h"
@@ -29,6 +30,9 @@ int main(int argc, char *argv[])
     registerWindowCallbacks(&window, &app);
 
     window.showNormal();
+    // Where no hook could be installed, key capture still works for keys
+    // typed into the window.
+    WindowKeySource windowKeys(window.windowHandle());
     // A pass that finds no mouse hides the window again at once.
     window.checkDevice();
 

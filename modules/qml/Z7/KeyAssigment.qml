@@ -1,0 +1,419 @@
+import QtQuick
+import "../common"
+import "../common/Calls.js" as Calls
+import "../common/Values.js" as Values
+import "KeyAssigment.js" as Assign
+
+// The assignment dialog of one key: the function sections on the left, the
+// choices of the shown section on the right. A choice makes a pending entry;
+// closing the dialog gives the key the pending entry when it differs.
+Rectangle {
+    id: dialog
+    objectName: "keyAssigment"
+
+    readonly property var shell: typeof root === "undefined" ? null : root
+    readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
+    readonly property var keyMatrix: shell ? shell.keyMatrixMain : null
+    property var macroEditor: shell ? shell.macroEditor : null
+
+    property var keyAssigmentLang: Assign.defaultTexts.slice(0)
+    readonly property var lang: keyAssigmentLang
+
+    // The key and its pending entry.
+    property int keyIndex: -1
+    property string keyString: ""
+    property int keyCode0: 0
+    property int keyCode1: 0
+    property int keyCode2: 0
+    property int keyCode3: 0
+    readonly property var pending: [keyCode0, keyCode1, keyCode2, keyCode3]
+
+    // Key capture, fed by the shell's keyboard notices.
+    property bool isFireInput: false
+    property bool isComboInput: false
+    property var combo: Assign.comboStart()
+
+    property int fireRate: Assign.rateDefault
+    property int fireTimes: 0
+    property int lastTimes: 1
+
+    property var macroNames: []
+    property string macroName: ""
+    property int macroMode: 0
+
+    property string section: "mouse"
+    readonly property bool isGun: shell ? shell.isGun : true
+    readonly property var sections: Assign.visibleSections(isGun)
+
+    readonly property string fontFamily: shell ? shell.fontFamily : "微软雅黑"
+    readonly property int fontSize: shell ? shell.fontNormalSize : 12
+    readonly property color accentColor: shell ? shell.colorOrange : "#cf3e00"
+
+    width: 600
+    height: 396
+    radius: 6
+    visible: false
+    color: shell ? shell.colorGray0 : "#1a1a1a"
+    border.color: shell ? shell.colorGray1 : "#3c3c3c"
+
+    function view(name, args, fallback) {
+        return Calls.call(controller, name, args, fallback, "ui_View")
+    }
+
+    function keyName(code) {
+        return typeof _KeyCodeString === "undefined" ? "" : _KeyCodeString.keycodeTostr(code)
+    }
+
+    function storedMacroName(slot, isRecovery) {
+        return Values.toText(view("getData", ["mouseMacroKey/" + slot, isRecovery === true]), "")
+    }
+
+    function keyCodeToString(code0, code1, code2, code3) {
+        return Assign.entryText([code0, code1, code2, code3], keyAssigmentLang, keyName,
+                                function(slot) { return storedMacroName(slot, false) })
+    }
+
+    function itemTexts(items) {
+        return items.map(function(item) { return lang[item.text] })
+    }
+
+    function setPending(entry, text) {
+        keyCode0 = entry[0]
+        keyCode1 = entry[1]
+        keyCode2 = entry[2]
+        keyCode3 = entry[3]
+        keyString = text
+    }
+
+    function choose(items, index) {
+        if (index >= 0 && index < items.length)
+            setPending(items[index].entry, lang[items[index].text])
+    }
+
+    function isPending(items, index) {
+        return Assign.indexOfEntry(items, pending) === index && Assign.sameEntry(items[index].entry, pending)
+    }
+
+    // The combination field shows the pending combination, if any.
+    function pendingCombo() {
+        if (keyCode0 !== Assign.Type.combo)
+            return Assign.comboStart()
+        return { modifiers: keyCode1, keys: [keyCode2, keyCode3].filter(function(c) { return c !== 0 }) }
+    }
+
+    function stopCapture() {
+        isFireInput = false
+        if (isComboInput) {
+            isComboInput = false
+            combo = pendingCombo()
+        }
+    }
+
+    // Shows the key's entry when the dialog opens.
+    function prepare() {
+        isFireInput = false
+        isComboInput = false
+        combo = pendingCombo()
+        x = shell ? Math.round((shell.width - width) / 2) : 0
+        y = shell ? Math.round((shell.height - height) / 2) : 0
+        section = Assign.sectionOf(keyCode0)
+        var isFire = keyCode0 === Assign.Type.fire
+        fireRate = isFire ? Math.max(Assign.rateMin, keyCode2) : Assign.rateDefault
+        fireTimes = isFire ? keyCode3 : 0
+        rateSlider.setValue(rateSlider.stepPosition(fireRate - 1))
+        timesInput.text = String(fireTimes)
+        macroMode = keyCode0 === Assign.Type.macro ? keyCode1 : 0
+        macroName = keyCode0 === Assign.Type.macro ? storedMacroName(keyCode2) : ""
+        if (keyMatrix)
+            keyMatrix.selectedKey = keyIndex
+    }
+
+    function init() {
+        visible = false
+        macroList.close()
+    }
+
+    function startFireCapture() {
+        endInput()
+        isComboInput = false
+        isFireInput = true
+    }
+
+    function startComboCapture() {
+        endInput()
+        isFireInput = false
+        combo = Assign.comboStart()
+        isComboInput = true
+    }
+
+    function confirmCombo() {
+        var entry = Assign.comboEntry(combo)
+        if (!entry)
+            return
+        setPending(entry, Assign.comboText(combo, keyName))
+        isComboInput = false
+    }
+
+    function detectKeyboard(isDown, usbCode, mode) {
+        if (!isDown)
+            return
+        var code = Number(usbCode) & 0xFF
+        if (mode === 0 && isFireInput) {
+            var name = keyName(code)
+            if (name === "")
+                return
+            setPending(Assign.fireEntry(code, fireRate, fireTimes), name)
+            isFireInput = false
+        } else if (mode === 1 && isComboInput) {
+            combo = Assign.comboAdd(combo, code)
+        }
+    }
+
+    function setRate(rate) {
+        fireRate = rate
+        if (keyCode0 === Assign.Type.fire)
+            keyCode2 = rate
+    }
+
+    function setTimes(times) {
+        if (times < 0) {
+            timesInput.text = String(fireTimes)
+            return
+        }
+        fireTimes = times
+        if (times > 0)
+            lastTimes = times
+        timesInput.text = String(times)
+        if (keyCode0 === Assign.Type.fire)
+            keyCode3 = times
+    }
+
+    function chooseMacro(index) {
+        if (index < 0 || index >= macroNames.length)
+            return
+        macroName = macroNames[index]
+        setPending(Assign.macroEntry(macroMode, keyIndex), macroName)
+    }
+
+    function setMacroMode(mode) {
+        macroMode = mode
+        if (keyCode0 === Assign.Type.macro)
+            keyCode1 = mode
+    }
+
+    // Called by the macro editor with its names in display order.
+    function setMacroNames(names) {
+        macroNames = names ? Array.prototype.slice.call(names).map(String) : []
+    }
+
+    function closeMacroList() {
+        macroList.close()
+    }
+
+    function openMacroEditor() {
+        endInput()
+        if (shell && macroEditor)
+            shell.showCentred(macroEditor)
+    }
+
+    // Back to the key's default from the profile's defaults.
+    function back() {
+        stopCapture()
+        var defaults = keyMatrix && keyMatrix.modKeys_tmp ? keyMatrix.modKeys_tmp.get(keyIndex) : null
+        if (!defaults || defaults.keyText === keyString)
+            return
+        var entry = [defaults.keyCode0, defaults.keyCode1, defaults.keyCode2, defaults.keyCode3]
+        setPending(entry, defaults.keyText)
+        keyMatrix.modKeys.set(keyIndex, { keyCode0: entry[0], keyCode1: entry[1], keyCode2: entry[2],
+                                          keyCode3: entry[3], keyText: defaults.keyText })
+        keyMatrix.isSave = true
+        macroName = entry[0] === Assign.Type.macro ? storedMacroName(entry[2]) : ""
+        section = Assign.sectionOf(entry[0])
+    }
+
+    function close() {
+        keyAssigmentFocus()
+        var stored = keyMatrix && keyIndex >= 0 ? keyMatrix.modKeys.get(keyIndex) : null
+        if (stored) {
+            var isMacro = keyCode0 === Assign.Type.macro
+            var outcome = Assign.closeOutcome([stored.keyCode0, stored.keyCode1, stored.keyCode2, stored.keyCode3],
+                                              pending, isMacro ? storedMacroName(keyCode2) : "", macroName)
+            if (outcome.changed) {
+                keyMatrix.modKeys.set(keyIndex, { keyCode0: keyCode0, keyCode1: keyCode1, keyCode2: keyCode2,
+                                                  keyCode3: keyCode3, keyText: keyString })
+                keyMatrix.isSave = true
+            }
+            if (outcome.sendMacro) {
+                Calls.call(macroEditor, "sendMacro", [keyCode2, macroName], undefined, "macroEditor")
+                view("setData", ["mouseMacroKey/" + keyCode2, macroName])
+            }
+        }
+        visible = false
+        if (keyMatrix)
+            keyMatrix.selectedKey = -1
+    }
+
+    // A press elsewhere: open lists close, typing and capture end.
+    function keyAssigmentFocus() {
+        endInput()
+        stopCapture()
+    }
+
+    function endInput() {
+        mediaList.close()
+        windowsList.close()
+        shortcutList.close()
+        macroList.close()
+        if (timesInput.activeFocus)
+            setTimes(Assign.timesOf(timesInput.text))
+        dialog.forceActiveFocus()
+    }
+
+    onVisibleChanged: if (visible) prepare()
+
+    Rectangle {
+        z: -1
+        x: 4
+        y: 8
+        width: parent.width
+        height: parent.height
+        radius: parent.radius
+        color: "#000000"
+        opacity: 0.6
+    }
+
+    // Presses inside the dialog stay here; they end open lists and input.
+    MouseArea {
+        anchors.fill: parent
+        onPressed: dialog.keyAssigmentFocus()
+    }
+
+    KeyAssigmentHeader {
+        id: header
+        width: dialog.width
+        title: dialog.keyTitle()
+        pendingText: dialog.keyString
+        fontFamily: dialog.fontFamily
+        accentColor: dialog.accentColor
+        closeSource: shell ? shell.sourceCloseBtn : ""
+        closeHoverSource: shell ? shell.sourceCloseBtnH : ""
+        onCloseClicked: dialog.close()
+    }
+
+    function keyTitle() {
+        var prefix = lang[0]
+        return (/\s$/.test(prefix) ? prefix : prefix + " ") + (keyIndex + 1)
+    }
+
+    // The sections, the one holding the pending entry marked with a dot.
+    Rectangle {
+        id: nav
+        y: header.height
+        width: 176
+        height: dialog.height - header.height - footer.height
+        color: "#111114"
+
+        Column {
+            y: 8
+            width: parent.width
+            Repeater {
+                model: dialog.sections
+                Rectangle {
+                    required property var modelData
+                    readonly property bool shown: dialog.section === modelData.name
+                    objectName: "section_" + modelData.name
+                    width: nav.width
+                    height: 32
+                    color: shown ? (shell ? shell.colorBlue : "#09347f") : navArea.containsMouse ? "#26262b" : "transparent"
+                    Rectangle {
+                        width: 3; height: parent.height
+                        color: dialog.accentColor
+                        visible: parent.shown
+                    }
+                    Text {
+                        x: 16
+                        width: parent.width - x - 22
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: dialog.lang[parent.modelData.text]
+                        elide: Text.ElideRight
+                        color: parent.shown || navArea.containsMouse ? "#ffffff" : "#d1d1d1"
+                        font.family: dialog.fontFamily
+                        font.pixelSize: dialog.fontSize
+                    }
+                    Rectangle {
+                        x: parent.width - 16
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 6; height: 6; radius: 3
+                        color: dialog.accentColor
+                        visible: Assign.sectionOf(dialog.keyCode0) === parent.modelData.name
+                    }
+                    MouseArea {
+                        id: navArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: { dialog.keyAssigmentFocus(); dialog.section = parent.modelData.name }
+                    }
+                }
+            }
+        }
+    }
+
+    KeyAssigmentSections {
+        id: content
+        x: nav.width + 20
+        y: header.height + 14
+        width: dialog.width - x - 20
+        height: nav.height - 14
+        dialog: dialog
+    }
+
+    readonly property alias rateSlider: content.rateSlider
+    readonly property alias timesInput: content.timesInput
+    readonly property alias mediaList: content.mediaList
+    readonly property alias windowsList: content.windowsList
+    readonly property alias shortcutList: content.shortcutList
+    readonly property alias macroList: content.macroList
+
+    Rectangle {
+        id: footer
+        y: dialog.height - height
+        width: dialog.width
+        height: 46
+        radius: dialog.radius
+        color: "transparent"
+
+        Rectangle { width: parent.width; height: 1; color: shell ? shell.colorGray1 : "#3c3c3c" }
+
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 16
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 12
+
+            Button {
+                objectName: "keyBackButton"
+                width: 104
+                height: 26
+                text: shell ? shell.mainLang[5] : "Reset"
+                iconSource: shell ? shell.sourceBack : ""
+                iconHoverSource: shell ? shell.sourceBackH : ""
+                normalColor: "#26262b"
+                hoverColor: shell ? shell.colorOrange : "#cf3e00"
+                fontFamily: dialog.fontFamily
+                onClicked: dialog.back()
+            }
+            Button {
+                objectName: "keyOkButton"
+                width: 104
+                height: 26
+                text: shell ? shell.mainLang[8] : "OK"
+                iconSource: shell ? shell.sourceSureBtn : ""
+                normalColor: shell ? shell.colorBlue : "#09347f"
+                hoverColor: shell ? shell.colorOrange : "#cf3e00"
+                fontFamily: dialog.fontFamily
+                onClicked: dialog.close()
+            }
+        }
+    }
+}

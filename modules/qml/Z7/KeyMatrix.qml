@@ -1,0 +1,212 @@
+import QtQuick
+import "../common"
+import "../common/Calls.js" as Calls
+import "../common/Values.js" as Values
+import "KeyMatrix.js" as Matrix
+
+// The key list of the left column: the functions of the sixteen keys, eight
+// of them as buttons that open the assignment dialog, and the reset to the
+// profile's defaults. Saving hands all sixteen to the controller.
+Rectangle {
+    id: keyMatrix
+
+    readonly property var shell: typeof root === "undefined" ? null : root
+    readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
+    property var macroEditor: shell ? shell.macroEditor : null
+    property var gunControl: shell ? shell.gunControl : null
+
+    property var keyMatrixLang: Matrix.defaultTexts.slice(0)
+    property bool isSave: false
+    property int selectedKey: -1
+    property int hoveredKey: -1
+    property alias modKeys: keysModel
+    property alias modKeys_tmp: defaultsModel
+    property var buttonNames: []
+
+    readonly property string fontFamily: shell ? shell.fontFamily : "微软雅黑"
+    readonly property int fontSize: shell ? shell.fontNormalSize : 12
+    readonly property color accentColor: shell ? shell.colorOrange : "#cf3e00"
+
+    width: 232
+    height: 28 + Matrix.buttonCount * 28 + (Matrix.buttonCount - 1) * 8 + 8
+    radius: 4
+    color: "#000000"
+    border.color: "#3c3c3c"
+
+    function view(name, args, fallback) {
+        return Calls.call(controller, name, args, fallback, "ui_View")
+    }
+
+    function keyCodeToString(code0, code1, code2, code3) {
+        return Values.toText(Calls.call(shell ? shell.keyAssigmentMain : null, "keyCodeToString",
+                                        [code0, code1, code2, code3], "", "keyAssigmentMain"), "")
+    }
+
+    function entryOf(model, index) {
+        var e = model.get(index)
+        return [e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3]
+    }
+
+    function entries(model) {
+        var all = []
+        for (var i = 0; i < model.count; ++i)
+            all.push(entryOf(model, i))
+        return all
+    }
+
+    function row(entry, text) {
+        return { keyCode0: entry[0], keyCode1: entry[1], keyCode2: entry[2], keyCode3: entry[3], keyText: text }
+    }
+
+    function fill(model, values) {
+        model.clear()
+        for (var i = 0; i < values.length; ++i)
+            model.append(row(values[i], ""))
+    }
+
+    // The entry stored for key j, or its start value when the stored one
+    // cannot be read.
+    function storedEntry(j, isRecovery) {
+        var stored = view("mouseGetKeydefine", [j, isRecovery], [])
+        var entry = Matrix.entryFrom(stored)
+        if (entry)
+            return entry
+        console.warn("ui: key", j, "has no readable entry" + (isRecovery ? " in the defaults" : "")
+                     + ":", JSON.stringify(stored), "- using its start value")
+        return Matrix.startValues[j].slice(0)
+    }
+
+    function init(isSendData, isRecovery) {
+        var names = []
+        for (var n = 1; n <= Matrix.buttonCount; ++n)
+            names.push(Matrix.buttonName(keyMatrixLang[0], n))
+        buttonNames = names
+        for (var j = 0; j < Matrix.keyTotal; ++j) {
+            var entry = storedEntry(j, isRecovery === true)
+            var defaults = storedEntry(j, true)
+            keysModel.set(j, row(entry, keyCodeToString(entry[0], entry[1], entry[2], entry[3])))
+            defaultsModel.set(j, row(defaults, keyCodeToString(defaults[0], defaults[1], defaults[2], defaults[3])))
+        }
+        if (isSendData === true)
+            keysModel.saveData()
+    }
+
+    function gunPeriods() {
+        var gun = gunControl
+        var model = gun ? gun.listModel : null
+        var slots = gun ? [gun.selectGun1, gun.selectGun2, gun.selectGun3] : null
+        return Matrix.gunPeriods(slots, function(p) {
+            var element = model && p >= 0 && p < model.count ? model.get(p) : null
+            return element ? element.gunPeriod : NaN
+        })
+    }
+
+    function checkOneLeftKey(index) {
+        return Matrix.isOnlyLeftButton(entries(keysModel), Number(index))
+    }
+
+    // A click on a key in the list or on the picture.
+    function openKey(index) {
+        if (shell && shell.openKeyAssigment(index))
+            selectedKey = index
+        else if (index >= 0 && index < Matrix.buttonCount)
+            keyButtons.itemAt(index).refuse()
+    }
+
+    // Every key back to the profile's defaults; a default macro goes to the
+    // mouse again under the name the defaults hold for its slot.
+    function resetKeys() {
+        for (var j = 0; j < defaultsModel.count; ++j) {
+            var entry = entryOf(defaultsModel, j)
+            keysModel.set(j, row(entry, defaultsModel.get(j).keyText))
+            if (entry[0] === 4) {
+                var name = Values.toText(view("getData", ["mouseMacroKey/" + entry[2], true]), "")
+                Calls.call(macroEditor, "sendMacro", [entry[2], name], undefined, "macroEditor")
+                view("setData", ["mouseMacroKey/" + entry[2], name])
+            }
+        }
+        isSave = true
+    }
+
+    ListModel {
+        id: keysModel
+
+        // All sixteen keys and the fire periods of the three gun slots to
+        // the controller, which stores and sends them.
+        function saveData() {
+            keyMatrix.view("mouseSetKeyMatrix", [Matrix.matrixValues(keyMatrix.entries(keysModel)), true,
+                                                 keyMatrix.gunPeriods()])
+        }
+    }
+    ListModel { id: defaultsModel }
+
+    Component.onCompleted: {
+        fill(keysModel, Matrix.startValues)
+        fill(defaultsModel, Matrix.startValues)
+    }
+
+    Rectangle {
+        x: 1; y: 8
+        width: 3; height: 14
+        color: keyMatrix.accentColor
+    }
+
+    Text {
+        x: 12
+        y: 6
+        width: resetButton.x - x - 6
+        text: keyMatrix.keyMatrixLang[1]
+        elide: Text.ElideRight
+        color: shell ? shell.colorGray3 : "#d1d1d1"
+        font.family: keyMatrix.fontFamily
+        font.pixelSize: keyMatrix.fontSize
+        font.bold: true
+    }
+
+    ImageButton {
+        id: resetButton
+        objectName: "keyResetButton"
+        x: keyMatrix.width - width - 10
+        y: 6
+        normalSource: shell ? shell.sourceRestBtn : ""
+        hoverSource: shell ? shell.sourceRestBtnH : ""
+        pressedSource: shell ? shell.sourceRestBtnP : ""
+        onClicked: keyMatrix.resetKeys()
+    }
+
+    Column {
+        x: 8
+        y: 28
+        spacing: 8
+
+        Repeater {
+            id: keyButtons
+            model: keysModel
+
+            KeyMatrixButton {
+                required property int index
+                required property string keyText
+                required property int keyCode0
+                objectName: "keyButton" + index
+                visible: index < Matrix.buttonCount
+                name: keyMatrix.buttonNames[index] || ""
+                functionText: keyText
+                isMacro: keyCode0 === 4
+                selected: keyMatrix.selectedKey === index
+                lit: keyMatrix.hoveredKey === index
+                fontFamily: keyMatrix.fontFamily
+                fontSize: keyMatrix.fontSize
+                accentColor: keyMatrix.accentColor
+                singleSource: shell ? shell.sourceSingleKeyBg : ""
+                macroSource: shell ? shell.sourceMacroKeyBg : ""
+                onClicked: keyMatrix.openKey(index)
+                onHoveredChanged: {
+                    if (hovered)
+                        keyMatrix.hoveredKey = index
+                    else if (keyMatrix.hoveredKey === index)
+                        keyMatrix.hoveredKey = -1
+                }
+            }
+        }
+    }
+}

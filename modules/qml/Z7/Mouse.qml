@@ -1,0 +1,129 @@
+import QtQuick
+import "Mouse.js" as Drawing
+
+// The picture of the mouse in the middle of the window, from the top or the
+// left side, with a button on each of its keys and numbered badges. A key
+// lights while hovered here or in the key list, shows its marked picture
+// while its dialog is open, and a click opens the dialog as the list does.
+Item {
+    id: mousePage
+
+    readonly property var shell: typeof root === "undefined" ? null : root
+    readonly property var keyMatrix: shell ? shell.keyMatrixMain : null
+
+    property int keyCount: 8
+    property bool sideView: false
+    readonly property int selectedKey: keyMatrix ? keyMatrix.selectedKey : -1
+    readonly property int hoveredKey: keyMatrix ? keyMatrix.hoveredKey : -1
+    readonly property alias picture: picture
+
+    function hover(key, isIn) {
+        if (!keyMatrix)
+            return
+        if (isIn)
+            keyMatrix.hoveredKey = key
+        else if (keyMatrix.hoveredKey === key)
+            keyMatrix.hoveredKey = -1
+    }
+
+    function open(key) {
+        if (keyMatrix)
+            keyMatrix.openKey(key)
+    }
+
+    Image {
+        id: picture
+        objectName: "mousePicture"
+        x: Math.round((mousePage.width - width) / 2)
+        y: 92
+        width: Drawing.pictureWidth
+        height: Drawing.pictureHeight
+        source: shell ? shell[Drawing.pictureProperty(mousePage.sideView, mousePage.selectedKey, mousePage.hoveredKey,
+                                                      mousePage.keyCount)] : ""
+
+        Repeater {
+            model: Drawing.keysOf(mousePage.sideView, mousePage.keyCount)
+
+            Item {
+                id: badge
+                required property var modelData
+                readonly property var line: Drawing.leader(modelData.badgeX, modelData.badgeY,
+                                                           modelData.anchorX, modelData.anchorY)
+                readonly property bool lit: mousePage.selectedKey === modelData.key || mousePage.hoveredKey === modelData.key
+
+                Rectangle {
+                    x: badge.modelData.badgeX
+                    y: badge.modelData.badgeY - 0.5
+                    width: badge.line.length
+                    height: 1
+                    transformOrigin: Item.Left
+                    rotation: badge.line.angle
+                    color: badge.lit ? "#cf3e00" : "#5a5a60"
+                    antialiasing: true
+                }
+                Rectangle {
+                    x: badge.modelData.anchorX - 2.5
+                    y: badge.modelData.anchorY - 2.5
+                    width: 5; height: 5; radius: 2.5
+                    color: badge.lit ? "#ff7a3a" : "#969696"
+                }
+                Rectangle {
+                    objectName: "mouseBadge" + badge.modelData.key
+                    x: badge.modelData.badgeX - 11
+                    y: badge.modelData.badgeY - 11
+                    width: 22; height: 22; radius: 11
+                    color: badge.lit ? "#cf3e00" : "#111114"
+                    border.color: badge.lit ? "#ff9a66" : "#5a5a60"
+                    Text {
+                        anchors.centerIn: parent
+                        text: badge.modelData.key + 1
+                        color: "#ffffff"
+                        font.family: shell ? shell.fontFamily : "Arial"
+                        font.pixelSize: 11
+                        font.bold: true
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+                        onContainsMouseChanged: mousePage.hover(badge.modelData.key, containsMouse)
+                        onClicked: mousePage.open(badge.modelData.key)
+                    }
+                }
+            }
+        }
+
+        Repeater {
+            model: Drawing.keysOf(mousePage.sideView, mousePage.keyCount)
+
+            MouseArea {
+                required property var modelData
+                objectName: "mouseKey" + modelData.key
+                x: modelData.x
+                y: modelData.y
+                width: modelData.width
+                height: modelData.height
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onContainsMouseChanged: mousePage.hover(modelData.key, containsMouse)
+                onClicked: mousePage.open(modelData.key)
+            }
+        }
+    }
+
+    Image {
+        id: viewSwitch
+        objectName: "mouseViewSwitch"
+        x: Math.round((mousePage.width - width) / 2)
+        y: picture.y + picture.height + 8
+        source: !shell ? "" : switchArea.containsMouse ? shell.sourceMouseSidebtnH
+              : mousePage.sideView ? shell.sourceMouseSidebtnS : shell.sourceMouseSidebtnN
+        MouseArea {
+            id: switchArea
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: mousePage.sideView = !mousePage.sideView
+        }
+    }
+}
