@@ -6,6 +6,7 @@
 # installed files must be exactly as installed.
 #   installed_program.sh <build folder> <e2e-lib.sh>
 set -euo pipefail
+export PATH="$PATH:/usr/sbin:/sbin"   # useradd, userdel
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: needs root to install into the staging root as root and to add a user"
