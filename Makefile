@@ -1,23 +1,23 @@
-# Entry points for a fresh Debian 12 machine: `make demo` and `make test`.
+# Shorthands for the scripts, for those who have make; the scripts need only
+# bash and apt-get.
 BUILD ?= build
-JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build demo test clean install
+.PHONY: deps build demo test package install clean
 
 deps:
 	scripts/install-deps
 
-configure: deps
-	cmake -S . -B $(BUILD) -G Ninja
+build:
+	scripts/build $(BUILD)
 
-build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+demo:
+	scripts/demo $(BUILD)
 
-demo: build
-	scripts/run-demo $(BUILD)
+test:
+	scripts/test $(BUILD)
 
-test: build
-	scripts/run-tests $(BUILD)
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 install: build
 	cmake --install $(BUILD)

@@ -2,6 +2,7 @@
 #include "shell/input/windowkeysource.h"
 #include "shell/input/windowhooks.h"
 #include "shell/singleapplication.h"
+#include "shell/userfolder.h"
 #include "shell/widget.h"
 
 #include <QDir>
@@ -18,9 +19,10 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // Every path of the program is relative to its own folder.
+    // Every path of the program is relative to its own folder, or to the
+    // user's copy of it where the user may not write there.
     const QString program = QCoreApplication::applicationFilePath();
-    QDir::setCurrent(program.left(program.lastIndexOf(QLatin1Char('/'))));
+    QDir::setCurrent(userfolder::workingFolder(program.left(program.lastIndexOf(QLatin1Char('/')))));
 
     Widget window;
     QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);

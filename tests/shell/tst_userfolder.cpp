@@ -1,0 +1,155 @@
+#include "programfolder.h"
+#include "shell/userfolder.h"
+
+#include <QDirIterator>
+#include <QtTest>
+
+// The folder the program works in: a program folder the user may not write
+// gives a per-user copy of its modules/ tree, made once and kept after.
+// Whether the folder is writable is passed in, since these tests may run as
+// root, who may write anywhere.
+class UserFolderTest : public QObject {
+    Q_OBJECT
+
+    // Relative path -> content of every file under root.
+    static QMap<QString, QByteArray> tree(const QString &root)
+    {
+        QMap<QString, QByteArray> files;
+        QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            file.open(QIODevice::ReadOnly);
+            files.insert(QDir(root).relativeFilePath(file.fileName()), file.readAll());
+        }
+        return files;
+    }
+
+    static void makeReadOnly(const QString &root)
+    {
+        QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+
+private slots:
+    void dataHome_data()
+    {
+        QTest::addColumn<QString>("xdgDataHome");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("set") << "/data/ann" << "/home/ann" << "/data/ann";
+        QTest::newRow("unset") << "" << "/home/ann" << "/home/ann/.local/share";
+        QTest::newRow("relative is ignored") << "data" << "/home/ann" << "/home/ann/.local/share";
+        QTest::newRow("trailing slashes") << "/data/ann/" << "/home/ann/" << "/data/ann";
+    }
+
+    void dataHome()
+    {
+        QFETCH(QString, xdgDataHome);
+        QFETCH(QString, home);
+        QFETCH(QString, expected);
+        QCOMPARE(userfolder::dataHome(xdgDataHome, home), expected);
+    }
+
+    void readOnlyProgramFolderGivesAWritableUserCopy()
+    {
+        ProgramFolder program;
+        makeReadOnly(program.path("modules"));
+        QTemporaryDir home;
+        const QString user = home.path() + "/orbex-mouse";
+
+        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path()), user);
+
+        const auto factory = tree(program.path("modules"));
+        QVERIFY(factory.contains("setting/apConfig.bin"));
+        QCOMPARE(tree(user + "/modules"), factory);
+        QVERIFY(QDir(user + "/modules/macro").exists());
+        QVERIFY(!QFileInfo::exists(user + "/modules.partial"));
+        QVERIFY(QFile::permissions(user + "/modules/setting/p1.bin") & QFile::WriteOwner);
+    }
+
+    void secondStartKeepsTheUsersFiles()
+    {
+        ProgramFolder program;
+        QTemporaryDir home;
+        const QString user = userfolder::workingFolder(program.root(), false, home.path());
+        const QString profile = user + "/modules/setting/p1.bin";
+        QFile::remove(profile);
+        QVERIFY(QFile(profile).open(QIODevice::WriteOnly));   // now empty
+        QVERIFY(QFile::remove(user + "/modules/setting/name.bin"));
+        QVERIFY(program.write("modules/i18n/English.ini", "[lang]\nnew=1\n"));
+
+        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path()), user);
+        QCOMPARE(QFileInfo(profile).size(), 0);
+        QVERIFY(!QFileInfo::exists(user + "/modules/setting/name.bin"));
+        QVERIFY(!tree(user + "/modules").value("i18n/English.ini").contains("new=1"));
+    }
+
+    void writableProgramFolderIsUsedAsItIs()
+    {
+        ProgramFolder program;
+        QTemporaryDir home;
+        QCOMPARE(userfolder::workingFolder(program.root(), true, home.path()), program.root());
+        QVERIFY(!QFileInfo::exists(home.path() + "/orbex-mouse"));
+    }
+
+    void interruptedFirstCopyIsMadeAgain()
+    {
+        ProgramFolder program;
+        QTemporaryDir home;
+        const QString user = home.path() + "/orbex-mouse";
+        QVERIFY(QDir().mkpath(user + "/modules.partial/setting"));
+        QFile half(user + "/modules.partial/setting/p1.bin");
+        QVERIFY(half.open(QIODevice::WriteOnly));
+        half.close();
+
+        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path()), user);
+        QCOMPARE(tree(user + "/modules"), tree(program.path("modules")));
+        QVERIFY(!QFileInfo::exists(user + "/modules.partial"));
+    }
+
+    // Where no per-user folder can be had, the program still starts in its
+    // own folder, and whatever stands in the way stays as it was.
+    void unusableUserFolderFallsBackToTheProgramFolder_data()
+    {
+        QTest::addColumn<QString>("blocker");
+        QTest::newRow("folder name taken by a file") << "orbex-mouse";
+        QTest::newRow("modules name taken by a file") << "orbex-mouse/modules";
+    }
+
+    void unusableUserFolderFallsBackToTheProgramFolder()
+    {
+        QFETCH(QString, blocker);
+        ProgramFolder program;
+        QTemporaryDir home;
+        QVERIFY(QDir().mkpath(QFileInfo(home.path() + "/" + blocker).path()));
+        QFile file(home.path() + "/" + blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+        file.close();
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("settings changes will not be kept"));
+        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path()), program.root());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("kept"));
+    }
+
+    void missingFactoryTreeIsCopiedOnceItIsThere()
+    {
+        ProgramFolder program(false);
+        QVERIFY(QDir(program.path("modules")).removeRecursively());
+        QTemporaryDir home;
+        const QString user = home.path() + "/orbex-mouse";
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is missing"));
+        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path()), user);
+        QVERIFY(!QFileInfo::exists(user + "/modules"));
+
+        QVERIFY(program.write("modules/setting/apConfig.bin", "[common]\ndeviceCount=0\n"));
+        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path()), user);
+        QCOMPARE(tree(user + "/modules"), tree(program.path("modules")));
+    }
+};
+
+QTEST_GUILESS_MAIN(UserFolderTest)
+#include "tst_userfolder.moc"
