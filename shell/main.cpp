@@ -1,5 +1,6 @@
 #include "shell/input/inputhook.h"
 #include "shell/input/windowhooks.h"
+#include "shell/scenegraphchoice.h"
 #include "shell/singleapplication.h"
 #include "shell/widget.h"
 
@@ -20,6 +21,10 @@ int main(int argc, char *argv[])
     // Every path of the program is relative to its own folder.
     const QString program = QCoreApplication::applicationFilePath();
     QDir::setCurrent(program.left(program.lastIndexOf(QLatin1Char('/'))));
+
+    // Before the first window: without a GPU the software scene graph draws
+    // the same window for far less.
+    scenegraphchoice::applyPreferred();
 
     Widget window;
     QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);
