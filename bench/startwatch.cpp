@@ -7,7 +7,8 @@
 //
 //   orbex-bench-start <hold-ms> <probe-file> <program> [args...]
 //
-// Prints one line: "map_ms frame_ms peak_rss_kib".
+// Prints one line: "map_ms frame_ms peak_rss_kib cpu_before_map_ms", the last
+// being the program's CPU time when it asked for the map.
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -45,16 +46,21 @@ bool isMainWindow(xcb_connection_t *c, xcb_window_t window)
     return g && g->width == kWidth && g->height == kHeight;
 }
 
-long long probed(const std::string &file, const std::string &what)
+struct Note {
+    long long ns = -1;
+    long long cpuUs = -1;
+};
+
+Note probed(const std::string &file, const std::string &what)
 {
     std::ifstream in(file);
     std::string name;
-    long long ns = 0;
-    while (in >> name >> ns) {
+    Note note;
+    while (in >> name >> note.ns >> note.cpuUs) {
         if (name == what)
-            return ns;
+            return note;
     }
-    return -1;
+    return {};
 }
 
 } // namespace
@@ -120,8 +126,9 @@ int main(int argc, char **argv)
     wait4(child, &status, 0, &usage);
     xcb_disconnect(c);
 
-    const long long frame = probed(probeFile, "frame");
-    std::printf("%.1f %.1f %ld\n", (mapped - start) / 1e6, frame < 0 ? -1.0 : (frame - start) / 1e6,
-                usage.ru_maxrss);
+    const Note frame = probed(probeFile, "frame");
+    const Note mapRequest = probed(probeFile, "map");
+    std::printf("%.1f %.1f %ld %.1f\n", (mapped - start) / 1e6, frame.ns < 0 ? -1.0 : (frame.ns - start) / 1e6,
+                usage.ru_maxrss, mapRequest.cpuUs / 1e3);
     return 0;
 }

@@ -10,7 +10,7 @@ session = defaultdict(dict)     # (family, backend) -> {name: value}
 for line in open(results):
     f = line.split()
     if f[0] == "start":
-        starts[(f[1], f[2])].append((float(f[3]), float(f[4]), float(f[5])))
+        starts[(f[1], f[2])].append((float(f[3]), float(f[4]), float(f[5]), float(f[6])))
     elif f[0] == "session":
         session[(f[1], f[2])][f[3]] = " ".join(f[4:])
 
@@ -31,6 +31,10 @@ for backend in ("opengl", "software"):
         ok = p / f <= 1.3 if i == 0 else None
         row(f"{what}, {backend}", f"{p:.0f} ms", f"floor {f:.0f} ms", f"{p / f:.2f}",
             "<= 1.30" if i == 0 else "", ok)
+for backend in ("opengl", "software"):
+    p, f = med("program", backend, 3), med("floor", backend, 3)
+    row(f"CPU time until the map request, {backend}", f"{p:.0f} ms", f"floor {f:.0f} ms", f"{p / f:.2f}",
+        "", None)
 for backend in ("opengl", "software"):
     p, f = med("program", backend, 2) / 1024, med("floor", backend, 2) / 1024
     row(f"peak resident memory, {backend}", f"{p:.0f} MiB", f"floor {f:.0f} MiB", f"{p / f:.2f}",

@@ -433,6 +433,7 @@ Skin {
         anchors.centerIn: parent
         z: 90
         source: root.sourcePowerOn
+        asynchronous: true
         visible: !root.panelsShown
     }
 
