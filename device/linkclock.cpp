@@ -40,7 +40,13 @@ void sleep(int ms)
     wake.setTimerType(Qt::PreciseTimer);
     wake.setSingleShot(true);
     for (qint64 left = deadline.remainingTimeNSecs(); left > 0; left = deadline.remainingTimeNSecs()) {
-        const qint64 stepMs = std::min<qint64>((left + kNsPerMs - 1) / kNsPerMs, kStepMs);
+        // Timers count whole milliseconds: the last fraction of one is slept
+        // off precisely, so that pauses do not add up to a slower link.
+        if (left < kNsPerMs) {
+            QThread::usleep(static_cast<unsigned long>((left + 999) / 1000));
+            continue;
+        }
+        const qint64 stepMs = std::min<qint64>(left / kNsPerMs, kStepMs);
         wake.start(int(stepMs));
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
