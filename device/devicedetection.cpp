@@ -20,11 +20,24 @@ DeviceDetection::DeviceDetection(Hid_Thread &hid, DetectionHost &host, QString s
     , m_host(host)
     , m_settingsPath(std::move(settingsPath))
 {
+    // Queued, so that the pass runs from the event loop and not inside the
+    // operation whose last command has just ended.
+    m_commandsEnded = QObject::connect(&m_hid, &Hid_Thread::commandRunningChanged, &m_hid,
+                                       [this](bool running) {
+                                           if (!running && m_pending && !m_running)
+                                               request();
+                                       },
+                                       Qt::QueuedConnection);
+}
+
+DeviceDetection::~DeviceDetection()
+{
+    QObject::disconnect(m_commandsEnded);
 }
 
 void DeviceDetection::request()
 {
-    if (m_running) {
+    if (m_running || m_hid.commandRunning()) {
         m_pending = true;
         return;
     }

@@ -24,6 +24,10 @@ namespace commandset { struct Command; }
 // The public slots, in this order, are what the UI may call through "hid".
 class Hid_Thread : public QThread {
     Q_OBJECT
+    // True while a command runs on this thread: waiting for the link, in its
+    // exchange or in a pause of it. The pauses handle events, so whatever an
+    // event starts meanwhile starts inside that command.
+    Q_PROPERTY(bool commandRunning READ commandRunning NOTIFY commandRunningChanged)
 public:
     static constexpr int kReportSize = framing::kReportSize;
     static constexpr int kPayloadSize = 512;
@@ -75,6 +79,12 @@ public:
     void stopListening();
     void listen(uint index);
 
+    bool commandRunning() const { return m_commandDepth > 0; }
+
+signals:
+    // Emitted when the first command starts and when the last one has ended.
+    void commandRunningChanged(bool running);
+
 public slots:
     uchar hidCS(uchar *cmd);
     bool chkDeviceIsEnCode(int);
@@ -118,4 +128,5 @@ private:
     void settlePause();
 
     mutable QMutex tableLock;
+    int m_commandDepth = 0;   // GUI thread only
 };

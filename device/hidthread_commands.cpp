@@ -17,6 +17,28 @@ namespace {
 constexpr int kFirstProfile = 1;
 constexpr int kLastGunProfile = 4;
 
+// Counts the commands in progress on the calling thread; a command started
+// from an event handled in another's pause nests inside it.
+class CommandScope {
+public:
+    CommandScope(int &depth, Hid_Thread &hid)
+        : m_depth(depth)
+        , m_hid(hid)
+    {
+        if (m_depth++ == 0)
+            emit m_hid.commandRunningChanged(true);
+    }
+    ~CommandScope()
+    {
+        if (--m_depth == 0)
+            emit m_hid.commandRunningChanged(false);
+    }
+
+private:
+    int &m_depth;
+    Hid_Thread &m_hid;
+};
+
 } // namespace
 
 bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_t> params,
@@ -24,6 +46,7 @@ bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_
 {
     using commandset::Exchange;
 
+    const CommandScope scope(m_commandDepth, *this);
     if (!waitIdle()) {
         qDebug("%s", command.failure);
         return false;
@@ -36,6 +59,9 @@ bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_
         const int last = (owner && owner->hasGunProfiles()) ? kLastGunProfile : kFirstProfile;
         bool ok = true;
         for (int p = kFirstProfile; p <= last; ++p) {
+            // Each exchange frees the link at its end; the next profile's
+            // takes it again at once, before its pauses let any event in.
+            idle = false;
             commandReport = framing::commandReport(command.code, commandset::arguments(command, params, uint8_t(p)));
             ok = sendCommand(0, command.settle) == 1 && ok;
         }

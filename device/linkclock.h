@@ -8,10 +8,15 @@
 // that records each pause without waiting for it.
 namespace linkclock {
 
+// The longest the calling thread's event loop goes unserved during a pause.
+inline constexpr int kStepMs = 8;
+
 using Sleeper = std::function<void(int ms)>;
 
-// Sleeps ms milliseconds on the calling thread (or advances the installed
-// virtual clock). Negative or zero values return at once.
+// Waits ms milliseconds (or advances the installed virtual clock). The
+// calling thread's events are handled meanwhile, in steps of at most
+// kStepMs, so a pause never freezes the window; the wait itself never ends
+// early. Negative or zero values return at once.
 void sleep(int ms);
 
 // Installs a replacement for the real sleep; an empty function restores it.

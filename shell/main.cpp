@@ -1,6 +1,7 @@
 #include "shell/input/inputhook.h"
 #include "shell/input/windowkeysource.h"
 #include "shell/input/windowhooks.h"
+#include "shell/scenegraphchoice.h"
 #include "shell/singleapplication.h"
 #include "shell/userfolder.h"
 #include "shell/widget.h"
@@ -23,6 +24,10 @@ int main(int argc, char *argv[])
     // user's copy of it where the user may not write there.
     const QString program = QCoreApplication::applicationFilePath();
     QDir::setCurrent(userfolder::workingFolder(program.left(program.lastIndexOf(QLatin1Char('/')))));
+
+    // Before the first window: without a GPU the software scene graph draws
+    // the same window for far less.
+    scenegraphchoice::applyPreferred();
 
     Widget window;
     QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);

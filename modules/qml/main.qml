@@ -403,6 +403,17 @@ Skin {
         function onModifyMacroData(macroName) { Pages.macroChanged(macroName) }
     }
 
+    // The link's last command has ended: what was asked for meanwhile starts
+    // from the event loop, not inside the operation that sent it.
+    Connections {
+        target: root.device()
+        ignoreUnknownSignals: true
+        function onCommandRunningChanged() {
+            if (!root.device().commandRunning)
+                Qt.callLater(Pages.runWhenLinkFree)
+        }
+    }
+
     ResetDialog {
         id: resetDialog
         objectName: "resetDialog"
@@ -426,6 +437,7 @@ Skin {
         anchors.centerIn: parent
         z: 90
         source: root.sourcePowerOn
+        asynchronous: true
         visible: !root.panelsShown
     }
 

@@ -93,6 +93,7 @@ private slots:
     void passes();
     void secrecyCodeOfTheWrongLengthUsesThePreviousOne();
     void requestDuringAPassRunsAfterIt();
+    void requestInACommandsPauseRunsAfterTheCommand();
     void passAfterRemovalReconnects();
 };
 
@@ -380,6 +381,32 @@ void tst_Detection::requestDuringAPassRunsAfterIt()
     QCOMPARE(bench.host().events, QStringList{"request"} + connectSequence());
     QCOMPARE(handshakePaths(), QStringList{"virtual:0:cmd"});
     QVERIFY(h.listening);
+}
+
+// A device-change notice handled in the pause of a report rate command: a
+// handshake there could only wait for the link, fail and hide the window.
+// The pass runs from the event loop after the command instead.
+void tst_Detection::requestInACommandsPauseRunsAfterTheCommand()
+{
+    Bench bench("[a]\nfamily=553\nisEncode=false\n", {entryFor(0)}, 0);
+    QVERIFY(bench.isValid());
+    QVERIFY(bench.folder().write(kSettings, tableFile({kMouseEntry})));
+    Hid_Thread &h = bench.hid();
+    DeviceDetection detection(h, bench.host(), QString::fromLatin1("./") + kSettings);
+    vm_trace_clear();
+
+    QTimer::singleShot(0, [&] {
+        bench.host().events << "request";
+        detection.request();
+    });
+    h.hid553_01H_SetReportRate(2);
+    bench.host().events << "command ended";
+    QVERIFY(!detection.isRunning());
+
+    QTRY_COMPARE(bench.host().events, QStringList({"request", "command ended"}) + connectSequence());
+    QVERIFY(bench.debug().lines().filter("cmd Failed").isEmpty());
+    QCOMPARE(handshakePaths(), QStringList{"virtual:0:cmd"});
+    QCOMPARE(reports().first().hex, QStringLiteral("0001020000000000fc"));
 }
 
 void tst_Detection::passAfterRemovalReconnects()

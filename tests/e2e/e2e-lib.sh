@@ -101,6 +101,6 @@ e2e_start() { # build folder [name]
 # Runs the calling script under Xvfb when there is no display.
 e2e_need_display() { # "$0" "$@"
     if [ -z "${DISPLAY:-}" ]; then
-        exec xvfb-run -a -s "-screen 0 1280x800x24" "$@"
+        exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$@"
     fi
 }

@@ -12,6 +12,7 @@ Item {
         id: background
         anchors.fill: parent
         source: environment.backgroundSource
+        asynchronous: true
         smooth: false
     }
 
@@ -21,6 +22,7 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         source: environment.titleBarSource
+        asynchronous: true
     }
 
     Image {
@@ -28,5 +30,6 @@ Item {
         x: 20
         y: 10
         source: environment.titleLogoSource
+        asynchronous: true
     }
 }

@@ -5,6 +5,7 @@
 .import "Calls.js" as Calls
 .import "Texts.js" as Texts
 .import "Values.js" as Values
+.import "LinkGuard.js" as LinkGuard
 
 // The language groups read at start, in this order, and where they go.
 var languageGroups = [
@@ -128,6 +129,8 @@ function changeProfile(n) {
     var number = Values.toInt(n, -1)
     if (number < 0 || number === root.profileNo)
         return
+    if (deferWhileLinkBusy("profile", function() { changeProfile(number) }))
+        return
     root.controlUIEnable(false)
     root.profileNo = number
     Calls.assign(root.profilePage, "profileNo", number)
@@ -145,6 +148,8 @@ function clearUnsaved() {
 }
 
 function factoryReset() {
+    if (deferWhileLinkBusy("reset", factoryReset))
+        return
     root.controlUIEnable(false)
     root.resetDialog.visible = false
     clearUnsaved()
@@ -164,6 +169,8 @@ function isUnsaved(name) {
 // Key list first, then DPI, then lighting; only what has changed.
 function saveAll() {
     if (!isUnsaved("keyMatrixMain") && !isUnsaved("dpiSettingMain") && !isUnsaved("lightControlMain"))
+        return
+    if (deferWhileLinkBusy("save", saveAll))
         return
     root.controlUIEnable(false)
     if (isUnsaved("keyMatrixMain")) {
@@ -288,4 +295,21 @@ function dialogsFocus() {
         if (target && target.visible)
             page(focusOf[i][0], focusOf[i][1], [])
     }
+}
+
+// A save, a change of profile or a reset asked for in a pause of a running
+// command starts once the link is free (LinkGuard.js).
+var linkWaiting = LinkGuard.create()
+
+function linkBusy() {
+    var link = root.device()
+    return !!link && link.commandRunning === true
+}
+
+function deferWhileLinkBusy(kind, action) {
+    return LinkGuard.deferIfBusy(linkWaiting, linkBusy(), kind, action)
+}
+
+function runWhenLinkFree() {
+    LinkGuard.runWaiting(linkWaiting, linkBusy)
 }

@@ -596,5 +596,27 @@ TestCase {
         compare(ui_View.callsOf("setEnabled").length, 0, "nothing to save, no lock")
         verify(!shell.hasUnsaved)
     }
+
+    // A change of profile or a reset asked for in a pause of a running
+    // command starts when the link is free, from the event loop.
+    function test_sequences_wait_for_a_free_link() {
+        ui_View.globals = { "mouse/profileNo": 0, "mouse/isGun": "false" }
+        ui_View.profile = { "mouse/reportRate": 3 }
+        shell.initUI()
+        ui_View.calls = []
+        hid.commandRunning = true
+        child("profileList").itemChosen(2)
+        child("resetDialog").accepted()
+        wait(0)
+        compare(ui_View.calls.length, 0, "nothing starts inside the running command")
+        hid.commandRunning = false
+        compare(ui_View.calls.length, 0, "not inside the command's end either")
+        tryVerify(function() { return ui_View.callsOf("resetProfile").length === 1 })
+        compare(shell.profileNo, 2)
+        var names = callNames(ui_View)
+        verify(names.indexOf("setCurrentProfile") < names.indexOf("resetProfile"), names.join(" "))
+        compare(ui_View.callsOf("resetProfile"), [["resetProfile", 2]])
+        verify(ui_View.enabled)
+    }
 }
 }

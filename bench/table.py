@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Prints the benchmark's table from the lines bench/run collected."""
+import statistics
+import sys
+from collections import defaultdict
+
+results, machine, rounds, load = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
+starts = defaultdict(list)      # (target, backend) -> [(map, frame, rss)]
+session = defaultdict(dict)     # (family, backend) -> {name: value}
+for line in open(results):
+    f = line.split()
+    if f[0] == "start":
+        starts[(f[1], f[2])].append((float(f[3]), float(f[4]), float(f[5]), float(f[6])))
+    elif f[0] == "session":
+        session[(f[1], f[2])][f[3]] = " ".join(f[4:])
+
+rows = []
+
+
+def row(figure, value, reference, ratio, target, met):
+    rows.append((figure, value, reference, ratio, target, met))
+
+
+def med(target, backend, i):
+    return statistics.median(s[i] for s in starts[(target, backend)])
+
+
+for backend in ("opengl", "software"):
+    for i, what in ((0, "start to mapped window"), (1, "start to first drawn frame")):
+        p, f = med("program", backend, i), med("floor", backend, i)
+        ok = p / f <= 1.3 if i == 0 else None
+        row(f"{what}, {backend}", f"{p:.0f} ms", f"floor {f:.0f} ms", f"{p / f:.2f}",
+            "<= 1.30" if i == 0 else "", ok)
+for backend in ("opengl", "software"):
+    p, f = med("program", backend, 3), med("floor", backend, 3)
+    row(f"CPU time until the map request, {backend}", f"{p:.0f} ms", f"floor {f:.0f} ms", f"{p / f:.2f}",
+        "", None)
+for backend in ("opengl", "software"):
+    p, f = med("program", backend, 2) / 1024, med("floor", backend, 2) / 1024
+    row(f"peak resident memory, {backend}", f"{p:.0f} MiB", f"floor {f:.0f} MiB", f"{p / f:.2f}",
+        "<= 1.30", p / f <= 1.3)
+
+for (family, backend), s in sorted(session.items()):
+    label = f"{family}, {s.get('backend', backend)}"
+    idle, idle_busy = (float(x) for x in s["stall_idle"].split())
+    for key, what in (("stall_rate", "report rate change"), ("stall_save", "full save"),
+                      ("stall_reset", "factory reset")):
+        v, busy = (float(x) for x in s[key].split())
+        row(f"longest GUI stall, {what} ({label})", f"{v:.1f} ms (busy {busy:.1f})",
+            f"idle {idle:.1f} (busy {idle_busy:.1f})", f"{v / idle:.1f}x idle", "<= 16 ms", v <= 16)
+for (family, backend), s in sorted(session.items()):
+    label = f"{family}, {s.get('backend', backend)}"
+    wall, pauses = float(s["save_wall"]), float(s["save_pauses"])
+    row(f"full save wall / mandated pauses ({label})", f"{wall:.0f} ms", f"pauses {pauses:.0f} ms",
+        f"{wall / pauses:.3f}", "<= 1.02", wall / pauses <= 1.02)
+    wall, pauses = float(s["reset_wall"]), float(s["reset_pauses"])
+    row(f"factory reset wall / mandated pauses ({label})", f"{wall:.0f} ms", f"pauses {pauses:.0f} ms",
+        f"{wall / pauses:.3f}", "", None)
+for (family, backend), s in sorted(session.items()):
+    label = f"{family}, {s.get('backend', backend)}"
+    row(f"DPI press to UI highlight ({label})", f"{float(s['dpi_median']):.1f} ms median",
+        f"max {float(s['dpi_max']):.1f} ms, {s['dpi_presses']}/10", "", "< 20 ms",
+        float(s["dpi_max"]) < 20)
+for (family, backend), s in sorted(session.items()):
+    label = f"{family}, {s.get('backend', backend)}"
+    k, fl = float(s["key_us"]), float(s["key_floor_us"])
+    row(f"keyboard procedure per event ({label})", f"{k:.1f} us", f"queued UI call {fl:.1f} us",
+        f"{k / fl:.2f}", "", None)
+
+print(f"Benchmark: {machine}; load average {load} at the start; start-up medians of {rounds} "
+      "interleaved runs per pair; a stall's busy figure is the GUI thread's own CPU time in it")
+widths = [max(len(str(r[c])) for r in rows + [("figure", "value", "floor / reference", "ratio", "target", "")])
+          for c in range(5)]
+header = ("figure", "value", "floor / reference", "ratio", "target")
+print("  ".join(h.ljust(w) for h, w in zip(header, widths)) + "  met")
+for r in rows:
+    met = "" if r[5] is None else ("yes" if r[5] else "NO")
+    print("  ".join(str(c).ljust(w) for c, w in zip(r[:5], widths)) + "  " + met)
