@@ -36,6 +36,24 @@ e2e_shot() { # name [window]
 e2e_spread() { identify -format '%[fx:standard_deviation]' "$1"; }
 e2e_drawn() { awk -v s="$1" 'BEGIN { exit !(s > 0.02) }'; }
 
+# Waits until the program has sent nothing to the mouse for a second: a save
+# or a change of profile keeps the window locked until its last report.
+e2e_settle() { # [most seconds]
+    local last=-1 quiet=0 count
+    for _ in $(seq 1 $(( ${1:-30} * 4 ))); do
+        count=$(grep -cE ' (feature-send|feature-get|write) ' "$VIRTUAL_MOUSE_TRACE" 2>/dev/null || true)
+        if [ "$count" = "$last" ]; then
+            quiet=$((quiet + 1))
+            [ "$quiet" -ge 4 ] && { sleep 0.3; return 0; }
+        else
+            quiet=0
+            last=$count
+        fi
+        sleep 0.25
+    done
+    e2e_fail "the program kept writing to the mouse for ${1:-30} s"
+}
+
 # Clicks at (x, y) in the main window and gives the UI time to answer.
 e2e_click() { # x y [pause]
     xdotool mousemove --window "$E2E_WINDOW" "$1" "$2" click 1
@@ -94,6 +112,7 @@ e2e_start() { # build folder [name]
     cp "$build/orbex-mouse" "$E2E_FOLDER/"
     cp -r "$build/modules" "$E2E_FOLDER/modules"
     export VIRTUAL_MOUSE_SOCKET="$E2E_FOLDER/virtual-mouse.sock"
+    export VIRTUAL_MOUSE_TRACE="$E2E_FOLDER/virtual-mouse-trace.txt"
     export QT_QPA_PLATFORM=xcb
     e2e_launch "${2:-$(basename "$0" .sh)}"
 }

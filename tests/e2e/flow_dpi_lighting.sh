@@ -84,6 +84,7 @@ expected=$("$encoder" dpi "$sensor" "$count" "${stage_values[@]}")
 echo "the encoder makes of them: $expected"
 wait_for_mouse "profile1[84:92] == $(json_get "$expected" codes) and profile1[92:100] == profile1[84:92] and profile1[100] == $(json_get "$expected" mask)" \
     "the stage codes and mask $expected"
+e2e_settle
 
 # --- 2. "Wave" -----------------------------------------------------------------
 [ "$(ini "$settings/apConfig.bin" isColorful)" = "true" ] || e2e_fail "the flow expects the colourful model"

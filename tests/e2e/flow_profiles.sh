@@ -28,7 +28,8 @@ close_profiles() { e2e_click 694 196; }
 choose_profile() { # position in the title bar's list
     e2e_click 832 26
     e2e_shot profile-title-list
-    e2e_click 832 $((53 + 24 * $1)) 2.5
+    e2e_click 832 $((53 + 24 * $1)) 0.5
+    e2e_settle
 }
 
 state_check() { # file, then python over `s` (state) and `n` (its name)
@@ -71,7 +72,8 @@ assert all(r == 1 for r in rates), "the new profile is 1000Hz (1), the mouse hol
 
 # 500Hz in the new profile.
 e2e_click 206 541 0.6
-e2e_click 206 490 2
+e2e_click 206 490 0.5
+e2e_settle
 grep -q '^reportRate=2$' "$setting/p2.bin" || e2e_fail "500Hz was not stored in the new profile's file"
 
 choose_profile 0
