@@ -23,21 +23,13 @@ QVariant plainValue(const QVariant &value)
     return value;
 }
 
-bool flagOf(const QVariant &value)
-{
-    return value.toBool();
-}
-
 } // namespace
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
     , m_stores(new SettingsStores(this))
 {
-    isColorful = flagOf(getGlobalData(QStringLiteral("mouse/isColorful")));
-    isGun = flagOf(getGlobalData(QStringLiteral("mouse/isGun")));
-    icType = getGlobalData(QStringLiteral("mouse/icType")).toString();
-    is55328 = flagOf(getGlobalData(QStringLiteral("mouse/is55328")));
+    model = devicemodel::fromSettings(*m_stores->global());
 }
 
 myQQuickView::~myQQuickView() = default;

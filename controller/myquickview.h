@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/devicemodel.h"
+
 #include <QQuickWidget>
 #include <QString>
 #include <QStringList>
@@ -28,10 +30,9 @@ public:
     ~myQQuickView() override;
 
     Hid_Thread *hid = nullptr;
-    bool isColorful = false;
-    bool isGun = false;
-    QString icType;
-    bool is55328 = false;
+    // Read from the global settings when the view is made; the window hands
+    // the same model to the transport.
+    devicemodel::Model model;
     // Blocks 0 to 4, the mouse's on-board profiles (560 family only). They
     // mean something only after they were read from the mouse.
     std::array<ProfileImage, kProfileImages> profileImages{};
@@ -40,7 +41,7 @@ public:
     int currentProfile() const;
 
     // The 560 command family is chosen at the moment of each call.
-    bool usesFamily560() const { return icType == QLatin1String("560"); }
+    bool usesFamily560() const { return model.is560(); }
 
     // Key and mouse notices from the global input hooks.
     void keyboardNotice(bool isDown, int usbCode);

@@ -12,12 +12,10 @@
 
 namespace {
 
-constexpr int kGunProfiles = 4;   // blocks 1 to 4 on a gun mouse
-
 // Profile 1, and with the gun profiles also 2 to 4, in that order.
 void sendUserProfiles(myQQuickView &view)
 {
-    const int last = view.isGun ? kGunProfiles : profileimage::kFirstUserBlock;
+    const int last = view.model.lastUserProfile();
     for (int block = profileimage::kFirstUserBlock; block <= last; ++block)
         view.hid->hid560_0CH_setProfile(view.profileImages[block].data(), uint8_t(block));
 }
@@ -25,7 +23,7 @@ void sendUserProfiles(myQQuickView &view)
 template<typename Patch>
 void patchUserBlocks(myQQuickView &view, Patch patch)
 {
-    for (int block = profileimage::kFirstUserBlock; block <= kGunProfiles; ++block)
+    for (int block = profileimage::kFirstUserBlock; block <= devicemodel::kGunProfiles; ++block)
         patch(view.profileImages[block]);
 }
 
@@ -81,7 +79,7 @@ void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
     if (!hid)
         return;
     const bool family560 = usesFamily560();
-    if (isColorful) {
+    if (model.colourful) {
         const lighting::EffectTriple triple = lighting::colourfulEffect(effect, option1, option2);
         if (!family560) {
             hid->hid553_0DH_SetRGBLedEffect(triple.mode, triple.value, triple.option);
@@ -94,13 +92,13 @@ void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
 
     lighting::EffectTriple triple = lighting::plainEffect(effect, option1, option2);
     if (!family560) {
-        const uchar option = is55328 ? triple.option : lighting::kPlainOptionFixed;
+        const uchar option = model.is55328 ? triple.option : lighting::kPlainOptionFixed;
         hid->hid553_0DH_SetRGBLedEffect(triple.mode, triple.value, option);
         return;
     }
     triple.option = lighting::kPlainOptionFixed;
     patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, triple); });
-    if (!isGun) {
+    if (!model.gun) {
         profileImages[profileimage::kFirstUserBlock][profileimage::kEffect + 2] =
             lighting::kPlainOptionSingleProfile;
     }
@@ -113,7 +111,7 @@ void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
         return;
     lighting::ColourBuffer colours = lighting::colourBuffer(slotvalues::intsOf(src24));
     if (usesFamily560()) {
-        if (isColorful) {
+        if (model.colourful) {
             profileimage::patchColourfulColours(profileImages[0], colours);
             hid->hid560_0CH_setProfile(profileImages[0].data(), 0);
         } else {
@@ -123,7 +121,7 @@ void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
         }
         return;
     }
-    if (!is55328) {
+    if (!model.is55328) {
         hid->hid553_10H_SetLED8StageColor(type, colours.data());
         hid->hid553_10H_SetLED8StageColor(type, colours.data());
     } else if (lighting::lastColourLit(colours)) {

@@ -35,7 +35,7 @@ void myQQuickView::mouseSendGundata(int gunSlot, QVariantList values)
 {
     // Slots 1 to 3 only: another number would address a profile image that
     // holds no gun preset, or none at all.
-    if (!isGun || !hid || !gunpreset::isSlot(gunSlot))
+    if (!model.gun || !hid || !gunpreset::isSlot(gunSlot))
         return;
     const gunpreset::Values preset = presetOf(values);
     if (usesFamily560()) {

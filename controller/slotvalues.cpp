@@ -40,7 +40,7 @@ std::vector<int> storedEntries(myQQuickView &view, const QString &prefix)
 
 encoding::Family familyOf(const myQQuickView &view)
 {
-    return view.usesFamily560() ? encoding::Family::F560 : encoding::Family::F553;
+    return view.model.family;
 }
 
 } // namespace slotvalues

@@ -7,14 +7,6 @@
 
 #include <QtGlobal>
 
-namespace {
-
-const QString kFamily560 = QStringLiteral("560");
-constexpr uint kLastPlainProfile = 1;
-constexpr uint kLastGunProfile = 4;
-
-} // namespace
-
 DeviceDetection::DeviceDetection(Hid_Thread &hid, DetectionHost &host, QString settingsPath)
     : m_hid(hid)
     , m_host(host)
@@ -82,8 +74,8 @@ void DeviceDetection::connectSequence()
     m_host.setDeviceConnected(true);
     m_host.showInfoBalloon(QStringLiteral("Detect Device"));
     m_hid.startListening(uint(m_hid.deviceIndex));
-    if (m_host.deviceFamily() == kFamily560) {
-        const uint last = m_host.hasGunProfiles() ? kLastGunProfile : kLastPlainProfile;
+    if (m_hid.deviceModel().is560()) {
+        const uint last = uint(m_hid.deviceModel().lastUserProfile());
         // A mouse that sends no image keeps each read waiting for it; when
         // one read fails the others would fail the same way.
         for (uint n = 0; n <= last; ++n) {

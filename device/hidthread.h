@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/deviceentry.h"
+#include "device/devicemodel.h"
 #include "device/framing.h"
 
 #include <QFuture>
@@ -59,6 +60,12 @@ public:
     // Whether the last profile read (8CH) brought the whole image; the slot
     // itself returns nothing.
     bool profileReadOk = false;
+
+    // The mouse as the global settings describe it; chooses the family of
+    // the event-notice option and how many profiles a per-profile command
+    // addresses.
+    void setDeviceModel(const devicemodel::Model &model) { m_model = model; }
+    const devicemodel::Model &deviceModel() const { return m_model; }
 
     // Replaces the table; the detection pass calls it only while no listener
     // task runs.
@@ -128,5 +135,6 @@ private:
     void settlePause();
 
     mutable QMutex tableLock;
+    devicemodel::Model m_model;   // GUI thread only
     int m_commandDepth = 0;   // GUI thread only
 };

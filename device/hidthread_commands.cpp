@@ -3,7 +3,6 @@
 #include "device/hidthread.h"
 
 #include "device/commandset.h"
-#include "device/deviceowner.h"
 #include "device/devicelog.h"
 #include "device/linkclock.h"
 
@@ -13,9 +12,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr int kFirstProfile = 1;
-constexpr int kLastGunProfile = 4;
 
 // Counts the commands in progress on the calling thread; a command started
 // from an event handled in another's pause nests inside it.
@@ -56,9 +52,9 @@ bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_
 
     if (command.exchange == Exchange::PerProfile) {
         // One wait for the whole operation; profiles 2 to 4 only on a gun mouse.
-        const int last = (owner && owner->hasGunProfiles()) ? kLastGunProfile : kFirstProfile;
+        const int last = m_model.lastUserProfile();
         bool ok = true;
-        for (int p = kFirstProfile; p <= last; ++p) {
+        for (int p = devicemodel::kFirstUserProfile; p <= last; ++p) {
             // Each exchange frees the link at its end; the next profile's
             // takes it again at once, before its pauses let any event in.
             idle = false;

@@ -20,7 +20,6 @@ namespace {
 constexpr int kChallengeBytes = 4;
 constexpr uint8_t kEventNotice560 = 0x08;   // byte 1 of the 560 option
 constexpr uint8_t kEventNotice553 = 0x40;   // byte 4 of the 553 option
-const QString kFamily560 = QStringLiteral("560");
 
 } // namespace
 
@@ -65,7 +64,7 @@ void Hid_Thread::startListening(uint index)
     stopListening();
     listener.waitForFinished();
 
-    if (owner && owner->deviceFamily() == kFamily560) {
+    if (m_model.is560()) {
         uint8_t option[2] = {0, 0};
         if (runCommand(commandset::k560_81H, option)) {
             option[0] |= kEventNotice560;

@@ -50,6 +50,7 @@ Widget::Widget(QWidget *parent)
     uiController = new Ui_Controler;
     uiController->setupUi(this, &hidThread);
     uiController->view->hid = &hidThread;
+    hidThread.setDeviceModel(uiController->view->model);
 
     pollTimer.setInterval(kPollIntervalMs);
     pollTimer.setSingleShot(true);
@@ -184,16 +185,6 @@ void Widget::queueWarning(const QString &text)
     while (!m_pendingWarnings.isEmpty())
         showWarning(windowTitle(), m_pendingWarnings.takeFirst());
     m_showingWarning = false;
-}
-
-QString Widget::deviceFamily() const
-{
-    return view() ? view()->icType : QString();
-}
-
-bool Widget::hasGunProfiles() const
-{
-    return view() && view()->isGun;
 }
 
 void Widget::showInfoBalloon(const QString &message)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/devicemodel.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -22,7 +24,6 @@ constexpr uint8_t low8(int value)
     return static_cast<uint8_t>(static_cast<unsigned>(value) & 0xFFu);
 }
 
-// The two controller families; the controller decides at every call.
-enum class Family { F553, F560 };
+using Family = devicemodel::Family;
 
 } // namespace encoding

@@ -267,6 +267,20 @@ Bench::~Bench()
     m_hid.reset();
 }
 
+void Bench::setFamily(const QString &icType)
+{
+    devicemodel::Model model = m_hid->deviceModel();
+    model.family = devicemodel::familyFromText(icType);
+    m_hid->setDeviceModel(model);
+}
+
+void Bench::setGun(bool gun)
+{
+    devicemodel::Model model = m_hid->deviceModel();
+    model.gun = gun;
+    m_hid->setDeviceModel(model);
+}
+
 QByteArray plainMouse(int family, bool isGun, int reportLength)
 {
     return QStringLiteral("[mouse]\nfamily = %1\nisEncode = false\nisGun = %2\nreportLength = %3\n")

@@ -231,8 +231,8 @@ void tst_Commands::reportsAndPauses()
 
     Bench bench(plainMouse(family, gun), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.host().family = QString::number(family);
-    bench.host().gun = gun;
+    bench.setFamily(QString::number(family));
+    bench.setGun(gun);
 
     invoke(bench.hid());
     const uint64_t end = VirtualClock::now();
@@ -268,8 +268,8 @@ void tst_Commands::queriesHandBackTheReply()
     {
         Bench bench(plainMouse(560, true), {entryFor(0)}, 0, false);
         QVERIFY(bench.isValid());
-        bench.host().family = QStringLiteral("560");
-        bench.host().gun = true;
+        bench.setFamily(QStringLiteral("560"));
+        bench.setGun(true);
         Hid_Thread &h = bench.hid();
         h.hid560_01H_SetKeyboardoption(0x09, 0x02);
         h.hid560_02H_SetCurrentProfile(3);
@@ -294,7 +294,7 @@ void tst_Commands::readProfileDeliversTheImage()
 {
     Bench bench(plainMouse(560, true), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.host().family = QStringLiteral("560");
+    bench.setFamily(QStringLiteral("560"));
 
     QByteArray written = pattern(128, 0x30);
     bench.hid().hid560_0CH_setProfile(bytes(written), 3);

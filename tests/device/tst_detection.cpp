@@ -310,8 +310,8 @@ void tst_Detection::passes()
     QVERIFY(bench.isValid());
     if (!settings.isEmpty())
         QVERIFY(bench.folder().write(kSettings, settings));
-    bench.host().family = family;
-    bench.host().gun = gun;
+    bench.setFamily(family);
+    bench.setGun(gun);
     Hid_Thread &h = bench.hid();
 
     DeviceDetection detection(h, bench.host(), QString::fromLatin1("./") + kSettings);

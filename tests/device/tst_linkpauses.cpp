@@ -107,7 +107,7 @@ void tst_LinkPauses::profilesOfOneCommandKeepTheLinkBetweenThem()
     Bench bench(plainMouse(560, true), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
     Hid_Thread &h = bench.hid();
-    bench.host().gun = true;
+    bench.setGun(true);
     vm_trace_clear();
 
     int freeInside = 0;

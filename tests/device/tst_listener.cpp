@@ -179,7 +179,7 @@ void tst_Listener::startListeningSwitchesOnEventNotices()
 
     Bench bench(plainMouse(family), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.host().family = QString::number(family);
+    bench.setFamily(QString::number(family));
     Hid_Thread &h = bench.hid();
     if (family == 553)
         h.hid553_03H_SetKeyboardoption(0x01, 0x02, 0x03, 0x04);

@@ -295,7 +295,7 @@ void tst_Transport::silentQueryKeepsItsPresets()
 {
     Bench bench(plainMouse(560), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.host().family = QStringLiteral("560");
+    bench.setFamily(QStringLiteral("560"));
     vm_set_fault(0, VM_FAULT_NO_REPLY, 1);
     Hid_Thread &h = bench.hid();
 
