@@ -22,10 +22,6 @@ class QSettings;
 class myQQuickView : public QQuickWidget {
     Q_OBJECT
 public:
-    static constexpr int kProfileImages = 5;
-    static constexpr int kProfileImageSize = 128;
-    using ProfileImage = std::array<uint8_t, kProfileImageSize>;
-
     explicit myQQuickView(QWidget *parent = nullptr);
     ~myQQuickView() override;
 
@@ -33,9 +29,6 @@ public:
     // Read from the global settings when the view is made; the window hands
     // the same model to the transport.
     devicemodel::Model model;
-    // Blocks 0 to 4, the mouse's on-board profiles (560 family only). They
-    // mean something only after they were read from the mouse.
-    std::array<ProfileImage, kProfileImages> profileImages{};
 
     SettingsStores *stores() const { return m_stores; }
     int currentProfile() const;

@@ -17,14 +17,14 @@ void sendUserProfiles(myQQuickView &view)
 {
     const int last = view.model.lastUserProfile();
     for (int block = profileimage::kFirstUserBlock; block <= last; ++block)
-        view.hid->hid560_0CH_setProfile(view.profileImages[block].data(), uint8_t(block));
+        view.hid->hid560_0CH_setProfile(view.hid->profileImages[block].data(), uint8_t(block));
 }
 
 template<typename Patch>
 void patchUserBlocks(myQQuickView &view, Patch patch)
 {
     for (int block = profileimage::kFirstUserBlock; block <= devicemodel::kGunProfiles; ++block)
-        patch(view.profileImages[block]);
+        patch(view.hid->profileImages[block]);
 }
 
 } // namespace
@@ -99,7 +99,7 @@ void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
     triple.option = lighting::kPlainOptionFixed;
     patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, triple); });
     if (!model.gun) {
-        profileImages[profileimage::kFirstUserBlock][profileimage::kEffect + 2] =
+        hid->profileImages[profileimage::kFirstUserBlock][profileimage::kEffectOption] =
             lighting::kPlainOptionSingleProfile;
     }
     sendUserProfiles(*this);
@@ -112,10 +112,10 @@ void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
     lighting::ColourBuffer colours = lighting::colourBuffer(slotvalues::intsOf(src24));
     if (usesFamily560()) {
         if (model.colourful) {
-            profileimage::patchColourfulColours(profileImages[0], colours);
-            hid->hid560_0CH_setProfile(profileImages[0].data(), 0);
+            profileimage::patchColourfulColours(hid->profileImages[0], colours);
+            hid->hid560_0CH_setProfile(hid->profileImages[0].data(), 0);
         } else {
-            profileimage::Block &block1 = profileImages[profileimage::kFirstUserBlock];
+            profileimage::Block &block1 = hid->profileImages[profileimage::kFirstUserBlock];
             profileimage::patchPlainColours(block1, colours);
             hid->hid560_0CH_setProfile(block1.data(), profileimage::kFirstUserBlock);
         }

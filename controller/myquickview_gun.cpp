@@ -39,7 +39,7 @@ void myQQuickView::mouseSendGundata(int gunSlot, QVariantList values)
         return;
     const gunpreset::Values preset = presetOf(values);
     if (usesFamily560()) {
-        ProfileImage &block = profileImages[gunpreset::blockOf(gunSlot)];
+        profileimage::Block &block = hid->profileImages[gunpreset::blockOf(gunSlot)];
         gunpreset::patchBlock(block, preset);
         hid->hid560_0CH_setProfile(block.data(), static_cast<uchar>(gunpreset::blockOf(gunSlot)));
         return;

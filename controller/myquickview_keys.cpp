@@ -54,8 +54,8 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
         user, factoryMatrix(*this), slotvalues::intsOf(otherParam), family);
     if (family == Family::F560) {
         if (gun.gunLevel)
-            profileimage::patchGunLevel(profileImages[0], *gun.gunLevel);
-        hid->hid560_0CH_setProfile(profileImages[0].data(), 0);
+            profileimage::patchGunLevel(hid->profileImages[0], *gun.gunLevel);
+        hid->hid560_0CH_setProfile(hid->profileImages[0].data(), 0);
     }
     sendKeyMatrix(*hid, family, gun.user, 1);
     for (int m = 0; m < keymatrix::kTimingMatrices; ++m)

@@ -75,11 +75,11 @@ void DeviceDetection::connectSequence()
     m_host.showInfoBalloon(QStringLiteral("Detect Device"));
     m_hid.startListening(uint(m_hid.deviceIndex));
     if (m_hid.deviceModel().is560()) {
-        const uint last = uint(m_hid.deviceModel().lastUserProfile());
+        const int last = m_hid.deviceModel().lastUserProfile();
         // A mouse that sends no image keeps each read waiting for it; when
         // one read fails the others would fail the same way.
-        for (uint n = 0; n <= last; ++n) {
-            if (!m_host.readDeviceProfile(n)) {
+        for (int n = 0; n <= last; ++n) {
+            if (!m_hid.readProfileImage(n)) {
                 qCInfo(lcDevice) << "profile" << n << "not read from the mouse; the remaining ones are not asked for";
                 break;
             }

@@ -3,6 +3,7 @@
 #include "device/deviceentry.h"
 #include "device/devicemodel.h"
 #include "device/framing.h"
+#include "device/profilelayout.h"
 
 #include <QFuture>
 #include <QMutex>
@@ -57,9 +58,9 @@ public:
     std::array<uint8_t, kReportSize> commandReport{};
     std::array<uint8_t, kReportSize> replyReport{};
     std::array<uint8_t, kPayloadSize> payload{};
-    // Whether the last profile read (8CH) brought the whole image; the slot
-    // itself returns nothing.
-    bool profileReadOk = false;
+    // The 560 family's on-board profile images, blocks 0 to 4, as the
+    // connect read them and the device operations patched and sent them.
+    profileimage::Blocks profileImages{};
 
     // The mouse as the global settings describe it; chooses the family of
     // the event-notice option and how many profiles a per-profile command
@@ -87,6 +88,10 @@ public:
     void listen(uint index);
 
     bool commandRunning() const { return m_commandDepth > 0; }
+
+    // Reads block n (0 to 4) from the mouse into profileImages; true when
+    // the mouse sent the whole image.
+    bool readProfileImage(int n);
 
 signals:
     // Emitted when the first command starts and when the last one has ended.

@@ -229,7 +229,15 @@ void Hid_Thread::hid560_8CH_readProfile(uchar *src128, uchar profileNo)
 {
     REQUIRE_SOURCE(src128, commandset::k560_8CH)
     uint8_t p[] = {profileNo};
-    profileReadOk = runCommand(commandset::k560_8CH, p, nullptr, src128);
+    runCommand(commandset::k560_8CH, p, nullptr, src128);
+}
+
+bool Hid_Thread::readProfileImage(int n)
+{
+    if (n < 0 || n >= profileimage::kBlocks)
+        return false;
+    uint8_t p[] = {uint8_t(n)};
+    return runCommand(commandset::k560_8CH, p, nullptr, profileImages[size_t(n)].data());
 }
 
 void Hid_Thread::hid560_02H_SetCurrentProfile(uchar profile)

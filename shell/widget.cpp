@@ -222,15 +222,6 @@ void Widget::setDeviceConnected(bool connected)
     deviceConnected = connected;
 }
 
-bool Widget::readDeviceProfile(uint profileNo)
-{
-    if (!view())
-        return false;
-    hidThread.profileReadOk = false;
-    view()->mouseReadProfile(profileNo);
-    return hidThread.profileReadOk;
-}
-
 void Widget::hideWindow()
 {
     setVisible(false);

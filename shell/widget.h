@@ -53,7 +53,6 @@ public:
     // DetectionHost
     void clearHidBusy() override;
     void setDeviceConnected(bool connected) override;
-    bool readDeviceProfile(uint profileNo) override;
     void hideWindow() override;
 
 public slots:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/devicemodel.h"
+#include "device/wirebytes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,11 +19,7 @@ constexpr int valueAt(Values values, std::size_t index)
     return index < values.size() ? values[index] : 0;
 }
 
-// Values go to the mouse in their low eight bits.
-constexpr uint8_t low8(int value)
-{
-    return static_cast<uint8_t>(static_cast<unsigned>(value) & 0xFFu);
-}
+using wirebytes::low8;
 
 using Family = devicemodel::Family;
 

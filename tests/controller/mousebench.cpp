@@ -111,7 +111,7 @@ void MouseBench::clearTrace()
 
 void MouseBench::readProfileImages()
 {
-    for (int n = 0; n < myQQuickView::kProfileImages; ++n)
-        m_hid->hid560_8CH_readProfile(m_view->profileImages[n].data(), uchar(n));
+    for (int n = 0; n < profileimage::kBlocks; ++n)
+        m_hid->readProfileImage(n);
     clearTrace();
 }

@@ -18,7 +18,7 @@ QList<int> profileBlock(MouseBench &bench, int block)
 
 QList<int> viewBlock(MouseBench &bench, int block)
 {
-    const auto &image = bench.view().profileImages[block];
+    const auto &image = bench.hid().profileImages[block];
     return QList<int>(image.begin(), image.end());
 }
 

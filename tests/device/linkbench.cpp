@@ -210,12 +210,6 @@ void Host::setDeviceConnected(bool isConnected)
     events.append(isConnected ? QStringLiteral("connected") : QStringLiteral("disconnected"));
 }
 
-bool Host::readDeviceProfile(uint profileNo)
-{
-    events.append(QStringLiteral("read:%1").arg(profileNo));
-    return !readProfileFails;
-}
-
 void Host::startUI()
 {
     events.append(QStringLiteral("startUI"));

@@ -86,8 +86,6 @@ public:
     void showCurrentDpi(int stage) override;
     void clearHidBusy() override;
     void setDeviceConnected(bool isConnected) override;
-    bool readProfileFails = false;       // every profile read reports a failure
-    bool readDeviceProfile(uint profileNo) override;
     void startUI() override;
     void hideWindow() override;
 };

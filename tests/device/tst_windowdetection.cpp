@@ -52,8 +52,8 @@ private slots:
         QVERIFY(window->hidThread.listening);
         QVERIFY(window->isVisible());
         // Blocks 0 to 4 came from the mouse, which numbers its images.
-        for (int n = 0; n < myQQuickView::kProfileImages; ++n)
-            QCOMPARE(int(window->view()->profileImages[n][0]), n);
+        for (int n = 0; n < profileimage::kBlocks; ++n)
+            QCOMPARE(int(window->hidThread.profileImages[n][0]), n);
         QVERIFY(window->hidThread.idle);
     }
 
