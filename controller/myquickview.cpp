@@ -1,5 +1,6 @@
 #include "controller/myquickview.h"
 
+#include "controller/slotvalues.h"
 #include "device/dpiswitchtext.h"
 #include "device/hidthread.h"
 #include "storage/languagestrings.h"
@@ -8,22 +9,9 @@
 #include "storage/settingsvalues.h"
 
 #include <QFocusEvent>
-#include <QJSValue>
 #include <QQuickItem>
 #include <QSettings>
 #include <QThread>
-
-namespace {
-
-// Values from the UI may arrive wrapped as script values.
-QVariant plainValue(const QVariant &value)
-{
-    if (value.metaType() == QMetaType::fromType<QJSValue>())
-        return value.value<QJSValue>().toVariant();
-    return value;
-}
-
-} // namespace
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
@@ -112,12 +100,12 @@ QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
 void myQQuickView::setData(QVariant key, QVariant data)
 {
     if (QSettings *store = m_stores->current())
-        store->setValue(key.toString(), settingsvalues::toStorable(plainValue(data)));
+        store->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(data)));
 }
 
 void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
 {
-    m_stores->global()->setValue(key.toString(), settingsvalues::toStorable(plainValue(tmpdata)));
+    m_stores->global()->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(tmpdata)));
 }
 
 void myQQuickView::setDataList(QVariant key, QVariantList datalist)

@@ -2,6 +2,7 @@
 // profile.
 #include "controller/myquickview.h"
 
+#include "controller/encoding/deviceplan.h"
 #include "controller/encoding/dpi.h"
 #include "controller/encoding/lighting.h"
 #include "controller/encoding/profileimage.h"
@@ -37,8 +38,7 @@ void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dp
     const dpi::StageTable table = dpi::stageTable(sensor, slotvalues::intsOf(dpiValueArray));
     if (usesFamily560()) {
         const uint8_t mask = dpi::enableMask(dpiCount);
-        const std::optional<uint8_t> highBits =
-            sensor == dpi::Sensor::S3389 ? std::optional<uint8_t>(table.highBits) : std::nullopt;
+        const std::optional<uint8_t> highBits = deviceplan::imageHighBits(sensor, table);
         patchUserBlocks(*this, [&](profileimage::Block &block) {
             profileimage::patchDpi(block, table.codes, mask, highBits);
         });
@@ -78,31 +78,16 @@ void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
 {
     if (!hid)
         return;
-    const bool family560 = usesFamily560();
-    if (model.colourful) {
-        const lighting::EffectTriple triple = lighting::colourfulEffect(effect, option1, option2);
-        if (!family560) {
-            hid->hid553_0DH_SetRGBLedEffect(triple.mode, triple.value, triple.option);
-            return;
-        }
-        patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, triple); });
-        sendUserProfiles(*this);
+    const deviceplan::EffectPlan plan = deviceplan::effectPlan(model, effect, option1, option2);
+    if (plan.lastBlock == 0) {
+        hid->hid553_0DH_SetRGBLedEffect(plan.triple.mode, plan.triple.value, plan.triple.option);
         return;
     }
-
-    lighting::EffectTriple triple = lighting::plainEffect(effect, option1, option2);
-    if (!family560) {
-        const uchar option = model.is55328 ? triple.option : lighting::kPlainOptionFixed;
-        hid->hid553_0DH_SetRGBLedEffect(triple.mode, triple.value, option);
-        return;
-    }
-    triple.option = lighting::kPlainOptionFixed;
-    patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, triple); });
-    if (!model.gun) {
-        hid->profileImages[profileimage::kFirstUserBlock][profileimage::kEffectOption] =
-            lighting::kPlainOptionSingleProfile;
-    }
-    sendUserProfiles(*this);
+    patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, plan.triple); });
+    if (plan.block1Option)
+        hid->profileImages[profileimage::kFirstUserBlock][profileimage::kEffectOption] = *plan.block1Option;
+    for (int block = profileimage::kFirstUserBlock; block <= plan.lastBlock; ++block)
+        hid->hid560_0CH_setProfile(hid->profileImages[block].data(), uint8_t(block));
 }
 
 void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
@@ -110,24 +95,25 @@ void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
     if (!hid)
         return;
     lighting::ColourBuffer colours = lighting::colourBuffer(slotvalues::intsOf(src24));
-    if (usesFamily560()) {
-        if (model.colourful) {
+    for (const deviceplan::ColourSend &send : deviceplan::colourSends(model, type, colours)) {
+        switch (send.kind) {
+        case deviceplan::ColourSend::StageColours:
+            hid->hid553_10H_SetLED8StageColor(send.type, colours.data());
+            break;
+        case deviceplan::ColourSend::FixColour:
+            hid->hid553_0CH_SetFixLEDColor(colours.data());
+            break;
+        case deviceplan::ColourSend::ColourfulBlock0:
             profileimage::patchColourfulColours(hid->profileImages[0], colours);
             hid->hid560_0CH_setProfile(hid->profileImages[0].data(), 0);
-        } else {
+            break;
+        case deviceplan::ColourSend::PlainBlock1: {
             profileimage::Block &block1 = hid->profileImages[profileimage::kFirstUserBlock];
             profileimage::patchPlainColours(block1, colours);
             hid->hid560_0CH_setProfile(block1.data(), profileimage::kFirstUserBlock);
+            break;
         }
-        return;
-    }
-    if (!model.is55328) {
-        hid->hid553_10H_SetLED8StageColor(type, colours.data());
-        hid->hid553_10H_SetLED8StageColor(type, colours.data());
-    } else if (lighting::lastColourLit(colours)) {
-        hid->hid553_10H_SetLED8StageColor(0, colours.data());
-    } else {
-        hid->hid553_0CH_SetFixLEDColor(colours.data());
+        }
     }
 }
 

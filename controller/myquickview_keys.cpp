@@ -2,6 +2,7 @@
 // device macro slots.
 #include "controller/myquickview.h"
 
+#include "controller/encoding/deviceplan.h"
 #include "controller/encoding/keymatrix.h"
 #include "controller/encoding/macro.h"
 #include "controller/encoding/profileimage.h"
@@ -45,25 +46,29 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
 
     const Family family = slotvalues::familyOf(*this);
     const Matrix user = keymatrix::fromUiValues(values, family);
-    if (!keymatrix::hasGunFunction(user)) {
-        sendKeyMatrix(*hid, family, user, 1);
-        return;
+    const bool gunFunctions = keymatrix::hasGunFunction(user);
+    keymatrix::GunMatrices gun{user, {}, std::nullopt};
+    if (gunFunctions)
+        gun = keymatrix::gunMatrices(user, factoryMatrix(*this), slotvalues::intsOf(otherParam), family);
+    for (const deviceplan::KeySend &send : deviceplan::keyMatrixSends(family, gunFunctions)) {
+        switch (send.kind) {
+        case deviceplan::KeySend::ProfileBlock0:
+            if (gun.gunLevel)
+                profileimage::patchGunLevel(hid->profileImages[0], *gun.gunLevel);
+            hid->hid560_0CH_setProfile(hid->profileImages[0].data(), 0);
+            break;
+        case deviceplan::KeySend::Matrix:
+            sendKeyMatrix(*hid, family, send.number == 1 ? gun.user : gun.timing[send.number - 2],
+                          send.number);
+            break;
+        case deviceplan::KeySend::CurrentMatrix:
+            if (family == Family::F560)
+                hid->hid560_02H_SetCurrentProfile(send.number);
+            else
+                hid->hid553_02H_SetCurrentKeyMatrix(send.number);
+            break;
+        }
     }
-
-    const keymatrix::GunMatrices gun = keymatrix::gunMatrices(
-        user, factoryMatrix(*this), slotvalues::intsOf(otherParam), family);
-    if (family == Family::F560) {
-        if (gun.gunLevel)
-            profileimage::patchGunLevel(hid->profileImages[0], *gun.gunLevel);
-        hid->hid560_0CH_setProfile(hid->profileImages[0].data(), 0);
-    }
-    sendKeyMatrix(*hid, family, gun.user, 1);
-    for (int m = 0; m < keymatrix::kTimingMatrices; ++m)
-        sendKeyMatrix(*hid, family, gun.timing[m], uint8_t(m + 2));
-    if (family == Family::F560)
-        hid->hid560_02H_SetCurrentProfile(1);
-    else
-        hid->hid553_02H_SetCurrentKeyMatrix(1);
 }
 
 QVariantList myQQuickView::mouseGetKeydefine(QVariant index, bool isRecovery)
