@@ -40,7 +40,7 @@ void myQQuickView::mouseNotice(bool isDown, unsigned buttonCode, unsigned x, uns
 void myQQuickView::clearHidBusy()
 {
     if (hid)
-        hid->idle = true;
+        hid->releaseLink();
 }
 
 void myQQuickView::initUI()

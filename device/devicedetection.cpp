@@ -45,12 +45,12 @@ void DeviceDetection::runPass()
 {
     // The table is replaced only while no listener reads it. A running
     // listener means a connected mouse, and it notices a removal itself.
-    if (m_hid.listening) {
+    if (m_hid.isListening()) {
         qCInfo(lcDevice) << "detection pass skipped: the event listener runs";
         return;
     }
     // A listener that has just seen the mouse go ends within one read.
-    m_hid.listener.waitForFinished();
+    m_hid.waitForListenerEnd();
 
     DeviceTable table = devicetable::readFile(m_settingsPath);
     devicetable::locate(table);

@@ -52,9 +52,6 @@ public:
     int deviceIndex = 1;
     hid_device_ *cmdHandle = nullptr;     // GUI thread only
     hid_device_ *eventHandle = nullptr;   // the listener only
-    bool idle = true;
-    std::atomic_bool listening{false};
-    QFuture<void> listener;
     std::array<uint8_t, kReportSize> commandReport{};
     std::array<uint8_t, kReportSize> replyReport{};
     std::array<uint8_t, kPayloadSize> payload{};
@@ -76,7 +73,12 @@ public:
     // True while a listener task has not ended (its flag may already be clear).
     bool listenerActive() const;
 
+    // The link is taken by one exchange at a time. waitIdle takes it,
+    // waiting while events are handled; releaseLink frees it, also when a
+    // connect starts over an exchange that never ended.
     bool waitIdle();
+    void releaseLink() { m_idle = true; }
+    bool isIdle() const { return m_idle; }
     int sendCommand(int dataLen, bool settle);
     int queryCommand(int dataLen);
     hid_device_ *openCmdDevice(int index);
@@ -84,7 +86,11 @@ public:
     void closeCmdDevice();
     void closeEventDevice();
     void startListening(uint index);
+    // Asks the listener to end after its current read.
     void stopListening();
+    bool isListening() const { return m_listening.load(); }
+    void waitForListenerEnd() { m_listener.waitForFinished(); }
+    QFuture<void> listenerTask() const { return m_listener; }
     void listen(uint index);
 
     bool commandRunning() const { return m_commandDepth > 0; }
@@ -139,6 +145,11 @@ private:
     template<typename Call> void toOwner(Call call);
     void settlePause();
 
+    friend struct HidThreadTestAccess;   // tests fake a running listener
+
+    bool m_idle = true;                  // GUI thread only
+    std::atomic_bool m_listening{false};
+    QFuture<void> m_listener;
     mutable QMutex tableLock;
     devicemodel::Model m_model;   // GUI thread only
     int m_commandDepth = 0;   // GUI thread only

@@ -57,7 +57,7 @@ bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_
         for (int p = devicemodel::kFirstUserProfile; p <= last; ++p) {
             // Each exchange frees the link at its end; the next profile's
             // takes it again at once, before its pauses let any event in.
-            idle = false;
+            m_idle = false;
             commandReport = framing::commandReport(command.code, commandset::arguments(command, params, uint8_t(p)));
             ok = sendCommand(0, command.settle) == 1 && ok;
         }

@@ -1,4 +1,4 @@
-// The handshake and the event listener.
+// The handshake and the event m_listener.
 #include "device/hidthread.h"
 
 #include "device/commandset.h"
@@ -62,7 +62,7 @@ void Hid_Thread::startListening(uint index)
     // A listener still running would go on reading beside the new one, and
     // nobody would wait for it: end it first.
     stopListening();
-    listener.waitForFinished();
+    m_listener.waitForFinished();
 
     if (m_model.is560()) {
         uint8_t option[2] = {0, 0};
@@ -82,13 +82,13 @@ void Hid_Thread::startListening(uint index)
         }
     }
 
-    listening = true;
-    listener = QtConcurrent::run(&Hid_Thread::listen, this, index);
+    m_listening = true;
+    m_listener = QtConcurrent::run(&Hid_Thread::listen, this, index);
 }
 
 void Hid_Thread::stopListening()
 {
-    listening = false;
+    m_listening = false;
 }
 
 void Hid_Thread::listen(uint index)
@@ -97,11 +97,11 @@ void Hid_Thread::listen(uint index)
     if (!start || start->eventPath.isEmpty()) {
         // Without an event interface there is nothing to listen to; the flag
         // must drop so that device-change notices start passes again.
-        listening = false;
+        m_listening = false;
         return;
     }
 
-    while (listening) {
+    while (m_listening) {
         if (!openEventDevice(int(index))) {
             qDebug("Device removed");
             toOwner([](DeviceOwner &o) {
@@ -109,7 +109,7 @@ void Hid_Thread::listen(uint index)
                 o.eventInterfaceLost();
             });
             setPath(int(index), false, QString());
-            listening = false;
+            m_listening = false;
             return;
         }
         uint8_t report[framing::kEventSize] = {};

@@ -60,14 +60,14 @@ Widget::Widget(QWidget *parent)
     createTrayIcon();
 
     m_deviceChanges = new DeviceChangeMonitor(this);
-    m_deviceChanges->setListenerRunning([this] { return hidThread.listening.load(); });
+    m_deviceChanges->setListenerRunning([this] { return hidThread.isListening(); });
     connect(m_deviceChanges, &DeviceChangeMonitor::deviceChanged, this, &Widget::onDeviceChanged);
     m_deviceChanges->start();
 }
 
 Widget::~Widget()
 {
-    hidThread.listening = false;
+    hidThread.stopListening();
     uiController->deleteLater();
 }
 
@@ -107,7 +107,7 @@ void Widget::checkDevice()
 
 void Widget::exitSYS()
 {
-    hidThread.listening = false;
+    hidThread.stopListening();
     QCoreApplication::exit(0);
 }
 
@@ -138,7 +138,7 @@ void Widget::customEvent(QEvent *event)
 
 void Widget::onDeviceChanged()
 {
-    if (!hidThread.listening)
+    if (!hidThread.isListening())
         pollTimer.start();
 }
 

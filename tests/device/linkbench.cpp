@@ -200,7 +200,7 @@ void Host::showCurrentDpi(int stage)
 void Host::clearHidBusy()
 {
     if (hid)
-        hid->idle = true;
+        hid->releaseLink();
     events.append(QStringLiteral("clearHidBusy"));
 }
 

@@ -241,7 +241,7 @@ void tst_Commands::reportsAndPauses()
     QCOMPARE(pausesUntil(end), pauses);
     QVERIFY(everyReportOnFreshHandle());
     QCOMPARE(handlesLeftOpen(), 0);
-    QVERIFY(bench.hid().idle);
+    QVERIFY(bench.hid().isIdle());
     QVERIFY(bench.debug().lines().isEmpty());
     for (const TraceEntry &e : trace())
         QVERIFY2(!e.badChecksum, qPrintable(e.hex));
@@ -307,7 +307,7 @@ void tst_Commands::readProfileDeliversTheImage()
     QByteArray kept(128, char(0x5A));
     bench.hid().hid560_8CH_readProfile(bytes(kept), 1);
     QCOMPARE(kept, QByteArray(128, char(0x5A)));
-    QVERIFY(bench.hid().idle);
+    QVERIFY(bench.hid().isIdle());
 }
 
 void tst_Commands::busyLinkDropsEveryCommand_data()
@@ -332,7 +332,7 @@ void tst_Commands::busyLinkDropsEveryCommand()
 
     Bench bench(plainMouse(560), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.hid().idle = false;
+    QVERIFY(bench.hid().waitIdle());
     bench.clock().clear();
 
     invoke(bench.hid());
@@ -342,7 +342,7 @@ void tst_Commands::busyLinkDropsEveryCommand()
     const QList<int> sleeps = bench.clock().sleeps();
     QCOMPARE(sleeps.size(), Hid_Thread::kIdleTries);
     QCOMPARE(std::accumulate(sleeps.begin(), sleeps.end(), 0), 255 * 8);
-    QVERIFY(!bench.hid().idle);
+    QVERIFY(!bench.hid().isIdle());
 }
 
 QTEST_GUILESS_MAIN(tst_Commands)

@@ -357,8 +357,8 @@ void tst_Detection::passes()
     QCOMPARE(bench.debug().lines().first(), connected ? QStringLiteral("Device Connect")
                                                       : QStringLiteral("Device DisConnect"));
     if (connected) {
-        QVERIFY(h.listening);
-        QVERIFY(h.idle);
+        QVERIFY(h.isListening());
+        QVERIFY(h.isIdle());
         QCOMPARE(h.entry(deviceIndex)->reportLength, h.entry(deviceIndex)->pid == 0x8008 ? 64 : 32);
     }
     QVERIFY(!detection.isRunning());
@@ -382,7 +382,7 @@ void tst_Detection::secrecyCodeOfTheWrongLengthUsesThePreviousOne()
     detection.request();
     QVERIFY(bench.host().connected);
     bench.hid().stopListening();
-    bench.hid().listener.waitForFinished();
+    bench.hid().waitForListenerEnd();
 
     QVERIFY(bench.folder().write(kSettings, tableFile({QByteArray(entry).replace("sCode=519370", "sCode=5193")})));
     bench.host().events.clear();
@@ -400,11 +400,11 @@ void tst_Detection::requestDuringAPassRunsAfterIt()
 
     // The link is held, so the handshake waits for it and handles events:
     // a timer expiry asks for a pass and then frees the link.
-    h.idle = false;
+    QVERIFY(h.waitIdle());
     QTimer::singleShot(0, [&] {
         bench.host().events << "request";
         detection.request();
-        h.idle = true;
+        h.releaseLink();
     });
     detection.request();
 
@@ -412,7 +412,7 @@ void tst_Detection::requestDuringAPassRunsAfterIt()
     // and found the listener running.
     QCOMPARE(bench.host().events, QStringList{"request"} + connectSequence());
     QCOMPARE(handshakePaths(), QStringList{"virtual:0:cmd"});
-    QVERIFY(h.listening);
+    QVERIFY(h.isListening());
 }
 
 // A device-change notice handled in the pause of a report rate command: a
@@ -449,10 +449,10 @@ void tst_Detection::passAfterRemovalReconnects()
     Hid_Thread &h = bench.hid();
     DeviceDetection detection(h, bench.host(), QString::fromLatin1("./") + kSettings);
     detection.request();
-    QVERIFY(h.listening);
+    QVERIFY(h.isListening());
 
     vm_set_present(0, 0);
-    QTRY_VERIFY(!h.listening);
+    QTRY_VERIFY(!h.isListening());
     QTRY_VERIFY(bench.host().events.contains("disable"));
     // Connected until the next pass says otherwise.
     QVERIFY(bench.host().connected);
@@ -461,7 +461,7 @@ void tst_Detection::passAfterRemovalReconnects()
     bench.host().events.clear();
     detection.request();
     QCOMPARE(bench.host().events, connectSequence());
-    QVERIFY(h.listening);
+    QVERIFY(h.isListening());
     QVERIFY(!h.entry(0)->eventPath.isEmpty());
 }
 

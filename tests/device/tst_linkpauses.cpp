@@ -95,7 +95,7 @@ void tst_LinkPauses::commandStartedInAPauseGivesUpWithoutTouchingTheExchange()
     QCOMPARE(running.at(0).at(0).toBool(), true);
     QCOMPARE(running.at(1).at(0).toBool(), false);
     QVERIFY(!h.commandRunning());
-    QVERIFY(h.idle);
+    QVERIFY(h.isIdle());
 }
 
 // A 560 gun mouse takes the report rate once per profile. Each exchange
@@ -113,7 +113,7 @@ void tst_LinkPauses::profilesOfOneCommandKeepTheLinkBetweenThem()
     int freeInside = 0;
     QTimer watch;   // runs at every turn of the event loop
     connect(&watch, &QTimer::timeout, [&] {
-        if (!h.commandRunning() || !h.idle || freeInside++ > 0)
+        if (!h.commandRunning() || !h.isIdle() || freeInside++ > 0)
             return;
         h.hid560_01H_SetKeyboardoption(0, 0);
     });

@@ -15,6 +15,11 @@
 #include <memory>
 #include <thread>
 
+// A running listener without a mouse to read from.
+struct HidThreadTestAccess {
+    static void setListening(Hid_Thread &hid, bool on) { hid.m_listening = on; }
+};
+
 // The main window and the window-control object, with a root item that
 // records what the program calls in the UI.
 class WidgetTest : public QObject {
@@ -277,20 +282,20 @@ private slots:
 
     void deviceChangeStartsThePollOnlyWithoutListener()
     {
-        window->hidThread.listening = true;
+        HidThreadTestAccess::setListening(window->hidThread, true);
         QMetaObject::invokeMethod(window.get(), "onDeviceChanged");
         QVERIFY(!window->pollTimer.isActive());
-        window->hidThread.listening = false;
+        HidThreadTestAccess::setListening(window->hidThread, false);
         QMetaObject::invokeMethod(window.get(), "onDeviceChanged");
         QVERIFY(window->pollTimer.isActive());
     }
 
     void quitStopsTheListenerAndEndsTheLoopWithZero()
     {
-        window->hidThread.listening = true;
+        HidThreadTestAccess::setListening(window->hidThread, true);
         QTimer::singleShot(0, window.get(), &Widget::exitSYS);
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(!window->hidThread.listening);
+        QVERIFY(!window->hidThread.isListening());
     }
 };
 
