@@ -104,8 +104,8 @@ void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
             hid->hid553_0CH_SetFixLEDColor(colours.data());
             break;
         case deviceplan::ColourSend::ColourfulBlock0:
-            profileimage::patchColourfulColours(hid->profileImages[0], colours);
-            hid->hid560_0CH_setProfile(hid->profileImages[0].data(), 0);
+            profileimage::patchColourfulColours(hid->profileImages[profileimage::kSharedBlock], colours);
+            hid->hid560_0CH_setProfile(hid->profileImages[profileimage::kSharedBlock].data(), profileimage::kSharedBlock);
             break;
         case deviceplan::ColourSend::PlainBlock1: {
             profileimage::Block &block1 = hid->profileImages[profileimage::kFirstUserBlock];

@@ -54,8 +54,8 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
         switch (send.kind) {
         case deviceplan::KeySend::ProfileBlock0:
             if (gun.gunLevel)
-                profileimage::patchGunLevel(hid->profileImages[0], *gun.gunLevel);
-            hid->hid560_0CH_setProfile(hid->profileImages[0].data(), 0);
+                profileimage::patchGunLevel(hid->profileImages[profileimage::kSharedBlock], *gun.gunLevel);
+            hid->hid560_0CH_setProfile(hid->profileImages[profileimage::kSharedBlock].data(), profileimage::kSharedBlock);
             break;
         case deviceplan::KeySend::Matrix:
             sendKeyMatrix(*hid, family, send.number == 1 ? gun.user : gun.timing[send.number - 2],

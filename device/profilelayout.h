@@ -10,6 +10,7 @@ namespace profileimage {
 
 constexpr int kBlockSize = 128;
 constexpr int kBlocks = 5;
+constexpr int kSharedBlock = 0;     // block 0: settings of every profile
 constexpr int kFirstUserBlock = 1;   // blocks 1 to 4 are the profiles in use
 using Block = std::array<uint8_t, kBlockSize>;
 using Blocks = std::array<Block, kBlocks>;
