@@ -2,6 +2,7 @@
 
 #include "controller/slotvalues.h"
 #include "device/dpiswitchtext.h"
+#include "device/familycommands.h"
 #include "device/hidthread.h"
 #include "storage/languagestrings.h"
 #include "storage/paths.h"
@@ -74,6 +75,11 @@ void myQQuickView::setCurrentProfile(int profile)
 
 void myQQuickView::openUpdateExe()
 {
+}
+
+std::unique_ptr<FamilyCommands> myQQuickView::commands() const
+{
+    return familyCommands(*hid, model.family);
 }
 
 QSettings *myQQuickView::profileStore(bool isRecovery) const

@@ -10,7 +10,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
+class FamilyCommands;
 class Hid_Thread;
 class SettingsStores;
 class QSettings;
@@ -113,6 +115,8 @@ private:
     void callUi(const char *function, Qt::ConnectionType type,
                 const QVariantList &arguments = {});
     QSettings *profileStore(bool isRecovery) const;
+    // The family's commands over the transport; only while hid is set.
+    std::unique_ptr<FamilyCommands> commands() const;
 
     SettingsStores *m_stores = nullptr;
     std::array<bool, 3> m_pointerTaken{true, true, true};

@@ -7,6 +7,7 @@
 #include "controller/encoding/lighting.h"
 #include "controller/encoding/profileimage.h"
 #include "controller/slotvalues.h"
+#include "device/familycommands.h"
 #include "device/hidthread.h"
 
 #include <optional>
@@ -53,25 +54,14 @@ void myQQuickView::mouseSetCurrentDPI(uchar currentDPI)
 {
     if (!hid)
         return;
-    if (usesFamily560())
-        hid->hid560_04H_SetCurrentDPI(currentDPI);
-    else
-        hid->hid553_0BH_SetCurrentDPI(currentDPI);
+    commands()->setCurrentDpi(currentDPI);
 }
 
 QVariant myQQuickView::mouseGetCurrentDPI()
 {
     if (!hid)
         return 0;
-    if (usesFamily560()) {
-        uchar byte1 = 1;
-        uchar byte2 = 0;
-        hid->hid560_84H_GetCurrentDPI(byte1, byte2);
-        return int(byte2);
-    }
-    uchar byte1 = 0;
-    hid->hid553_8BH_GetCurrentDPI(byte1);
-    return int(byte1);
+    return commands()->currentDpi();
 }
 
 void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
@@ -121,10 +111,7 @@ void myQQuickView::mouseSetReportRate(uchar rate)
 {
     if (!hid)
         return;
-    if (usesFamily560())
-        hid->hid560_03H_SetReportRate(rate);
-    else
-        hid->hid553_01H_SetReportRate(rate);
+    commands()->setReportRate(rate);
 }
 
 void myQQuickView::mouseSetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
