@@ -1,6 +1,8 @@
 #include "controller/myquickview.h"
 
+#include "controller/slotvalues.h"
 #include "device/dpiswitchtext.h"
+#include "device/familycommands.h"
 #include "device/hidthread.h"
 #include "storage/languagestrings.h"
 #include "storage/paths.h"
@@ -8,36 +10,15 @@
 #include "storage/settingsvalues.h"
 
 #include <QFocusEvent>
-#include <QJSValue>
 #include <QQuickItem>
 #include <QSettings>
 #include <QThread>
-
-namespace {
-
-// Values from the UI may arrive wrapped as script values.
-QVariant plainValue(const QVariant &value)
-{
-    if (value.metaType() == QMetaType::fromType<QJSValue>())
-        return value.value<QJSValue>().toVariant();
-    return value;
-}
-
-bool flagOf(const QVariant &value)
-{
-    return value.toBool();
-}
-
-} // namespace
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
     , m_stores(new SettingsStores(this))
 {
-    isColorful = flagOf(getGlobalData(QStringLiteral("mouse/isColorful")));
-    isGun = flagOf(getGlobalData(QStringLiteral("mouse/isGun")));
-    icType = getGlobalData(QStringLiteral("mouse/icType")).toString();
-    is55328 = flagOf(getGlobalData(QStringLiteral("mouse/is55328")));
+    model = devicemodel::fromSettings(*m_stores->global());
 }
 
 myQQuickView::~myQQuickView() = default;
@@ -60,7 +41,7 @@ void myQQuickView::mouseNotice(bool isDown, unsigned buttonCode, unsigned x, uns
 void myQQuickView::clearHidBusy()
 {
     if (hid)
-        hid->idle = true;
+        hid->releaseLink();
 }
 
 void myQQuickView::initUI()
@@ -96,6 +77,11 @@ void myQQuickView::openUpdateExe()
 {
 }
 
+std::unique_ptr<FamilyCommands> myQQuickView::commands() const
+{
+    return familyCommands(*hid, model.family);
+}
+
 QSettings *myQQuickView::profileStore(bool isRecovery) const
 {
     return isRecovery ? m_stores->defaults() : m_stores->current();
@@ -120,12 +106,12 @@ QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
 void myQQuickView::setData(QVariant key, QVariant data)
 {
     if (QSettings *store = m_stores->current())
-        store->setValue(key.toString(), settingsvalues::toStorable(plainValue(data)));
+        store->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(data)));
 }
 
 void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
 {
-    m_stores->global()->setValue(key.toString(), settingsvalues::toStorable(plainValue(tmpdata)));
+    m_stores->global()->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(tmpdata)));
 }
 
 void myQQuickView::setDataList(QVariant key, QVariantList datalist)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/devicemodel.h"
+
 #include <QQuickWidget>
 #include <QString>
 #include <QStringList>
@@ -8,7 +10,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
+class FamilyCommands;
 class Hid_Thread;
 class SettingsStores;
 class QSettings;
@@ -20,27 +24,19 @@ class QSettings;
 class myQQuickView : public QQuickWidget {
     Q_OBJECT
 public:
-    static constexpr int kProfileImages = 5;
-    static constexpr int kProfileImageSize = 128;
-    using ProfileImage = std::array<uint8_t, kProfileImageSize>;
-
     explicit myQQuickView(QWidget *parent = nullptr);
     ~myQQuickView() override;
 
     Hid_Thread *hid = nullptr;
-    bool isColorful = false;
-    bool isGun = false;
-    QString icType;
-    bool is55328 = false;
-    // Blocks 0 to 4, the mouse's on-board profiles (560 family only). They
-    // mean something only after they were read from the mouse.
-    std::array<ProfileImage, kProfileImages> profileImages{};
+    // Read from the global settings when the view is made; the window hands
+    // the same model to the transport.
+    devicemodel::Model model;
 
     SettingsStores *stores() const { return m_stores; }
     int currentProfile() const;
 
     // The 560 command family is chosen at the moment of each call.
-    bool usesFamily560() const { return icType == QLatin1String("560"); }
+    bool usesFamily560() const { return model.is560(); }
 
     // Key and mouse notices from the global input hooks.
     void keyboardNotice(bool isDown, int usbCode);
@@ -119,6 +115,8 @@ private:
     void callUi(const char *function, Qt::ConnectionType type,
                 const QVariantList &arguments = {});
     QSettings *profileStore(bool isRecovery) const;
+    // The family's commands over the transport; only while hid is set.
+    std::unique_ptr<FamilyCommands> commands() const;
 
     SettingsStores *m_stores = nullptr;
     std::array<bool, 3> m_pointerTaken{true, true, true};

@@ -2,31 +2,31 @@
 // profile.
 #include "controller/myquickview.h"
 
+#include "controller/encoding/deviceplan.h"
 #include "controller/encoding/dpi.h"
 #include "controller/encoding/lighting.h"
 #include "controller/encoding/profileimage.h"
 #include "controller/slotvalues.h"
+#include "device/familycommands.h"
 #include "device/hidthread.h"
 
 #include <optional>
 
 namespace {
 
-constexpr int kGunProfiles = 4;   // blocks 1 to 4 on a gun mouse
-
 // Profile 1, and with the gun profiles also 2 to 4, in that order.
 void sendUserProfiles(myQQuickView &view)
 {
-    const int last = view.isGun ? kGunProfiles : profileimage::kFirstUserBlock;
+    const int last = view.model.lastUserProfile();
     for (int block = profileimage::kFirstUserBlock; block <= last; ++block)
-        view.hid->hid560_0CH_setProfile(view.profileImages[block].data(), uint8_t(block));
+        view.hid->hid560_0CH_setProfile(view.hid->profileImages[block].data(), uint8_t(block));
 }
 
 template<typename Patch>
 void patchUserBlocks(myQQuickView &view, Patch patch)
 {
-    for (int block = profileimage::kFirstUserBlock; block <= kGunProfiles; ++block)
-        patch(view.profileImages[block]);
+    for (int block = profileimage::kFirstUserBlock; block <= devicemodel::kGunProfiles; ++block)
+        patch(view.hid->profileImages[block]);
 }
 
 } // namespace
@@ -39,8 +39,7 @@ void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dp
     const dpi::StageTable table = dpi::stageTable(sensor, slotvalues::intsOf(dpiValueArray));
     if (usesFamily560()) {
         const uint8_t mask = dpi::enableMask(dpiCount);
-        const std::optional<uint8_t> highBits =
-            sensor == dpi::Sensor::S3389 ? std::optional<uint8_t>(table.highBits) : std::nullopt;
+        const std::optional<uint8_t> highBits = deviceplan::imageHighBits(sensor, table);
         patchUserBlocks(*this, [&](profileimage::Block &block) {
             profileimage::patchDpi(block, table.codes, mask, highBits);
         });
@@ -55,56 +54,30 @@ void myQQuickView::mouseSetCurrentDPI(uchar currentDPI)
 {
     if (!hid)
         return;
-    if (usesFamily560())
-        hid->hid560_04H_SetCurrentDPI(currentDPI);
-    else
-        hid->hid553_0BH_SetCurrentDPI(currentDPI);
+    commands()->setCurrentDpi(currentDPI);
 }
 
 QVariant myQQuickView::mouseGetCurrentDPI()
 {
     if (!hid)
         return 0;
-    if (usesFamily560()) {
-        uchar byte1 = 1;
-        uchar byte2 = 0;
-        hid->hid560_84H_GetCurrentDPI(byte1, byte2);
-        return int(byte2);
-    }
-    uchar byte1 = 0;
-    hid->hid553_8BH_GetCurrentDPI(byte1);
-    return int(byte1);
+    return commands()->currentDpi();
 }
 
 void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
 {
     if (!hid)
         return;
-    const bool family560 = usesFamily560();
-    if (isColorful) {
-        const lighting::EffectTriple triple = lighting::colourfulEffect(effect, option1, option2);
-        if (!family560) {
-            hid->hid553_0DH_SetRGBLedEffect(triple.mode, triple.value, triple.option);
-            return;
-        }
-        patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, triple); });
-        sendUserProfiles(*this);
+    const deviceplan::EffectPlan plan = deviceplan::effectPlan(model, effect, option1, option2);
+    if (plan.lastBlock == 0) {
+        hid->hid553_0DH_SetRGBLedEffect(plan.triple.mode, plan.triple.value, plan.triple.option);
         return;
     }
-
-    lighting::EffectTriple triple = lighting::plainEffect(effect, option1, option2);
-    if (!family560) {
-        const uchar option = is55328 ? triple.option : lighting::kPlainOptionFixed;
-        hid->hid553_0DH_SetRGBLedEffect(triple.mode, triple.value, option);
-        return;
-    }
-    triple.option = lighting::kPlainOptionFixed;
-    patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, triple); });
-    if (!isGun) {
-        profileImages[profileimage::kFirstUserBlock][profileimage::kEffect + 2] =
-            lighting::kPlainOptionSingleProfile;
-    }
-    sendUserProfiles(*this);
+    patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, plan.triple); });
+    if (plan.block1Option)
+        hid->profileImages[profileimage::kFirstUserBlock][profileimage::kEffectOption] = *plan.block1Option;
+    for (int block = profileimage::kFirstUserBlock; block <= plan.lastBlock; ++block)
+        hid->hid560_0CH_setProfile(hid->profileImages[block].data(), uint8_t(block));
 }
 
 void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
@@ -112,24 +85,25 @@ void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
     if (!hid)
         return;
     lighting::ColourBuffer colours = lighting::colourBuffer(slotvalues::intsOf(src24));
-    if (usesFamily560()) {
-        if (isColorful) {
-            profileimage::patchColourfulColours(profileImages[0], colours);
-            hid->hid560_0CH_setProfile(profileImages[0].data(), 0);
-        } else {
-            profileimage::Block &block1 = profileImages[profileimage::kFirstUserBlock];
+    for (const deviceplan::ColourSend &send : deviceplan::colourSends(model, type, colours)) {
+        switch (send.kind) {
+        case deviceplan::ColourSend::StageColours:
+            hid->hid553_10H_SetLED8StageColor(send.type, colours.data());
+            break;
+        case deviceplan::ColourSend::FixColour:
+            hid->hid553_0CH_SetFixLEDColor(colours.data());
+            break;
+        case deviceplan::ColourSend::ColourfulBlock0:
+            profileimage::patchColourfulColours(hid->profileImages[profileimage::kSharedBlock], colours);
+            hid->hid560_0CH_setProfile(hid->profileImages[profileimage::kSharedBlock].data(), profileimage::kSharedBlock);
+            break;
+        case deviceplan::ColourSend::PlainBlock1: {
+            profileimage::Block &block1 = hid->profileImages[profileimage::kFirstUserBlock];
             profileimage::patchPlainColours(block1, colours);
             hid->hid560_0CH_setProfile(block1.data(), profileimage::kFirstUserBlock);
+            break;
         }
-        return;
-    }
-    if (!is55328) {
-        hid->hid553_10H_SetLED8StageColor(type, colours.data());
-        hid->hid553_10H_SetLED8StageColor(type, colours.data());
-    } else if (lighting::lastColourLit(colours)) {
-        hid->hid553_10H_SetLED8StageColor(0, colours.data());
-    } else {
-        hid->hid553_0CH_SetFixLEDColor(colours.data());
+        }
     }
 }
 
@@ -137,10 +111,7 @@ void myQQuickView::mouseSetReportRate(uchar rate)
 {
     if (!hid)
         return;
-    if (usesFamily560())
-        hid->hid560_03H_SetReportRate(rate);
-    else
-        hid->hid553_01H_SetReportRate(rate);
+    commands()->setReportRate(rate);
 }
 
 void myQQuickView::mouseSetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)

@@ -1,26 +1,19 @@
 // Gun records and the three gun presets of the mouse.
 #include "controller/myquickview.h"
 
+#include "controller/slotvalues.h"
 #include "device/hidthread.h"
 #include "storage/gundata.h"
 #include "storage/gunpreset.h"
 #include "storage/paths.h"
 
-#include <QJSValue>
 
 namespace {
-
-QVariant plain(const QVariant &value)
-{
-    if (value.metaType() == QMetaType::fromType<QJSValue>())
-        return value.value<QJSValue>().toVariant();
-    return value;
-}
 
 // The page passes repeat count, X and Y; a missing value counts as 0.
 gunpreset::Values presetOf(const QVariantList &values)
 {
-    auto at = [&](qsizetype i) { return i < values.size() ? plain(values.at(i)).toInt() : 0; };
+    auto at = [&](qsizetype i) { return i < values.size() ? slotvalues::plain(values.at(i)).toInt() : 0; };
     return {at(0), at(1), at(2)};
 }
 
@@ -28,18 +21,18 @@ gunpreset::Values presetOf(const QVariantList &values)
 
 void myQQuickView::mouseSaveGundata(QVariant index, QVariantList src6)
 {
-    gundata::saveRecord(paths::gunData(), plain(index), src6);
+    gundata::saveRecord(paths::gunData(), slotvalues::plain(index), src6);
 }
 
 void myQQuickView::mouseSendGundata(int gunSlot, QVariantList values)
 {
     // Slots 1 to 3 only: another number would address a profile image that
     // holds no gun preset, or none at all.
-    if (!isGun || !hid || !gunpreset::isSlot(gunSlot))
+    if (!model.gun || !hid || !gunpreset::isSlot(gunSlot))
         return;
     const gunpreset::Values preset = presetOf(values);
     if (usesFamily560()) {
-        ProfileImage &block = profileImages[gunpreset::blockOf(gunSlot)];
+        profileimage::Block &block = hid->profileImages[gunpreset::blockOf(gunSlot)];
         gunpreset::patchBlock(block, preset);
         hid->hid560_0CH_setProfile(block.data(), static_cast<uchar>(gunpreset::blockOf(gunSlot)));
         return;
@@ -53,12 +46,12 @@ void myQQuickView::mouseSendGundata(int gunSlot, QVariantList values)
 
 void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6)
 {
-    gundata::modify(paths::gunData(), plain(modifyType), src6);
+    gundata::modify(paths::gunData(), slotvalues::plain(modifyType), src6);
 }
 
 QVariantList myQQuickView::getGunData(QVariant name)
 {
-    return gundata::record(paths::gunData(), plain(name));
+    return gundata::record(paths::gunData(), slotvalues::plain(name));
 }
 
 QStringList myQQuickView::getGunDataKey()

@@ -2,10 +2,12 @@
 // device macro slots.
 #include "controller/myquickview.h"
 
+#include "controller/encoding/deviceplan.h"
 #include "controller/encoding/keymatrix.h"
 #include "controller/encoding/macro.h"
 #include "controller/encoding/profileimage.h"
 #include "controller/slotvalues.h"
+#include "device/familycommands.h"
 #include "device/hidthread.h"
 
 using encoding::Family;
@@ -15,14 +17,6 @@ namespace {
 
 const QString kKeyMatrixPrefix = QStringLiteral("mouseKeyMatrix/");
 const QString kFactoryKeyMatrixPrefix = QStringLiteral("mouseFwKeyMatrix/");
-
-void sendKeyMatrix(Hid_Thread &hid, Family family, Matrix matrix, uint8_t number)
-{
-    if (family == Family::F560)
-        hid.hid560_0DH_SetKeyMatrix(matrix.data(), number);
-    else
-        hid.hid553_12H_SetKeyMatrix(matrix.data(), number);
-}
 
 Matrix factoryMatrix(myQQuickView &view)
 {
@@ -45,25 +39,29 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
 
     const Family family = slotvalues::familyOf(*this);
     const Matrix user = keymatrix::fromUiValues(values, family);
-    if (!keymatrix::hasGunFunction(user)) {
-        sendKeyMatrix(*hid, family, user, 1);
-        return;
+    const bool gunFunctions = keymatrix::hasGunFunction(user);
+    keymatrix::GunMatrices gun{user, {}, std::nullopt};
+    if (gunFunctions)
+        gun = keymatrix::gunMatrices(user, factoryMatrix(*this), slotvalues::intsOf(otherParam), family);
+    const std::unique_ptr<FamilyCommands> familyCommands = commands();
+    profileimage::Block &shared = hid->profileImages[profileimage::kSharedBlock];
+    for (const deviceplan::KeySend &send : deviceplan::keyMatrixSends(family, gunFunctions)) {
+        switch (send.kind) {
+        case deviceplan::KeySend::ProfileBlock0:
+            if (gun.gunLevel)
+                profileimage::patchGunLevel(shared, *gun.gunLevel);
+            hid->hid560_0CH_setProfile(shared.data(), profileimage::kSharedBlock);
+            break;
+        case deviceplan::KeySend::Matrix: {
+            Matrix matrix = send.number == 1 ? gun.user : gun.timing[send.number - 2];
+            familyCommands->setKeyMatrix(matrix.data(), send.number);
+            break;
+        }
+        case deviceplan::KeySend::CurrentMatrix:
+            familyCommands->resumeFirstMatrix();
+            break;
+        }
     }
-
-    const keymatrix::GunMatrices gun = keymatrix::gunMatrices(
-        user, factoryMatrix(*this), slotvalues::intsOf(otherParam), family);
-    if (family == Family::F560) {
-        if (gun.gunLevel)
-            profileimage::patchGunLevel(profileImages[0], *gun.gunLevel);
-        hid->hid560_0CH_setProfile(profileImages[0].data(), 0);
-    }
-    sendKeyMatrix(*hid, family, gun.user, 1);
-    for (int m = 0; m < keymatrix::kTimingMatrices; ++m)
-        sendKeyMatrix(*hid, family, gun.timing[m], uint8_t(m + 2));
-    if (family == Family::F560)
-        hid->hid560_02H_SetCurrentProfile(1);
-    else
-        hid->hid553_02H_SetCurrentKeyMatrix(1);
 }
 
 QVariantList myQQuickView::mouseGetKeydefine(QVariant index, bool isRecovery)
@@ -75,20 +73,17 @@ void myQQuickView::mouseResetKeyMatrix()
 {
     if (!hid)
         return;
-    const Family family = slotvalues::familyOf(*this);
-    const Matrix factory = factoryMatrix(*this);
+    Matrix factory = factoryMatrix(*this);
+    const std::unique_ptr<FamilyCommands> family = commands();
     for (int m = 0; m < keymatrix::kTimingMatrices; ++m)
-        sendKeyMatrix(*hid, family, factory, uint8_t(m + 2));
+        family->setKeyMatrix(factory.data(), uint8_t(m + 2));
 }
 
 void myQQuickView::mouseSwitchKeyMatrix(int indexNo)
 {
     if (!hid)
         return;
-    if (usesFamily560())
-        hid->hid560_02H_SetCurrentProfile(encoding::low8(indexNo));
-    else
-        hid->hid553_02H_SetCurrentKeyMatrix(encoding::low8(indexNo - 1));
+    commands()->switchKeyMatrix(indexNo);
 }
 
 QVariant myQQuickView::mouseSendMacroData(QVariantList macroData, QVariant macroIndex)
@@ -97,9 +92,6 @@ QVariant myQQuickView::mouseSendMacroData(QVariantList macroData, QVariant macro
     if (!slot || !hid)
         return true;
     macro::Record record = macro::record(slotvalues::intsOf(macroData));
-    if (usesFamily560())
-        hid->hid560_0FH_SetMacroKey(*slot, record.data());
-    else
-        hid->hid553_13H_SetMacroKey(*slot, record.data());
+    commands()->setMacro(*slot, record.data());
     return true;
 }

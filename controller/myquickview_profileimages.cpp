@@ -1,5 +1,5 @@
-// The 560 family's on-board profile images, moved whole between the view's
-// blocks and the mouse.
+// The 560 family's on-board profile images, moved whole between the
+// transport's copy and the mouse.
 #include "controller/myquickview.h"
 
 #include "device/hidthread.h"
@@ -8,7 +8,7 @@ namespace {
 
 bool isProfileImage(uint profileNo)
 {
-    return profileNo < uint(myQQuickView::kProfileImages);
+    return profileNo < uint(profileimage::kBlocks);
 }
 
 } // namespace
@@ -17,12 +17,12 @@ void myQQuickView::mouseSetProfile(uint profileNo)
 {
     if (!hid || !isProfileImage(profileNo))
         return;
-    hid->hid560_0CH_setProfile(profileImages[profileNo].data(), uchar(profileNo));
+    hid->hid560_0CH_setProfile(hid->profileImages[profileNo].data(), uchar(profileNo));
 }
 
 void myQQuickView::mouseReadProfile(uint profileNo)
 {
     if (!hid || !isProfileImage(profileNo))
         return;
-    hid->hid560_8CH_readProfile(profileImages[profileNo].data(), uchar(profileNo));
+    hid->readProfileImage(int(profileNo));
 }

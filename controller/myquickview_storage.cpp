@@ -3,6 +3,7 @@
 // the stores and the dialogs.
 #include "controller/myquickview.h"
 
+#include "controller/slotvalues.h"
 #include "controller/storagedialogs.h"
 #include "storage/macrolibrary.h"
 #include "storage/namelists.h"
@@ -11,21 +12,12 @@
 #include "storage/safename.h"
 #include "storage/settingsstores.h"
 
-#include <QJSValue>
 
 namespace {
 
-// Values from the UI may arrive wrapped as script values.
-QVariant plain(const QVariant &value)
-{
-    if (value.metaType() == QMetaType::fromType<QJSValue>())
-        return value.value<QJSValue>().toVariant();
-    return value;
-}
-
 QString textOf(const QVariant &value)
 {
-    return plain(value).toString();
+    return slotvalues::plain(value).toString();
 }
 
 constexpr char kProfileFilter[] = QT_TRANSLATE_NOOP("myQQuickView", "Profile(*.pf)");
@@ -101,12 +93,12 @@ void myQQuickView::copyProfile(int destprofile, int srcprofile)
 
 QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)
 {
-    return macrolibrary::create(textOf(name), plain(macroIndex));
+    return macrolibrary::create(textOf(name), slotvalues::plain(macroIndex));
 }
 
 QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
 {
-    return namelists::store(paths::nameLists(), plain(type), nameList);
+    return namelists::store(paths::nameLists(), slotvalues::plain(type), nameList);
 }
 
 QVariant myQQuickView::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
@@ -126,12 +118,12 @@ QVariant myQQuickView::deleteMacroIni(QVariant name)
 
 QVariantList myQQuickView::getNameList(QVariant type)
 {
-    return namelists::read(paths::nameLists(), plain(type));
+    return namelists::read(paths::nameLists(), slotvalues::plain(type));
 }
 
 QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros, QVariant repeat)
 {
-    return macrolibrary::save(textOf(name), macros, plain(repeat));
+    return macrolibrary::save(textOf(name), macros, slotvalues::plain(repeat));
 }
 
 QStringList myQQuickView::loadMacroIni(QVariant name)
@@ -141,20 +133,20 @@ QStringList myQQuickView::loadMacroIni(QVariant name)
 
 QVariant myQQuickView::getXYSensitive(QVariant index)
 {
-    return profiles::xySensitive(m_stores->current(), plain(index));
+    return profiles::xySensitive(m_stores->current(), slotvalues::plain(index));
 }
 
 QVariant myQQuickView::getselectGun(QVariant index)
 {
-    return profiles::selectGun(m_stores->current(), plain(index));
+    return profiles::selectGun(m_stores->current(), slotvalues::plain(index));
 }
 
 void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
 {
-    profiles::setXYSensitive(m_stores->current(), plain(index), plain(xyData));
+    profiles::setXYSensitive(m_stores->current(), slotvalues::plain(index), slotvalues::plain(xyData));
 }
 
 void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
 {
-    profiles::setSelectGun(m_stores->current(), plain(index), plain(xyData));
+    profiles::setSelectGun(m_stores->current(), slotvalues::plain(index), slotvalues::plain(xyData));
 }

@@ -9,14 +9,22 @@ namespace slotvalues {
 
 namespace {
 
-int intOf(const QVariant &value)
+bool isScriptValue(const QVariant &value)
 {
-    if (value.metaType() == QMetaType::fromType<QJSValue>())
-        return value.value<QJSValue>().toInt();
-    return value.toInt();
+    return value.metaType() == QMetaType::fromType<QJSValue>();
 }
 
 } // namespace
+
+QVariant plain(const QVariant &value)
+{
+    return isScriptValue(value) ? value.value<QJSValue>().toVariant() : value;
+}
+
+int intOf(const QVariant &value)
+{
+    return isScriptValue(value) ? value.value<QJSValue>().toInt() : value.toInt();
+}
 
 std::vector<int> intsOf(const QVariantList &list)
 {
@@ -40,7 +48,7 @@ std::vector<int> storedEntries(myQQuickView &view, const QString &prefix)
 
 encoding::Family familyOf(const myQQuickView &view)
 {
-    return view.usesFamily560() ? encoding::Family::F560 : encoding::Family::F553;
+    return view.model.family;
 }
 
 } // namespace slotvalues

@@ -13,6 +13,12 @@ class myQQuickView;
 // the device operations read back.
 namespace slotvalues {
 
+// Values from the UI may arrive wrapped as script values.
+QVariant plain(const QVariant &value);
+
+// Numbers from the UI as the script engine converts them (a wrapped number
+// is cut to an integer the script way).
+int intOf(const QVariant &value);
 std::vector<int> intsOf(const QVariantList &list);
 
 // Sixteen stored four-value entries ("mouseFwKeyMatrix/0" to "/15") laid

@@ -56,74 +56,134 @@ constexpr uint8_t kStageColourShortType = 2;
 constexpr int kKeyMatrix560Used = 64;   // the rest of the 128 bytes is zero
 
 // 553 family.
-constexpr Command k553_00H{"hid553_00H_GetSecrecyCode", 0x00,
-    {param(0), param(1), param(2), param(3), zero(), zero()},
-    Exchange::Query, 0, kNoPayloadParam, false, 4, true, "cmd Failed 00"};
-constexpr Command k553_83H{"hid553_83H_GetKeyboardoption", 0x83, {},
-    Exchange::Query, 0, kNoPayloadParam, false, 4, false, "cmd Failed 83"};
-constexpr Command k553_8BH{"hid553_8BH_GetCurrentDPI", 0x8B, {},
-    Exchange::Query, 0, kNoPayloadParam, false, 1, false, "cmd Failed 8BH"};
-constexpr Command k553_03H{"hid553_03H_SetKeyboardoption", 0x03,
-    {param(0), param(1), param(2), param(3), zero(), zero()},
-    Exchange::Send, 0, kNoPayloadParam, false, 0, false, "cmd Failed 03"};
-constexpr Command k553_04H{"hid553_04H_SetGunData", 0x04,
-    {fixed(0x00), param(0), param(1), param(2), param(3), zero()},
-    Exchange::Send, 0, kNoPayloadParam, false, 0, false, "cmd Failed 04"};
-constexpr Command k553_01H{"hid553_01H_SetReportRate", 0x01, {param(0)},
-    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 01"};
-constexpr Command k553_0BH{"hid553_0BH_SetCurrentDPI", 0x0B, {param(0)},
-    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 0B"};
-constexpr Command k553_12H{"hid553_12H_SetKeyMatrix", 0x12,
-    {param(0), fixed(kKeyMatrix553), fixed(0x08), zero(), zero(), zero()},
-    Exchange::Send, kKeyMatrix553, kNoPayloadParam, true, 0, false, "cmd Failed 12"};
-constexpr Command k553_13H{"hid553_13H_SetMacroKey", 0x13,
-    {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
-    Exchange::Send, kBlock128, kNoPayloadParam, true, 0, false, "cmd Failed 13"};
-constexpr Command k553_11H{"hid553_11H_SetDPISet", 0x11,
-    {param(0), fixed(kDpiCodes), zero(), zero(), zero(), zero()},
-    Exchange::Send, kDpiCodes, kNoPayloadParam, true, 0, false, "cmd Failed 11"};
-constexpr Command k553_02H{"hid553_02H_SetCurrentKeyMatrix", 0x02, {param(0)},
-    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 02"};
-constexpr Command k553_0DH{"hid553_0DH_SetRGBLedEffect", 0x0D,
-    {param(0), param(1), param(2), zero(), zero(), zero()},
-    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 0D"};
-constexpr Command k553_0CH{"hid553_0CH_SetFixLEDColor", 0x0C,
-    {param(0), param(1), param(2), zero(), zero(), zero()},
-    Exchange::Send, 0, kNoPayloadParam, true, 0, false, "cmd Failed 0C"};
+constexpr Command k553_00H{.name = "hid553_00H_GetSecrecyCode", .code = 0x00,
+    .args = {param(0), param(1), param(2), param(3), zero(), zero()},
+    .exchange = Exchange::Query, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 4, .presetZero = true,
+    .failure = "cmd Failed 00"};
+constexpr Command k553_83H{.name = "hid553_83H_GetKeyboardoption", .code = 0x83,
+    .args = {},
+    .exchange = Exchange::Query, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 4, .presetZero = false,
+    .failure = "cmd Failed 83"};
+constexpr Command k553_8BH{.name = "hid553_8BH_GetCurrentDPI", .code = 0x8B,
+    .args = {},
+    .exchange = Exchange::Query, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 1, .presetZero = false,
+    .failure = "cmd Failed 8BH"};
+constexpr Command k553_03H{.name = "hid553_03H_SetKeyboardoption", .code = 0x03,
+    .args = {param(0), param(1), param(2), param(3), zero(), zero()},
+    .exchange = Exchange::Send, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 03"};
+constexpr Command k553_04H{.name = "hid553_04H_SetGunData", .code = 0x04,
+    .args = {fixed(0x00), param(0), param(1), param(2), param(3), zero()},
+    .exchange = Exchange::Send, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 04"};
+constexpr Command k553_01H{.name = "hid553_01H_SetReportRate", .code = 0x01,
+    .args = {param(0)},
+    .exchange = Exchange::Send, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 01"};
+constexpr Command k553_0BH{.name = "hid553_0BH_SetCurrentDPI", .code = 0x0B,
+    .args = {param(0)},
+    .exchange = Exchange::Send, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 0B"};
+constexpr Command k553_12H{.name = "hid553_12H_SetKeyMatrix", .code = 0x12,
+    .args = {param(0), fixed(kKeyMatrix553), fixed(0x08), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = kKeyMatrix553, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 12"};
+constexpr Command k553_13H{.name = "hid553_13H_SetMacroKey", .code = 0x13,
+    .args = {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = kBlock128, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 13"};
+constexpr Command k553_11H{.name = "hid553_11H_SetDPISet", .code = 0x11,
+    .args = {param(0), fixed(kDpiCodes), zero(), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = kDpiCodes, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 11"};
+constexpr Command k553_02H{.name = "hid553_02H_SetCurrentKeyMatrix", .code = 0x02,
+    .args = {param(0)},
+    .exchange = Exchange::Send, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 02"};
+constexpr Command k553_0DH{.name = "hid553_0DH_SetRGBLedEffect", .code = 0x0D,
+    .args = {param(0), param(1), param(2), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 0D"};
+constexpr Command k553_0CH{.name = "hid553_0CH_SetFixLEDColor", .code = 0x0C,
+    .args = {param(0), param(1), param(2), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 0C"};
 // Parameter 1 is the colour byte count, 4 for type 2, else 24.
-constexpr Command k553_10H{"hid553_10H_SetLED8StageColor", 0x10,
-    {param(0), param(1), zero(), zero(), zero(), zero()},
-    Exchange::Send, kStageColours, 1, true, 0, false, "cmd Failed 10"};
+constexpr Command k553_10H{.name = "hid553_10H_SetLED8StageColor", .code = 0x10,
+    .args = {param(0), param(1), zero(), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = kStageColours, .payloadParam = 1,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 10"};
 
 // 560 family.
-constexpr Command k560_81H{"hid560_81H_GetKeyboardoption", 0x81, {},
-    Exchange::Query, 0, kNoPayloadParam, false, 2, false, "cmd Failed 81"};
-constexpr Command k560_82H{"hid560_82H_GetCurrentProfile", 0x82, {},
-    Exchange::Query, 0, kNoPayloadParam, false, 1, false, "cmd Failed 82"};
-constexpr Command k560_84H{"hid560_84H_GetCurrentDPI", 0x84, {param(0)},
-    Exchange::Query, 0, kNoPayloadParam, false, 2, false, "cmd Failed 84"};
-constexpr Command k560_01H{"hid560_01H_SetKeyboardoption", 0x01,
-    {param(0), param(1), zero(), zero(), zero(), zero()},
-    Exchange::Send, 0, kNoPayloadParam, false, 0, false, "cmd Failed 01"};
-constexpr Command k560_03H{"hid560_03H_SetReportRate", 0x03,
-    {profile(), param(0), zero(), zero(), zero(), zero()},
-    Exchange::PerProfile, 0, kNoPayloadParam, true, 0, false, "cmd Failed 03"};
-constexpr Command k560_04H{"hid560_04H_SetCurrentDPI", 0x04,
-    {profile(), param(0), zero(), zero(), zero(), zero()},
-    Exchange::PerProfile, 0, kNoPayloadParam, true, 0, false, "cmd Failed 04"};
-constexpr Command k560_0DH{"hid560_0DH_SetKeyMatrix", 0x0D,
-    {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
-    Exchange::Send, kBlock128, kNoPayloadParam, true, 0, false, "cmd Failed 0D"};
-constexpr Command k560_0CH{"hid560_0CH_setProfile", 0x0C,
-    {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
-    Exchange::Send, kBlock128, kNoPayloadParam, true, 0, false, "cmd Failed 0C"};
-constexpr Command k560_8CH{"hid560_8CH_readProfile", 0x8C, {param(0)},
-    Exchange::ReadPayload, kBlock128, kNoPayloadParam, false, 0, false, "cmd Failed 8c"};
-constexpr Command k560_02H{"hid560_02H_SetCurrentProfile", 0x02, {param(0)},
-    Exchange::Send, 0, kNoPayloadParam, false, 0, false, "cmd Failed 02"};
-constexpr Command k560_0FH{"hid560_0FH_SetMacroKey", 0x0F,
-    {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
-    Exchange::Send, kBlock128, kNoPayloadParam, true, 0, false, "cmd Failed 0F"};
+constexpr Command k560_81H{.name = "hid560_81H_GetKeyboardoption", .code = 0x81,
+    .args = {},
+    .exchange = Exchange::Query, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 2, .presetZero = false,
+    .failure = "cmd Failed 81"};
+constexpr Command k560_82H{.name = "hid560_82H_GetCurrentProfile", .code = 0x82,
+    .args = {},
+    .exchange = Exchange::Query, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 1, .presetZero = false,
+    .failure = "cmd Failed 82"};
+constexpr Command k560_84H{.name = "hid560_84H_GetCurrentDPI", .code = 0x84,
+    .args = {param(0)},
+    .exchange = Exchange::Query, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 2, .presetZero = false,
+    .failure = "cmd Failed 84"};
+constexpr Command k560_01H{.name = "hid560_01H_SetKeyboardoption", .code = 0x01,
+    .args = {param(0), param(1), zero(), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 01"};
+constexpr Command k560_03H{.name = "hid560_03H_SetReportRate", .code = 0x03,
+    .args = {profile(), param(0), zero(), zero(), zero(), zero()},
+    .exchange = Exchange::PerProfile, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 03"};
+constexpr Command k560_04H{.name = "hid560_04H_SetCurrentDPI", .code = 0x04,
+    .args = {profile(), param(0), zero(), zero(), zero(), zero()},
+    .exchange = Exchange::PerProfile, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 04"};
+constexpr Command k560_0DH{.name = "hid560_0DH_SetKeyMatrix", .code = 0x0D,
+    .args = {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = kBlock128, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 0D"};
+constexpr Command k560_0CH{.name = "hid560_0CH_setProfile", .code = 0x0C,
+    .args = {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = kBlock128, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 0C"};
+constexpr Command k560_8CH{.name = "hid560_8CH_readProfile", .code = 0x8C,
+    .args = {param(0)},
+    .exchange = Exchange::ReadPayload, .payload = kBlock128, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 8c"};
+constexpr Command k560_02H{.name = "hid560_02H_SetCurrentProfile", .code = 0x02,
+    .args = {param(0)},
+    .exchange = Exchange::Send, .payload = 0, .payloadParam = kNoPayloadParam,
+    .settle = false, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 02"};
+constexpr Command k560_0FH{.name = "hid560_0FH_SetMacroKey", .code = 0x0F,
+    .args = {param(0), fixed(kBlock128), zero(), zero(), zero(), zero()},
+    .exchange = Exchange::Send, .payload = kBlock128, .payloadParam = kNoPayloadParam,
+    .settle = true, .replyValues = 0, .presetZero = false,
+    .failure = "cmd Failed 0F"};
 
 constexpr std::array kAllCommands = {
     &k553_00H, &k553_83H, &k553_8BH, &k553_03H, &k553_04H, &k553_01H, &k553_0BH,

@@ -7,14 +7,6 @@
 
 #include <QtGlobal>
 
-namespace {
-
-const QString kFamily560 = QStringLiteral("560");
-constexpr uint kLastPlainProfile = 1;
-constexpr uint kLastGunProfile = 4;
-
-} // namespace
-
 DeviceDetection::DeviceDetection(Hid_Thread &hid, DetectionHost &host, QString settingsPath)
     : m_hid(hid)
     , m_host(host)
@@ -53,12 +45,12 @@ void DeviceDetection::runPass()
 {
     // The table is replaced only while no listener reads it. A running
     // listener means a connected mouse, and it notices a removal itself.
-    if (m_hid.listening) {
+    if (m_hid.isListening()) {
         qCInfo(lcDevice) << "detection pass skipped: the event listener runs";
         return;
     }
     // A listener that has just seen the mouse go ends within one read.
-    m_hid.listener.waitForFinished();
+    m_hid.waitForListenerEnd();
 
     DeviceTable table = devicetable::readFile(m_settingsPath);
     devicetable::locate(table);
@@ -82,12 +74,12 @@ void DeviceDetection::connectSequence()
     m_host.setDeviceConnected(true);
     m_host.showInfoBalloon(QStringLiteral("Detect Device"));
     m_hid.startListening(uint(m_hid.deviceIndex));
-    if (m_host.deviceFamily() == kFamily560) {
-        const uint last = m_host.hasGunProfiles() ? kLastGunProfile : kLastPlainProfile;
+    if (m_hid.deviceModel().is560()) {
+        const int last = m_hid.deviceModel().lastUserProfile();
         // A mouse that sends no image keeps each read waiting for it; when
         // one read fails the others would fail the same way.
-        for (uint n = 0; n <= last; ++n) {
-            if (!m_host.readDeviceProfile(n)) {
+        for (int n = 0; n <= last; ++n) {
+            if (!m_hid.readProfileImage(n)) {
                 qCInfo(lcDevice) << "profile" << n << "not read from the mouse; the remaining ones are not asked for";
                 break;
             }

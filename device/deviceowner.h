@@ -8,8 +8,6 @@ class DeviceOwner {
 public:
     virtual ~DeviceOwner() = default;
 
-    virtual QString deviceFamily() const = 0;       // the controller's icType
-    virtual bool hasGunProfiles() const = 0;         // the controller's isGun
     virtual void showInfoBalloon(const QString &message) = 0;
     virtual void setViewEnabled(bool enabled) = 0;
     virtual void showCurrentDpi(int stage) = 0;      // stage counted from 1

@@ -41,8 +41,8 @@ Hid_Thread::~Hid_Thread()
 {
     // The owner stops the listener first; clearing the flag again keeps a
     // forgotten stop from waiting here for ever.
-    listening = false;
-    listener.waitForFinished();
+    m_listening = false;
+    m_listener.waitForFinished();
     closeCmdDevice();
     closeEventDevice();
 }
@@ -63,7 +63,7 @@ std::optional<DeviceEntry> Hid_Thread::entry(int index) const
 
 bool Hid_Thread::listenerActive() const
 {
-    return !listener.isFinished();
+    return !m_listener.isFinished();
 }
 
 void Hid_Thread::setPath(int index, bool command, const QString &path)
@@ -125,8 +125,8 @@ void Hid_Thread::closeEventDevice()
 bool Hid_Thread::waitIdle()
 {
     for (int i = 0; i < kIdleTries; ++i) {
-        if (idle) {
-            idle = false;
+        if (m_idle) {
+            m_idle = false;
             return true;
         }
         linkclock::sleep(kIdleStepMs);
@@ -149,7 +149,7 @@ int Hid_Thread::sendCommand(int dataLen, bool settle)
     const std::optional<DeviceEntry> e = entry(index);
     auto fail = [this] {
         closeCmdDevice();
-        idle = true;
+        m_idle = true;
         return 0;
     };
     if (!e || !openCmdDevice(index))
@@ -186,7 +186,7 @@ int Hid_Thread::sendCommand(int dataLen, bool settle)
     }
 
     closeCmdDevice();
-    idle = true;
+    m_idle = true;
     return 1;
 }
 
@@ -196,7 +196,7 @@ int Hid_Thread::queryCommand(int dataLen)
     const std::optional<DeviceEntry> e = entry(index);
     auto fail = [this] {
         closeCmdDevice();
-        idle = true;
+        m_idle = true;
         return 0;
     };
     if (!e || !openCmdDevice(index))
@@ -220,7 +220,7 @@ int Hid_Thread::queryCommand(int dataLen)
 
     if (dataLen <= 0) {
         closeCmdDevice();
-        idle = true;
+        m_idle = true;
         if (e->isEncode)
             linkcipher::decipher(block(replyReport), linkcipher::secrecyCode().data());
         return 1;
@@ -245,7 +245,7 @@ int Hid_Thread::queryCommand(int dataLen)
         std::memcpy(payload.data() + offset, report.data(), size_t(delivered));
     }
     closeCmdDevice();
-    idle = true;
+    m_idle = true;
     return 1;
 }
 

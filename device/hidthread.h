@@ -1,7 +1,9 @@
 #pragma once
 
 #include "device/deviceentry.h"
+#include "device/devicemodel.h"
 #include "device/framing.h"
+#include "device/profilelayout.h"
 
 #include <QFuture>
 #include <QMutex>
@@ -50,15 +52,18 @@ public:
     int deviceIndex = 1;
     hid_device_ *cmdHandle = nullptr;     // GUI thread only
     hid_device_ *eventHandle = nullptr;   // the listener only
-    bool idle = true;
-    std::atomic_bool listening{false};
-    QFuture<void> listener;
     std::array<uint8_t, kReportSize> commandReport{};
     std::array<uint8_t, kReportSize> replyReport{};
     std::array<uint8_t, kPayloadSize> payload{};
-    // Whether the last profile read (8CH) brought the whole image; the slot
-    // itself returns nothing.
-    bool profileReadOk = false;
+    // The 560 family's on-board profile images, blocks 0 to 4, as the
+    // connect read them and the device operations patched and sent them.
+    profileimage::Blocks profileImages{};
+
+    // The mouse as the global settings describe it; chooses the family of
+    // the event-notice option and how many profiles a per-profile command
+    // addresses.
+    void setDeviceModel(const devicemodel::Model &model) { m_model = model; }
+    const devicemodel::Model &deviceModel() const { return m_model; }
 
     // Replaces the table; the detection pass calls it only while no listener
     // task runs.
@@ -68,7 +73,12 @@ public:
     // True while a listener task has not ended (its flag may already be clear).
     bool listenerActive() const;
 
+    // The link is taken by one exchange at a time. waitIdle takes it,
+    // waiting while events are handled; releaseLink frees it, also when a
+    // connect starts over an exchange that never ended.
     bool waitIdle();
+    void releaseLink() { m_idle = true; }
+    bool isIdle() const { return m_idle; }
     int sendCommand(int dataLen, bool settle);
     int queryCommand(int dataLen);
     hid_device_ *openCmdDevice(int index);
@@ -76,10 +86,18 @@ public:
     void closeCmdDevice();
     void closeEventDevice();
     void startListening(uint index);
+    // Asks the listener to end after its current read.
     void stopListening();
+    bool isListening() const { return m_listening.load(); }
+    void waitForListenerEnd() { m_listener.waitForFinished(); }
+    QFuture<void> listenerTask() const { return m_listener; }
     void listen(uint index);
 
     bool commandRunning() const { return m_commandDepth > 0; }
+
+    // Reads block n (0 to 4) from the mouse into profileImages; true when
+    // the mouse sent the whole image.
+    bool readProfileImage(int n);
 
 signals:
     // Emitted when the first command starts and when the last one has ended.
@@ -127,6 +145,12 @@ private:
     template<typename Call> void toOwner(Call call);
     void settlePause();
 
+    friend struct HidThreadTestAccess;   // tests fake a running listener
+
+    bool m_idle = true;                  // GUI thread only
+    std::atomic_bool m_listening{false};
+    QFuture<void> m_listener;
     mutable QMutex tableLock;
+    devicemodel::Model m_model;   // GUI thread only
     int m_commandDepth = 0;   // GUI thread only
 };

@@ -3,7 +3,6 @@
 #include "device/hidthread.h"
 
 #include "device/commandset.h"
-#include "device/deviceowner.h"
 #include "device/devicelog.h"
 #include "device/linkclock.h"
 
@@ -13,9 +12,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr int kFirstProfile = 1;
-constexpr int kLastGunProfile = 4;
 
 // Counts the commands in progress on the calling thread; a command started
 // from an event handled in another's pause nests inside it.
@@ -56,12 +52,12 @@ bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_
 
     if (command.exchange == Exchange::PerProfile) {
         // One wait for the whole operation; profiles 2 to 4 only on a gun mouse.
-        const int last = (owner && owner->hasGunProfiles()) ? kLastGunProfile : kFirstProfile;
+        const int last = m_model.lastUserProfile();
         bool ok = true;
-        for (int p = kFirstProfile; p <= last; ++p) {
+        for (int p = devicemodel::kFirstUserProfile; p <= last; ++p) {
             // Each exchange frees the link at its end; the next profile's
             // takes it again at once, before its pauses let any event in.
-            idle = false;
+            m_idle = false;
             commandReport = framing::commandReport(command.code, commandset::arguments(command, params, uint8_t(p)));
             ok = sendCommand(0, command.settle) == 1 && ok;
         }
@@ -233,7 +229,15 @@ void Hid_Thread::hid560_8CH_readProfile(uchar *src128, uchar profileNo)
 {
     REQUIRE_SOURCE(src128, commandset::k560_8CH)
     uint8_t p[] = {profileNo};
-    profileReadOk = runCommand(commandset::k560_8CH, p, nullptr, src128);
+    runCommand(commandset::k560_8CH, p, nullptr, src128);
+}
+
+bool Hid_Thread::readProfileImage(int n)
+{
+    if (n < 0 || n >= profileimage::kBlocks)
+        return false;
+    uint8_t p[] = {uint8_t(n)};
+    return runCommand(commandset::k560_8CH, p, nullptr, profileImages[size_t(n)].data());
 }
 
 void Hid_Thread::hid560_02H_SetCurrentProfile(uchar profile)

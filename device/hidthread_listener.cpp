@@ -1,4 +1,4 @@
-// The handshake and the event listener.
+// The handshake and the event m_listener.
 #include "device/hidthread.h"
 
 #include "device/commandset.h"
@@ -20,7 +20,6 @@ namespace {
 constexpr int kChallengeBytes = 4;
 constexpr uint8_t kEventNotice560 = 0x08;   // byte 1 of the 560 option
 constexpr uint8_t kEventNotice553 = 0x40;   // byte 4 of the 553 option
-const QString kFamily560 = QStringLiteral("560");
 
 } // namespace
 
@@ -63,9 +62,9 @@ void Hid_Thread::startListening(uint index)
     // A listener still running would go on reading beside the new one, and
     // nobody would wait for it: end it first.
     stopListening();
-    listener.waitForFinished();
+    m_listener.waitForFinished();
 
-    if (owner && owner->deviceFamily() == kFamily560) {
+    if (m_model.is560()) {
         uint8_t option[2] = {0, 0};
         if (runCommand(commandset::k560_81H, option)) {
             option[0] |= kEventNotice560;
@@ -83,13 +82,13 @@ void Hid_Thread::startListening(uint index)
         }
     }
 
-    listening = true;
-    listener = QtConcurrent::run(&Hid_Thread::listen, this, index);
+    m_listening = true;
+    m_listener = QtConcurrent::run(&Hid_Thread::listen, this, index);
 }
 
 void Hid_Thread::stopListening()
 {
-    listening = false;
+    m_listening = false;
 }
 
 void Hid_Thread::listen(uint index)
@@ -98,11 +97,11 @@ void Hid_Thread::listen(uint index)
     if (!start || start->eventPath.isEmpty()) {
         // Without an event interface there is nothing to listen to; the flag
         // must drop so that device-change notices start passes again.
-        listening = false;
+        m_listening = false;
         return;
     }
 
-    while (listening) {
+    while (m_listening) {
         if (!openEventDevice(int(index))) {
             qDebug("Device removed");
             toOwner([](DeviceOwner &o) {
@@ -110,7 +109,7 @@ void Hid_Thread::listen(uint index)
                 o.eventInterfaceLost();
             });
             setPath(int(index), false, QString());
-            listening = false;
+            m_listening = false;
             return;
         }
         uint8_t report[framing::kEventSize] = {};

@@ -21,10 +21,6 @@ namespace {
 
 class Owner : public DeviceOwner {
 public:
-    QString family;
-    bool gun = false;
-    QString deviceFamily() const override { return family; }
-    bool hasGunProfiles() const override { return gun; }
     void showInfoBalloon(const QString &) override {}
     void setViewEnabled(bool) override {}
     void showCurrentDpi(int) override {}
@@ -54,8 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint8_t flags = data[1];
 
     Owner owner;
-    owner.family = (flags & 4) ? QStringLiteral("560") : QStringLiteral("553");
-    owner.gun = flags & 8;
 
     DeviceEntry entry;
     entry.vid = 0x04d9;
@@ -68,6 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Hid_Thread hid;
     hid.owner = &owner;
+    hid.setDeviceModel({(flags & 4) ? devicemodel::Family::F560 : devicemodel::Family::F553,
+                        bool(flags & 8), false, false});
     hid.setDeviceTable({entry});
     fuzzhid::feed(data + 2, size - 2);
 

@@ -50,6 +50,7 @@ Widget::Widget(QWidget *parent)
     uiController = new Ui_Controler;
     uiController->setupUi(this, &hidThread);
     uiController->view->hid = &hidThread;
+    hidThread.setDeviceModel(uiController->view->model);
 
     pollTimer.setInterval(kPollIntervalMs);
     pollTimer.setSingleShot(true);
@@ -59,14 +60,14 @@ Widget::Widget(QWidget *parent)
     createTrayIcon();
 
     m_deviceChanges = new DeviceChangeMonitor(this);
-    m_deviceChanges->setListenerRunning([this] { return hidThread.listening.load(); });
+    m_deviceChanges->setListenerRunning([this] { return hidThread.isListening(); });
     connect(m_deviceChanges, &DeviceChangeMonitor::deviceChanged, this, &Widget::onDeviceChanged);
     m_deviceChanges->start();
 }
 
 Widget::~Widget()
 {
-    hidThread.listening = false;
+    hidThread.stopListening();
     uiController->deleteLater();
 }
 
@@ -106,7 +107,7 @@ void Widget::checkDevice()
 
 void Widget::exitSYS()
 {
-    hidThread.listening = false;
+    hidThread.stopListening();
     QCoreApplication::exit(0);
 }
 
@@ -137,7 +138,7 @@ void Widget::customEvent(QEvent *event)
 
 void Widget::onDeviceChanged()
 {
-    if (!hidThread.listening)
+    if (!hidThread.isListening())
         pollTimer.start();
 }
 
@@ -186,16 +187,6 @@ void Widget::queueWarning(const QString &text)
     m_showingWarning = false;
 }
 
-QString Widget::deviceFamily() const
-{
-    return view() ? view()->icType : QString();
-}
-
-bool Widget::hasGunProfiles() const
-{
-    return view() && view()->isGun;
-}
-
 void Widget::showInfoBalloon(const QString &message)
 {
     trayIcon->showMessage(QStringLiteral("Info"), message, QSystemTrayIcon::Information, kBalloonMs);
@@ -229,15 +220,6 @@ void Widget::clearHidBusy()
 void Widget::setDeviceConnected(bool connected)
 {
     deviceConnected = connected;
-}
-
-bool Widget::readDeviceProfile(uint profileNo)
-{
-    if (!view())
-        return false;
-    hidThread.profileReadOk = false;
-    view()->mouseReadProfile(profileNo);
-    return hidThread.profileReadOk;
 }
 
 void Widget::hideWindow()

@@ -45,8 +45,6 @@ public:
     static constexpr qsizetype kMaxPendingWarnings = 100;
 
     // DeviceOwner
-    QString deviceFamily() const override;
-    bool hasGunProfiles() const override;
     void showInfoBalloon(const QString &message) override;
     void setViewEnabled(bool enabled) override;
     void showCurrentDpi(int stage) override;
@@ -55,7 +53,6 @@ public:
     // DetectionHost
     void clearHidBusy() override;
     void setDeviceConnected(bool connected) override;
-    bool readDeviceProfile(uint profileNo) override;
     void hideWindow() override;
 
 public slots:

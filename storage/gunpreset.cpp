@@ -1,23 +1,19 @@
 #include "storage/gunpreset.h"
 
+#include "device/wirebytes.h"
+
 namespace gunpreset {
 
-namespace {
-
-uint8_t low8(int value)
-{
-    return static_cast<uint8_t>(static_cast<unsigned>(value) & 0xFFu);
-}
-
-} // namespace
+using wirebytes::low8;
+using namespace profileimage;
 
 void patchBlock(Block &block, const Values &values)
 {
-    block[kFlags] = static_cast<uint8_t>(block[kFlags] & ~kFlagCleared);
-    block[kMarker] = kMarkerValue;
-    block[kRepeat] = low8(values.repeat);
-    block[kAdjustX] = low8(values.x);
-    block[kAdjustY] = low8(values.y);
+    block[kGunFlags] = static_cast<uint8_t>(block[kGunFlags] & ~kGunFlagCleared);
+    block[kGunMarker] = kGunMarkerValue;
+    block[kGunRepeat] = low8(values.repeat);
+    block[kGunAdjustX] = low8(values.x);
+    block[kGunAdjustY] = low8(values.y);
 }
 
 Command553 command553(const Values &values, int gunSlot, bool negateY)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/profilelayout.h"
+
 #include <array>
 #include <cstdint>
 
@@ -11,18 +13,9 @@ namespace gunpreset {
 constexpr int kFirstSlot = 1;
 constexpr int kLastSlot = 3;
 
-constexpr int kBlockSize = 128;
-using Block = std::array<uint8_t, kBlockSize>;
-static_assert(sizeof(Block) == 128);
-
-constexpr int kFlags = 65;
-constexpr uint8_t kFlagCleared = 0x04;
-constexpr int kMarker = 78;
-constexpr uint8_t kMarkerValue = 0xF0;
-constexpr int kRepeat = 79;
-constexpr int kAdjustX = 80;
-constexpr int kAdjustY = 81;
-static_assert(kAdjustY < kBlockSize);
+// The bytes of a gun slot's block are part of the profile image layout.
+using profileimage::Block;
+using profileimage::kBlockSize;
 
 struct Values {
     int repeat = 0;

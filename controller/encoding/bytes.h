@@ -1,5 +1,8 @@
 #pragma once
 
+#include "device/devicemodel.h"
+#include "device/wirebytes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -16,13 +19,8 @@ constexpr int valueAt(Values values, std::size_t index)
     return index < values.size() ? values[index] : 0;
 }
 
-// Values go to the mouse in their low eight bits.
-constexpr uint8_t low8(int value)
-{
-    return static_cast<uint8_t>(static_cast<unsigned>(value) & 0xFFu);
-}
+using wirebytes::low8;
 
-// The two controller families; the controller decides at every call.
-enum class Family { F553, F560 };
+using Family = devicemodel::Family;
 
 } // namespace encoding

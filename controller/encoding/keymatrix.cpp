@@ -62,7 +62,8 @@ Entry deviceEntry(const Entry &ui, Family family)
     Entry out = ui;
     switch (ui[0]) {
     case uitype::kButton:
-        out[0] = (ui[2] == 0x1E && ui[3] == 0x02) ? function::kRepeat : function::kButton;
+        out[0] = (ui[2] == kDoubleClickUsage[0] && ui[3] == kDoubleClickUsage[1]) ? function::kRepeat
+                                                                                  : function::kButton;
         break;
     case uitype::kRepeatedKey:
         out[0] = function::kRepeat;

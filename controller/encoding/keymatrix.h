@@ -48,6 +48,10 @@ constexpr uint8_t kTiming = 0x0B;      // gun timing entry; 560 sniper
 
 constexpr uint8_t kDpiSniper = 4;
 
+// A button entry whose usage bytes are these is the double click, which the
+// mouse takes as a repeat function.
+constexpr std::array<uint8_t, 2> kDoubleClickUsage{0x1E, 0x02};
+
 Entry entryAt(const Matrix &matrix, int key);
 void setEntry(Matrix &matrix, int key, const Entry &entry);
 

@@ -11,9 +11,9 @@ void patchGunLevel(Block &block0, uint8_t level)
 
 void patchEffect(Block &block, const lighting::EffectTriple &effect)
 {
-    block[kEffect] = effect.mode;
-    block[kEffect + 1] = effect.value;
-    block[kEffect + 2] = effect.option;
+    block[kEffectMode] = effect.mode;
+    block[kEffectValue] = effect.value;
+    block[kEffectOption] = effect.option;
 }
 
 void patchDpi(Block &block, const dpi::StageCodes &codes, uint8_t mask,

@@ -43,10 +43,9 @@ MouseBench::MouseBench(const MouseSetup &setup)
 
     m_view = std::make_unique<myQQuickView>();
     m_view->hid = m_hid.get();
-    m_view->icType = setup.family560 ? QStringLiteral("560") : QStringLiteral("553");
-    m_view->isGun = setup.isGun;
-    m_view->isColorful = setup.isColorful;
-    m_view->is55328 = setup.is55328;
+    m_view->model = {setup.family560 ? devicemodel::Family::F560 : devicemodel::Family::F553,
+                     setup.isGun, setup.isColorful, setup.is55328};
+    m_hid->setDeviceModel(m_view->model);
     m_valid = true;
 }
 
@@ -55,16 +54,6 @@ MouseBench::~MouseBench()
     m_view.reset();
     m_hid.reset();
     linkclock::install({});
-}
-
-QString MouseBench::deviceFamily() const
-{
-    return m_setup.family560 ? QStringLiteral("560") : QStringLiteral("553");
-}
-
-bool MouseBench::hasGunProfiles() const
-{
-    return m_setup.isGun;
 }
 
 QJsonObject MouseBench::state() const
@@ -122,7 +111,7 @@ void MouseBench::clearTrace()
 
 void MouseBench::readProfileImages()
 {
-    for (int n = 0; n < myQQuickView::kProfileImages; ++n)
-        m_hid->hid560_8CH_readProfile(m_view->profileImages[n].data(), uchar(n));
+    for (int n = 0; n < profileimage::kBlocks; ++n)
+        m_hid->readProfileImage(n);
     clearTrace();
 }

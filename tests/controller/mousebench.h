@@ -50,8 +50,6 @@ public:
     void readProfileImages();
 
     // DeviceOwner
-    QString deviceFamily() const override;
-    bool hasGunProfiles() const override;
     void showInfoBalloon(const QString &) override {}
     void setViewEnabled(bool) override {}
     void showCurrentDpi(int) override {}

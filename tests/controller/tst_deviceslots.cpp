@@ -18,7 +18,7 @@ QList<int> profileBlock(MouseBench &bench, int block)
 
 QList<int> viewBlock(MouseBench &bench, int block)
 {
-    const auto &image = bench.view().profileImages[block];
+    const auto &image = bench.hid().profileImages[block];
     return QList<int>(image.begin(), image.end());
 }
 
@@ -131,7 +131,7 @@ void DeviceSlotsTest::current_dpi_on_a_busy_transport_is_zero()
     QVERIFY(bench.isValid());
     bench.view().mouseSetCurrentDPI(4);
     bench.clearTrace();
-    bench.hid().idle = false;   // another exchange holds the transport
+    QVERIFY(bench.hid().waitIdle());   // another exchange holds the transport
     QTest::ignoreMessage(QtDebugMsg, "cmd Failed 8BH");
     QCOMPARE(bench.view().mouseGetCurrentDPI(), QVariant(0));
     QVERIFY(bench.commands().isEmpty());

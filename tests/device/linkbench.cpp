@@ -200,7 +200,7 @@ void Host::showCurrentDpi(int stage)
 void Host::clearHidBusy()
 {
     if (hid)
-        hid->idle = true;
+        hid->releaseLink();
     events.append(QStringLiteral("clearHidBusy"));
 }
 
@@ -208,12 +208,6 @@ void Host::setDeviceConnected(bool isConnected)
 {
     connected = isConnected;
     events.append(isConnected ? QStringLiteral("connected") : QStringLiteral("disconnected"));
-}
-
-bool Host::readDeviceProfile(uint profileNo)
-{
-    events.append(QStringLiteral("read:%1").arg(profileNo));
-    return !readProfileFails;
 }
 
 void Host::startUI()
@@ -265,6 +259,20 @@ Bench::~Bench()
     if (m_hid)
         m_hid->stopListening();
     m_hid.reset();
+}
+
+void Bench::setFamily(const QString &icType)
+{
+    devicemodel::Model model = m_hid->deviceModel();
+    model.family = devicemodel::familyFromText(icType);
+    m_hid->setDeviceModel(model);
+}
+
+void Bench::setGun(bool gun)
+{
+    devicemodel::Model model = m_hid->deviceModel();
+    model.gun = gun;
+    m_hid->setDeviceModel(model);
 }
 
 QByteArray plainMouse(int family, bool isGun, int reportLength)

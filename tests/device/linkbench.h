@@ -75,23 +75,17 @@ QString toHex(const QByteArray &bytes);
 // Records what a detection pass and the listener ask of the window.
 class Host : public DetectionHost {
 public:
-    QString family = QStringLiteral("553");
-    bool gun = false;
     Hid_Thread *hid = nullptr;           // for clearHidBusy
     bool connected = false;
     QStringList events;                  // in order: "balloon:Detect Device", "read:0", ...
     QList<int> dpiStages;
     QStringList balloons;
 
-    QString deviceFamily() const override { return family; }
-    bool hasGunProfiles() const override { return gun; }
     void showInfoBalloon(const QString &message) override;
     void setViewEnabled(bool enabled) override;
     void showCurrentDpi(int stage) override;
     void clearHidBusy() override;
     void setDeviceConnected(bool isConnected) override;
-    bool readProfileFails = false;       // every profile read reports a failure
-    bool readDeviceProfile(uint profileNo) override;
     void startUI() override;
     void hideWindow() override;
 };
@@ -115,6 +109,9 @@ public:
     VirtualClock &clock() { return m_clock; }
     DebugLines &debug() { return m_debug; }
     ProgramFolder &folder() { return *m_folder; }
+    // The device model handed to the transport, as the settings spell it.
+    void setFamily(const QString &icType);
+    void setGun(bool gun);
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;

@@ -231,8 +231,8 @@ void tst_Commands::reportsAndPauses()
 
     Bench bench(plainMouse(family, gun), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.host().family = QString::number(family);
-    bench.host().gun = gun;
+    bench.setFamily(QString::number(family));
+    bench.setGun(gun);
 
     invoke(bench.hid());
     const uint64_t end = VirtualClock::now();
@@ -241,7 +241,7 @@ void tst_Commands::reportsAndPauses()
     QCOMPARE(pausesUntil(end), pauses);
     QVERIFY(everyReportOnFreshHandle());
     QCOMPARE(handlesLeftOpen(), 0);
-    QVERIFY(bench.hid().idle);
+    QVERIFY(bench.hid().isIdle());
     QVERIFY(bench.debug().lines().isEmpty());
     for (const TraceEntry &e : trace())
         QVERIFY2(!e.badChecksum, qPrintable(e.hex));
@@ -268,8 +268,8 @@ void tst_Commands::queriesHandBackTheReply()
     {
         Bench bench(plainMouse(560, true), {entryFor(0)}, 0, false);
         QVERIFY(bench.isValid());
-        bench.host().family = QStringLiteral("560");
-        bench.host().gun = true;
+        bench.setFamily(QStringLiteral("560"));
+        bench.setGun(true);
         Hid_Thread &h = bench.hid();
         h.hid560_01H_SetKeyboardoption(0x09, 0x02);
         h.hid560_02H_SetCurrentProfile(3);
@@ -294,7 +294,7 @@ void tst_Commands::readProfileDeliversTheImage()
 {
     Bench bench(plainMouse(560, true), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.host().family = QStringLiteral("560");
+    bench.setFamily(QStringLiteral("560"));
 
     QByteArray written = pattern(128, 0x30);
     bench.hid().hid560_0CH_setProfile(bytes(written), 3);
@@ -307,7 +307,7 @@ void tst_Commands::readProfileDeliversTheImage()
     QByteArray kept(128, char(0x5A));
     bench.hid().hid560_8CH_readProfile(bytes(kept), 1);
     QCOMPARE(kept, QByteArray(128, char(0x5A)));
-    QVERIFY(bench.hid().idle);
+    QVERIFY(bench.hid().isIdle());
 }
 
 void tst_Commands::busyLinkDropsEveryCommand_data()
@@ -332,7 +332,7 @@ void tst_Commands::busyLinkDropsEveryCommand()
 
     Bench bench(plainMouse(560), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.hid().idle = false;
+    QVERIFY(bench.hid().waitIdle());
     bench.clock().clear();
 
     invoke(bench.hid());
@@ -342,7 +342,7 @@ void tst_Commands::busyLinkDropsEveryCommand()
     const QList<int> sleeps = bench.clock().sleeps();
     QCOMPARE(sleeps.size(), Hid_Thread::kIdleTries);
     QCOMPARE(std::accumulate(sleeps.begin(), sleeps.end(), 0), 255 * 8);
-    QVERIFY(!bench.hid().idle);
+    QVERIFY(!bench.hid().isIdle());
 }
 
 QTEST_GUILESS_MAIN(tst_Commands)

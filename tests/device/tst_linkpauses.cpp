@@ -95,7 +95,7 @@ void tst_LinkPauses::commandStartedInAPauseGivesUpWithoutTouchingTheExchange()
     QCOMPARE(running.at(0).at(0).toBool(), true);
     QCOMPARE(running.at(1).at(0).toBool(), false);
     QVERIFY(!h.commandRunning());
-    QVERIFY(h.idle);
+    QVERIFY(h.isIdle());
 }
 
 // A 560 gun mouse takes the report rate once per profile. Each exchange
@@ -107,13 +107,13 @@ void tst_LinkPauses::profilesOfOneCommandKeepTheLinkBetweenThem()
     Bench bench(plainMouse(560, true), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
     Hid_Thread &h = bench.hid();
-    bench.host().gun = true;
+    bench.setGun(true);
     vm_trace_clear();
 
     int freeInside = 0;
     QTimer watch;   // runs at every turn of the event loop
     connect(&watch, &QTimer::timeout, [&] {
-        if (!h.commandRunning() || !h.idle || freeInside++ > 0)
+        if (!h.commandRunning() || !h.isIdle() || freeInside++ > 0)
             return;
         h.hid560_01H_SetKeyboardoption(0, 0);
     });

@@ -113,7 +113,7 @@ void tst_Listener::handshake()
     for (int i = 0; i < 8; ++i)
         QCOMPARE(bench.hid().chkDeviceIsEnCode(1), accepted);
     QCOMPARE(bench.hid().deviceIndex, 1);
-    QVERIFY(bench.hid().idle);
+    QVERIFY(bench.hid().isIdle());
     QCOMPARE(handlesLeftOpen(), 0);
 }
 
@@ -179,7 +179,7 @@ void tst_Listener::startListeningSwitchesOnEventNotices()
 
     Bench bench(plainMouse(family), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.host().family = QString::number(family);
+    bench.setFamily(QString::number(family));
     Hid_Thread &h = bench.hid();
     if (family == 553)
         h.hid553_03H_SetKeyboardoption(0x01, 0x02, 0x03, 0x04);
@@ -189,9 +189,9 @@ void tst_Listener::startListeningSwitchesOnEventNotices()
         vm_set_fault(0, VM_FAULT_NO_REPLY, 1);
 
     h.startListening(0);
-    QVERIFY(h.listening);
+    QVERIFY(h.isListening());
     h.stopListening();
-    h.listener.waitForFinished();
+    h.waitForListenerEnd();
 
     QCOMPARE(sentCodes(), codes);
     QCOMPARE(mouseBytes("keyboardOption"), option);
@@ -227,7 +227,7 @@ void tst_Listener::dpiEventsReachTheWindowWithTheirText()
     QTRY_COMPARE(bench.host().dpiStages, QList<int>{stage});
     QCOMPARE(bench.host().balloons, QStringList{text});
     h.stopListening();
-    h.listener.waitForFinished();
+    h.waitForListenerEnd();
     QVERIFY(bench.debug().lines().isEmpty());
 }
 
@@ -241,8 +241,8 @@ void tst_Listener::pulledMouseEndsTheListener()
     QTRY_VERIFY(eventReads() > 0);
     vm_set_present(0, 0);
 
-    QTRY_VERIFY(!h.listening);
-    h.listener.waitForFinished();
+    QTRY_VERIFY(!h.isListening());
+    h.waitForListenerEnd();
     QCOMPARE(bench.debug().lines(), QStringList{"Device removed"});
     QTRY_COMPARE(bench.host().events, QStringList{"disable"});
     QVERIFY(h.entry(0)->eventPath.isEmpty());
@@ -258,8 +258,8 @@ void tst_Listener::entryWithoutEventInterfaceEndsAtOnceAndClearsTheFlag()
     QVERIFY(bench.isValid());
     Hid_Thread &h = bench.hid();
     h.startListening(0);
-    h.listener.waitForFinished();
-    QVERIFY(!h.listening);
+    h.waitForListenerEnd();
+    QVERIFY(!h.isListening());
     for (const TraceEntry &t : trace())
         QCOMPARE(t.path, QStringLiteral("virtual:0:cmd"));
 }
@@ -270,11 +270,11 @@ void tst_Listener::restartEndsThePreviousListener()
     QVERIFY(bench.isValid());
     Hid_Thread &h = bench.hid();
     h.startListening(0);
-    const QFuture<void> first = h.listener;
+    const QFuture<void> first = h.listenerTask();
     h.startListening(0);
     QVERIFY(first.isFinished());
-    QVERIFY(h.listening);
-    QVERIFY(!h.listener.isFinished());
+    QVERIFY(h.isListening());
+    QVERIFY(h.listenerActive());
 }
 
 QTEST_GUILESS_MAIN(tst_Listener)

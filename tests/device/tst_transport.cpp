@@ -167,10 +167,10 @@ void tst_Transport::plainCommandIsOneFeatureReport()
     QVERIFY(bench.isValid());
     Hid_Thread &h = bench.hid();
     prepare(h, 0x01, {0x04});
-    h.idle = false;
+    QVERIFY(h.waitIdle());
     QCOMPARE(h.sendCommand(0, false), 1);
     QCOMPARE(reportTexts(), QStringList{"feature-send 0001040000000000fa"});
-    QVERIFY(h.idle);
+    QVERIFY(h.isIdle());
     QVERIFY(bench.clock().sleeps().isEmpty());
     QCOMPARE(handlesLeftOpen(), 0);
 }
@@ -236,7 +236,7 @@ void tst_Transport::failuresEndTheExchange()
     QVERIFY(bench.isValid());
     vm_set_fault(0, vm_fault(fault), 1);
     Hid_Thread &h = bench.hid();
-    h.idle = false;
+    QVERIFY(h.waitIdle());
     if (query) {
         prepare(h, 0x83);
         QCOMPARE(h.queryCommand(0), 0);
@@ -249,7 +249,7 @@ void tst_Transport::failuresEndTheExchange()
     for (const TraceEntry &e : linkbench::reports())
         ops << e.op;
     QCOMPARE(ops, reports);
-    QVERIFY(h.idle);
+    QVERIFY(h.isIdle());
     QVERIFY(!h.cmdHandle);
     QCOMPARE(handlesLeftOpen(), 0);
 }
@@ -268,7 +268,7 @@ void tst_Transport::failedOpenClearsThePathUntilTheNextPass()
     vm_trace_clear();
     bench.hid().hid553_01H_SetReportRate(1);
     QVERIFY(trace().isEmpty());
-    QVERIFY(bench.hid().idle);
+    QVERIFY(bench.hid().isIdle());
 }
 
 void tst_Transport::commandsWithoutAnEntryTouchNothing()
@@ -284,18 +284,18 @@ void tst_Transport::commandsWithoutAnEntryTouchNothing()
     h.hid560_8CH_readProfile(image, 0);
     QVERIFY(!h.chkDeviceIsEnCode(5));
     h.startListening(5);
-    h.listener.waitForFinished();
-    QVERIFY(!h.listening);
+    h.waitForListenerEnd();
+    QVERIFY(!h.isListening());
     QCOMPARE(int(a), 7);
     QVERIFY(trace().isEmpty());
-    QVERIFY(h.idle);
+    QVERIFY(h.isIdle());
 }
 
 void tst_Transport::silentQueryKeepsItsPresets()
 {
     Bench bench(plainMouse(560), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
-    bench.host().family = QStringLiteral("560");
+    bench.setFamily(QStringLiteral("560"));
     vm_set_fault(0, VM_FAULT_NO_REPLY, 1);
     Hid_Thread &h = bench.hid();
 
@@ -312,7 +312,7 @@ void tst_Transport::silentQueryKeepsItsPresets()
     uchar c1 = 9, c2 = 8, c3 = 7, c4 = 6;
     h.hid553_00H_GetSecrecyCode(c1, c2, c3, c4);
     QCOMPARE(QList<int>({c1, c2, c3, c4}), QList<int>({0, 0, 0, 0}));
-    QVERIFY(h.idle);
+    QVERIFY(h.isIdle());
 }
 
 void tst_Transport::dataPhaseThatStopsEndsWithinItsWait()
@@ -334,7 +334,7 @@ void tst_Transport::dataPhaseThatStopsEndsWithinItsWait()
             reads << e.op + QLatin1Char(' ') + e.hex;
     QCOMPARE(reads.size(), 3);
     QCOMPARE(reads.last(), QStringLiteral("read-timeout -"));
-    QVERIFY(h.idle);
+    QVERIFY(h.isIdle());
     QCOMPARE(handlesLeftOpen(), 0);
 }
 
@@ -353,7 +353,7 @@ void tst_Transport::payloadSlotWithoutDataSendsNothing()
     h.hid560_8CH_readProfile(nullptr, 1);
     h.hid560_0FH_SetMacroKey(1, nullptr);
     QVERIFY(trace().isEmpty());
-    QVERIFY(h.idle);
+    QVERIFY(h.isIdle());
 }
 
 QTEST_GUILESS_MAIN(tst_Transport)

@@ -49,12 +49,12 @@ private slots:
         window->show();
         window->checkDevice();
         QVERIFY(deviceConnected);
-        QVERIFY(window->hidThread.listening);
+        QVERIFY(window->hidThread.isListening());
         QVERIFY(window->isVisible());
         // Blocks 0 to 4 came from the mouse, which numbers its images.
-        for (int n = 0; n < myQQuickView::kProfileImages; ++n)
-            QCOMPARE(int(window->view()->profileImages[n][0]), n);
-        QVERIFY(window->hidThread.idle);
+        for (int n = 0; n < profileimage::kBlocks; ++n)
+            QCOMPARE(int(window->hidThread.profileImages[n][0]), n);
+        QVERIFY(window->hidThread.isIdle());
     }
 
     void passWithoutAMouseHidesTheWindow()
@@ -64,17 +64,17 @@ private slots:
         window->checkDevice();
         QVERIFY(!deviceConnected);
         QVERIFY(!window->isVisible());
-        QVERIFY(!window->hidThread.listening);
+        QVERIFY(!window->hidThread.isListening());
     }
 
     void removalDisablesAndADeviceChangeReconnects()
     {
         window->checkDevice();
-        QVERIFY(window->hidThread.listening);
+        QVERIFY(window->hidThread.isListening());
 
         window->show();
         vm_set_present(0, 0);
-        QTRY_VERIFY(!window->hidThread.listening);
+        QTRY_VERIFY(!window->hidThread.isListening());
         QTRY_VERIFY(!window->view()->isEnabled());
 
         // The interfaces changed while the listener ran: once it has ended,
@@ -86,7 +86,7 @@ private slots:
         // runs the pass 2048 ms later.
         vm_set_present(0, 1);
         QTRY_VERIFY_WITH_TIMEOUT(window->pollTimer.isActive(), 3000);
-        QTRY_VERIFY_WITH_TIMEOUT(window->hidThread.listening, 4000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->hidThread.isListening(), 4000);
         QVERIFY(deviceConnected);
         // The UI's own start keeps the view locked for a second.
         QTRY_VERIFY_WITH_TIMEOUT(window->view()->isEnabled(), 3000);
@@ -95,14 +95,14 @@ private slots:
     void aQuickReplugReconnects()
     {
         window->checkDevice();
-        QVERIFY(window->hidThread.listening);
+        QVERIFY(window->hidThread.isListening());
 
         // Pulled and plugged in again before the interfaces are looked at:
         // the set is as it was, but the listener lost its interface.
         vm_set_present(0, 0);
-        QTRY_VERIFY(!window->hidThread.listening);
+        QTRY_VERIFY(!window->hidThread.isListening());
         vm_set_present(0, 1);
-        QTRY_VERIFY_WITH_TIMEOUT(window->hidThread.listening, 6000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->hidThread.isListening(), 6000);
         QVERIFY(deviceConnected);
     }
 

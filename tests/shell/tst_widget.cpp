@@ -15,6 +15,11 @@
 #include <memory>
 #include <thread>
 
+// A running listener without a mouse to read from.
+struct HidThreadTestAccess {
+    static void setListening(Hid_Thread &hid, bool on) { hid.m_listening = on; }
+};
+
 // The main window and the window-control object, with a root item that
 // records what the program calls in the UI.
 class WidgetTest : public QObject {
@@ -57,8 +62,9 @@ private slots:
         QCOMPARE(window->hidThread.owner, static_cast<DeviceOwner *>(window.get()));
         QVERIFY(window->pollTimer.isSingleShot());
         QCOMPARE(window->pollTimer.interval(), 2048);
-        QCOMPARE(window->deviceFamily(), QStringLiteral("560"));
-        QVERIFY(window->hasGunProfiles());
+        // The transport works from the same model as the view.
+        QCOMPARE(window->hidThread.deviceModel().family, devicemodel::Family::F560);
+        QVERIFY(window->hidThread.deviceModel().gun);
     }
 
     void namedWindowKeepsItsName()
@@ -276,20 +282,20 @@ private slots:
 
     void deviceChangeStartsThePollOnlyWithoutListener()
     {
-        window->hidThread.listening = true;
+        HidThreadTestAccess::setListening(window->hidThread, true);
         QMetaObject::invokeMethod(window.get(), "onDeviceChanged");
         QVERIFY(!window->pollTimer.isActive());
-        window->hidThread.listening = false;
+        HidThreadTestAccess::setListening(window->hidThread, false);
         QMetaObject::invokeMethod(window.get(), "onDeviceChanged");
         QVERIFY(window->pollTimer.isActive());
     }
 
     void quitStopsTheListenerAndEndsTheLoopWithZero()
     {
-        window->hidThread.listening = true;
+        HidThreadTestAccess::setListening(window->hidThread, true);
         QTimer::singleShot(0, window.get(), &Widget::exitSYS);
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(!window->hidThread.listening);
+        QVERIFY(!window->hidThread.isListening());
     }
 };
 

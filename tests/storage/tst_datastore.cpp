@@ -50,18 +50,17 @@ private slots:
     void flagsAreReadAtConstruction()
     {
         myQQuickView view;
-        QVERIFY(view.isColorful);
-        QVERIFY(view.isGun);
-        QCOMPARE(view.icType, QStringLiteral("560"));
-        QVERIFY(!view.is55328);
+        QVERIFY(view.model.colourful);
+        QVERIFY(view.model.gun);
+        QCOMPARE(view.model.family, devicemodel::Family::F560);
+        QVERIFY(!view.model.is55328);
     }
 
     void missingGlobalFileGivesDefaults()
     {
         folder->remove("modules/setting/apConfig.bin");
         myQQuickView view;
-        QVERIFY(!view.isGun);
-        QVERIFY(view.icType.isEmpty());
+        QVERIFY(!view.model.gun);
         QVERIFY(!view.usesFamily560());
         QVERIFY(!QFile::exists(folder->path("modules/setting/apConfig.bin")));
     }
@@ -141,8 +140,8 @@ private slots:
         myQQuickView view;
         view.resetApconfig();
         QCOMPARE(view.getGlobalData("mouse/profileNo").toInt(), 4);
-        QCOMPARE(view.icType, QStringLiteral("560"));
-        QVERIFY(view.isGun);
+        QCOMPARE(view.model.family, devicemodel::Family::F560);
+        QVERIFY(view.model.gun);
         QCOMPARE(fileText("modules/setting/apConfig.bin"), fileText("modules/setting/apConfigD.bin"));
     }
 

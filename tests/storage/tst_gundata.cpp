@@ -128,7 +128,7 @@ private slots:
         QFETCH(QByteArray, bytes65And78To81);
         gunpreset::Block block;
         block.fill(0x5A);
-        block[gunpreset::kFlags] = flagsBefore;
+        block[profileimage::kGunFlags] = flagsBefore;
         gunpreset::patchBlock(block, values);
         QByteArray got;
         for (int i : {65, 78, 79, 80, 81})

@@ -36,7 +36,7 @@ private slots:
         QVERIFY(bench.isValid());
         bench.readProfileImages();
         const int block = gunSlot + 1;
-        bench.view().profileImages[block][65] = 0xFF;
+        bench.hid().profileImages[block][65] = 0xFF;
         QList<QList<int>> before;
         for (int n = 0; n < 5; ++n)
             before.append(bench.row("profiles", n));
@@ -77,11 +77,11 @@ private slots:
         QFETCH(int, gunSlot);
         MouseBench bench({.family560 = family560, .isGun = isGun});
         QVERIFY(bench.isValid());
-        const auto images = bench.view().profileImages;
+        const auto images = bench.hid().profileImages;
         bench.clearTrace();
         bench.view().mouseSendGundata(gunSlot, {1, 2, 3});
         QVERIFY(bench.commands().isEmpty());
-        QVERIFY(bench.view().profileImages == images);
+        QVERIFY(bench.hid().profileImages == images);
     }
 
     void withoutATransportNothingHappens()
