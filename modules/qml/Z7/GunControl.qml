@@ -1,5 +1,4 @@
 import QtQuick
-import "../basic"
 import "../common"
 import "../common/Calls.js" as Calls
 import "GunControl.js" as Gun
