@@ -70,7 +70,7 @@ Skin {
                                        || Pages.isUnsaved("lightControlMain")
     readonly property bool dialogOpen: resetDialog.visible
                                        || [keyAssigmentMain, macroEditor, gunControl, systemSetting, profilePage]
-                                          .some(function(p) { return !!p && p.visible === true })
+                                          .some(function(p) { return !!p && p.visible === true }) // qmllint disable type
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int vostCode, int x, int y)
@@ -203,7 +203,7 @@ Skin {
 
             Item {
                 width: 232
-                height: keyMatrixPlace.item ? keyMatrixPlace.item.height : 316
+                height: keyMatrixPlace.item ? keyMatrixPlace.item.height : 316 // qmllint disable type
                 Loader { id: keyMatrixPlace; source: "Z7/KeyMatrix.qml" }
             }
 

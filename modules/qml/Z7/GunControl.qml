@@ -1,5 +1,4 @@
 import QtQuick
-import "../basic"
 import "../common"
 import "../common/Calls.js" as Calls
 import "GunControl.js" as Gun
@@ -25,7 +24,7 @@ Rectangle {
     property int currentSlot: 0
     readonly property int shownPosition: [selectGun1, selectGun2, selectGun3][currentSlot]
     readonly property alias listModel: gunModel
-    readonly property var slotNames: [1, 2, 3].map(function(g) { return gunControlLang[1] + g })
+    readonly property var slotNames: [1, 2, 3].map(function(g) { return gunControlLang[1] + g }) // qmllint disable type
 
     // Bumped on every change of the model, so that the values shown on the
     // right follow it.
@@ -140,7 +139,7 @@ Rectangle {
     function rename(position, text) {
         var names = []
         for (var i = 0; i < gunModel.count; ++i)
-            names.push(element(i).gunName)
+            names.push(element(i).gunName) // qmllint disable type
         var name = Gun.acceptedName(names, position, text)
         if (name === "")
             return false
@@ -209,7 +208,7 @@ Rectangle {
         yField.endInput()
         timesField.endInput()
         for (var i = 0; i < gunList.count; ++i)
-            gunList.itemAt(i).endInput()
+            gunList.itemAt(i).endInput() // qmllint disable type
     }
 
     function summaryOf(gunY, gunPeriod, gunTimes) {

@@ -203,7 +203,7 @@ Rectangle {
 
     // Called by the macro editor with its names in display order.
     function setMacroNames(names) {
-        macroNames = names ? Array.prototype.slice.call(names).map(String) : []
+        macroNames = names ? Array.prototype.slice.call(names).map(String) : [] // qmllint disable type
     }
 
     function closeMacroList() {

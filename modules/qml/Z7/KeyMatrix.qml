@@ -79,7 +79,7 @@ Rectangle {
     function init(isSendData, isRecovery) {
         var names = []
         for (var n = 1; n <= Matrix.buttonCount; ++n)
-            names.push(Matrix.buttonName(keyMatrixLang[0], n))
+            names.push(Matrix.buttonName(keyMatrixLang[0], n)) // qmllint disable type
         buttonNames = names
         for (var j = 0; j < Matrix.keyTotal; ++j) {
             var entry = storedEntry(j, isRecovery === true)

@@ -58,7 +58,7 @@ Image {
         return Calls.call(typeof ui_View === "undefined" ? null : ui_View, name, args, fallback, "ui_View")
     }
 
-    function now() { return timeSource ? timeSource() : Date.now() }
+    function now() { return timeSource ? timeSource() : Date.now() } // qmllint disable type
 
     function keyNames() { return typeof _KeyCodeString === "undefined" ? undefined : _KeyCodeString }
     function keyName(code) { return keyNames() ? keyNames().keycodeTostr(code) : "" }
@@ -66,7 +66,7 @@ Image {
     function names() {
         var list = []
         for (var i = 0; i < macroModel.count; ++i)
-            list.push(macroModel.get(i).textValue)
+            list.push(macroModel.get(i).textValue) // qmllint disable type
         return list
     }
 

@@ -39,7 +39,7 @@ Rectangle {
         var index = editingIndex
         editingIndex = -1
         if (item)
-            delayEdited(index, item.editedText)
+            delayEdited(index, item.editedText) // qmllint disable type
     }
 
     function cancelEdit() { editingIndex = -1 }

@@ -40,7 +40,7 @@ Rectangle {
         var index = editingIndex
         editingIndex = -1
         if (item)
-            renameRequested(index, item.editedText)
+            renameRequested(index, item.editedText) // qmllint disable type
     }
 
     function cancelRename() { editingIndex = -1 }

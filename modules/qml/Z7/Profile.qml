@@ -39,7 +39,7 @@ Item {
         var list = []
         for (var i = 0; i < elements.count; ++i) {
             var e = elements.get(i)
-            list.push({ textValue: e.textValue, profileNo: e.profileNo })
+            list.push({ textValue: e.textValue, profileNo: e.profileNo }) // qmllint disable type
         }
         return list
     }

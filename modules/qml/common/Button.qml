@@ -40,9 +40,9 @@ Rectangle {
         Image {
             id: icon
             anchors.verticalCenter: parent.verticalCenter
-            visible: button.iconSource.toString() !== ""
-            source: button.pressed && button.iconPressedSource.toString() !== "" ? button.iconPressedSource
-                  : button.hovered && button.iconHoverSource.toString() !== "" ? button.iconHoverSource
+            visible: String(button.iconSource) !== ""
+            source: button.pressed && String(button.iconPressedSource) !== "" ? button.iconPressedSource
+                  : button.hovered && String(button.iconHoverSource) !== "" ? button.iconHoverSource
                   : button.iconSource
         }
 

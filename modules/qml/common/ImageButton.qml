@@ -12,8 +12,8 @@ Image {
 
     signal clicked()
 
-    source: area.pressed && pressedSource.toString() !== "" ? pressedSource
-          : area.containsMouse && hoverSource.toString() !== "" ? hoverSource
+    source: area.pressed && String(pressedSource) !== "" ? pressedSource
+          : area.containsMouse && String(hoverSource) !== "" ? hoverSource
           : normalSource
 
     MouseArea {
