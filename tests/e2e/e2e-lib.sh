@@ -76,6 +76,11 @@ e2e_launch() { # name
     E2E_LOG="$E2E_OUT/$1-program.log"
     LD_PRELOAD="$E2E_VM" "$E2E_FOLDER/orbex-mouse" >"$E2E_LOG" 2>&1 &
     E2E_PID=$!
+    e2e_wait_window "$1"
+}
+
+# Waits for the main window of $E2E_PID and then until it shows the panels.
+e2e_wait_window() { # name
     E2E_WINDOW=""
     for _ in $(seq 1 100); do
         kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "the program ended early"

@@ -66,21 +66,7 @@ setpriv --reuid "$user" --regid "$user" --init-groups \
     sh -c "exec $exec_line" >"$E2E_LOG" 2>&1 &
 E2E_PID=$!
 
-E2E_WINDOW=""
-for _ in $(seq 1 100); do
-    kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "the installed program ended early"
-    E2E_WINDOW=$(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null | head -n 1 || true)
-    [ -n "$E2E_WINDOW" ] && break
-    sleep 0.2
-done
-[ -n "$E2E_WINDOW" ] || e2e_fail "no main window within 20 s"
-for _ in $(seq 1 60); do
-    e2e_shot installed-waiting
-    e2e_drawn "$(e2e_spread "$E2E_OUT/installed-waiting.png")" && break
-    sleep 0.25
-done
-rm -f "$E2E_OUT/installed-waiting.png"
-sleep 2
+e2e_wait_window installed
 e2e_shot installed-main-window
 
 # The report rate box opens upwards from (206, 541); "500Hz" is its third row.

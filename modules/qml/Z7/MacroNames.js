@@ -1,12 +1,11 @@
 .pragma library
+.import "../common/NameLists.js" as NameLists
 
 // The macro names: the stored name list, the next free name of a new macro
 // and the rules for a new name. Each name is also the macro file's base name.
 
 var maxMacros = 100
 var newNamePrefix = "Macro_"
-// A one-name list is stored with this second entry.
-var sentinel = "loaderzorvex"
 // Long enough for any name a user types, short enough that the file name,
 // and the lock file the settings layer makes beside it, stay valid.
 var maxNameLength = 40
@@ -14,14 +13,7 @@ var maxNameLength = 40
 // A list longer than the editor makes is shown whole, so that storing it
 // again loses no name; it only takes no more.
 function fromStored(stored) {
-    var names = []
-    if (!stored)
-        return names
-    for (var i = 0; i < stored.length; ++i)
-        names.push(String(stored[i]))
-    if (names.length === 2 && names[1] === sentinel)
-        names.pop()
-    return names
+    return NameLists.withoutSentinel(stored)
 }
 
 function canAdd(names) {
@@ -43,7 +35,7 @@ function isStorable(name) {
     var text = String(name)
     if (text.trim() === "" || text.length > maxNameLength)
         return false
-    if (text === "." || text === ".." || text === sentinel)
+    if (text === "." || text === ".." || text === NameLists.sentinel)
         return false
     return !/[\/\\\u0000-\u001f\u007f]/.test(text)
 }

@@ -1,4 +1,5 @@
 .pragma library
+.import "../common/NameLists.js" as NameLists
 
 // The profile list's rules. An element is { textValue, profileNo }: the name
 // the user sees and the slot (0 to 5) whose file holds the profile. The name
@@ -6,17 +7,8 @@
 // never the element's place in the list, says which file an element means.
 
 var maxProfiles = 6
-var sentinel = "loaderzorvex"
 var newNamePrefix = "profile_"
 var lastNameNumber = 12
-
-// The stored texts without the padding of a one-entry list.
-function withoutSentinel(stored) {
-    var list = Array.isArray(stored) ? stored.slice(0) : []
-    if (list.length === 2 && String(list[1]) === sentinel)
-        list.pop()
-    return list
-}
 
 // One stored text as an element, or null when its last character is no
 // slot digit 0 to 5 or nothing is left for the name.
@@ -36,7 +28,7 @@ function parseEntry(text) {
 function parseList(stored) {
     var elements = []
     var rejected = []
-    var texts = withoutSentinel(stored)
+    var texts = NameLists.withoutSentinel(stored)
     for (var i = 0; i < texts.length; ++i) {
         var element = parseEntry(texts[i])
         if (!element || positionOfSlot(elements, element.profileNo) >= 0
