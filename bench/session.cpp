@@ -167,7 +167,7 @@ struct FullSave {
         dpiValues = view.getDataList(QStringLiteral("mouse/dpiValueArray"), false);
         light = view.getDataList(QStringLiteral("mouse/lightValue"), false);
         colours = view.getDataList(QStringLiteral("mouse/colorValue"), false);
-        colourType = view.isColorful ? 0 : 1;
+        colourType = view.model.colourful ? 0 : 1;
     }
 
     void run(myQQuickView &view, QObject *root) const
