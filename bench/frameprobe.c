@@ -33,12 +33,10 @@ static void note(const char *what, int *done)
     const long long cpu = (long long)(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL
                           + usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
     char line[96];
-    int n = snprintf(line, sizeof line, "%s %lld %lld\n", what,
-                     (long long)ts.tv_sec * 1000000000LL + ts.tv_nsec, cpu);
+    int n = snprintf(line, sizeof line, "%s %lld %lld\n", what, (long long)ts.tv_sec * 1000000000LL + ts.tv_nsec, cpu);
     int fd = open(path, O_WRONLY | O_CREAT | O_APPEND, 0644);
     if (fd >= 0) {
-        if (write(fd, line, (size_t)n) < 0) {
-        }
+        if (write(fd, line, (size_t)n) < 0) { }
         close(fd);
     }
 }
@@ -49,10 +47,11 @@ static void frame(void)
         note("frame", &g_drawn);
 }
 
-#define NEXT(name)                 \
-    static __typeof__(name) *real; \
-    if (!real)                     \
-        real = (__typeof__(name) *)dlsym(RTLD_NEXT, #name)
+#define NEXT(name)                                          \
+    static __typeof__(name) *real;                          \
+    if (!real) {                                            \
+        real = (__typeof__(name) *)dlsym(RTLD_NEXT, #name); \
+    }
 
 xcb_void_cookie_t xcb_map_window(xcb_connection_t *c, xcb_window_t window)
 {
@@ -62,8 +61,8 @@ xcb_void_cookie_t xcb_map_window(xcb_connection_t *c, xcb_window_t window)
 }
 
 xcb_void_cookie_t xcb_put_image(xcb_connection_t *c, uint8_t format, xcb_drawable_t drawable, xcb_gcontext_t gc,
-                                uint16_t width, uint16_t height, int16_t x, int16_t y, uint8_t left_pad,
-                                uint8_t depth, uint32_t length, const uint8_t *data)
+                                uint16_t width, uint16_t height, int16_t x, int16_t y, uint8_t left_pad, uint8_t depth,
+                                uint32_t length, const uint8_t *data)
 {
     NEXT(xcb_put_image);
     frame();
@@ -71,18 +70,19 @@ xcb_void_cookie_t xcb_put_image(xcb_connection_t *c, uint8_t format, xcb_drawabl
 }
 
 xcb_void_cookie_t xcb_shm_put_image(xcb_connection_t *c, xcb_drawable_t drawable, xcb_gcontext_t gc,
-                                    uint16_t total_width, uint16_t total_height, uint16_t src_x, uint16_t src_y, uint16_t src_width,
-                                    uint16_t src_height, int16_t dst_x, int16_t dst_y, uint8_t depth,
-                                    uint8_t format, uint8_t send_event, uint32_t shmseg, uint32_t offset);
+                                    uint16_t total_width, uint16_t total_height, uint16_t src_x, uint16_t src_y,
+                                    uint16_t src_width, uint16_t src_height, int16_t dst_x, int16_t dst_y,
+                                    uint8_t depth, uint8_t format, uint8_t send_event, uint32_t shmseg,
+                                    uint32_t offset);
 xcb_void_cookie_t xcb_shm_put_image(xcb_connection_t *c, xcb_drawable_t drawable, xcb_gcontext_t gc,
-                                    uint16_t total_width, uint16_t total_height, uint16_t src_x, uint16_t src_y, uint16_t src_width,
-                                    uint16_t src_height, int16_t dst_x, int16_t dst_y, uint8_t depth,
-                                    uint8_t format, uint8_t send_event, uint32_t shmseg, uint32_t offset)
+                                    uint16_t total_width, uint16_t total_height, uint16_t src_x, uint16_t src_y,
+                                    uint16_t src_width, uint16_t src_height, int16_t dst_x, int16_t dst_y,
+                                    uint8_t depth, uint8_t format, uint8_t send_event, uint32_t shmseg, uint32_t offset)
 {
     NEXT(xcb_shm_put_image);
     frame();
-    return real(c, drawable, gc, total_width, total_height, src_x, src_y, src_width, src_height, dst_x, dst_y,
-                depth, format, send_event, shmseg, offset);
+    return real(c, drawable, gc, total_width, total_height, src_x, src_y, src_width, src_height, dst_x, dst_y, depth,
+                format, send_event, shmseg, offset);
 }
 
 xcb_void_cookie_t xcb_copy_area(xcb_connection_t *c, xcb_drawable_t src, xcb_drawable_t dst, xcb_gcontext_t gc,

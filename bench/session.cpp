@@ -65,8 +65,8 @@ double threadCpuMs()
 }
 
 struct Stall {
-    double wall = 0;   // longest gap between two turns of the probe
-    double busy = 0;   // longest CPU time the GUI thread spent between two turns
+    double wall = 0; // longest gap between two turns of the probe
+    double busy = 0; // longest CPU time the GUI thread spent between two turns
 };
 
 // A 1 ms timer on the GUI thread; the longest gap between two of its turns
@@ -306,7 +306,7 @@ int main(int argc, char **argv)
     // Key notices as the X11 source hands them over: press and release of A.
     constexpr int kEvents = 2000;
     Counter notices;
-    QObject::connect(root, SIGNAL(msg_KB(bool,int)), &notices, SLOT(hit()));
+    QObject::connect(root, SIGNAL(msg_KB(bool, int)), &notices, SLOT(hit()));
     KeyboardEvent a;
     a.scanCode = 0x1E;
     double t = nowMs();

@@ -14,9 +14,7 @@
 #include <QSettings>
 #include <QThread>
 
-myQQuickView::myQQuickView(QWidget *parent)
-    : QQuickWidget(parent)
-    , m_stores(new SettingsStores(this))
+myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent), m_stores(new SettingsStores(this))
 {
     model = devicemodel::fromSettings(*m_stores->global());
 }
@@ -74,8 +72,7 @@ void myQQuickView::setCurrentProfile(int profile)
 }
 
 void myQQuickView::openUpdateExe()
-{
-}
+{ }
 
 std::unique_ptr<FamilyCommands> myQQuickView::commands() const
 {
@@ -129,8 +126,8 @@ void myQQuickView::setCurrentDPI(int dpiValue)
 {
     // The listener calls this from a pool thread; the UI lives on this one.
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [this, dpiValue] { setCurrentDPI(dpiValue); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, dpiValue] { setCurrentDPI(dpiValue); }, Qt::QueuedConnection);
         return;
     }
     callUi("setCurrentDPI", Qt::DirectConnection, {dpiValue});
@@ -142,8 +139,7 @@ void myQQuickView::focusInEvent(QFocusEvent *event)
     event->accept();
 }
 
-void myQQuickView::callUi(const char *function, Qt::ConnectionType type,
-                          const QVariantList &arguments)
+void myQQuickView::callUi(const char *function, Qt::ConnectionType type, const QVariantList &arguments)
 {
     QQuickItem *root = rootObject();
     if (!root)

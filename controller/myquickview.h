@@ -112,8 +112,7 @@ protected:
 private:
     // Calls a function of the UI's root item by name; a missing function is
     // ignored.
-    void callUi(const char *function, Qt::ConnectionType type,
-                const QVariantList &arguments = {});
+    void callUi(const char *function, Qt::ConnectionType type, const QVariantList &arguments = {});
     QSettings *profileStore(bool isRecovery) const;
     // The family's commands over the transport; only while hid is set.
     std::unique_ptr<FamilyCommands> commands() const;

@@ -22,8 +22,7 @@ void sendUserProfiles(myQQuickView &view)
         view.hid->hid560_0CH_setProfile(view.hid->profileImages[block].data(), uint8_t(block));
 }
 
-template<typename Patch>
-void patchUserBlocks(myQQuickView &view, Patch patch)
+template <typename Patch> void patchUserBlocks(myQQuickView &view, Patch patch)
 {
     for (int block = profileimage::kFirstUserBlock; block <= devicemodel::kGunProfiles; ++block)
         patch(view.hid->profileImages[block]);
@@ -40,9 +39,8 @@ void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dp
     if (usesFamily560()) {
         const uint8_t mask = dpi::enableMask(dpiCount);
         const std::optional<uint8_t> highBits = deviceplan::imageHighBits(sensor, table);
-        patchUserBlocks(*this, [&](profileimage::Block &block) {
-            profileimage::patchDpi(block, table.codes, mask, highBits);
-        });
+        patchUserBlocks(
+            *this, [&](profileimage::Block &block) { profileimage::patchDpi(block, table.codes, mask, highBits); });
         sendUserProfiles(*this);
         return;
     }
@@ -95,7 +93,8 @@ void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
             break;
         case deviceplan::ColourSend::ColourfulBlock0:
             profileimage::patchColourfulColours(hid->profileImages[profileimage::kSharedBlock], colours);
-            hid->hid560_0CH_setProfile(hid->profileImages[profileimage::kSharedBlock].data(), profileimage::kSharedBlock);
+            hid->hid560_0CH_setProfile(hid->profileImages[profileimage::kSharedBlock].data(),
+                                       profileimage::kSharedBlock);
             break;
         case deviceplan::ColourSend::PlainBlock1: {
             profileimage::Block &block1 = hid->profileImages[profileimage::kFirstUserBlock];

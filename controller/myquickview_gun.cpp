@@ -7,13 +7,14 @@
 #include "storage/gunpreset.h"
 #include "storage/paths.h"
 
-
 namespace {
 
 // The page passes repeat count, X and Y; a missing value counts as 0.
 gunpreset::Values presetOf(const QVariantList &values)
 {
-    auto at = [&](qsizetype i) { return i < values.size() ? slotvalues::plain(values.at(i)).toInt() : 0; };
+    auto at = [&](qsizetype i) {
+        return i < values.size() ? slotvalues::plain(values.at(i)).toInt() : 0;
+    };
     return {at(0), at(1), at(2)};
 }
 

@@ -22,16 +22,14 @@ void myQQuickView::mouseSetCursorSpeed(uint cursorSpeed)
 
 void myQQuickView::mouseSetVerticalScrollLines(uint lines)
 {
-    m_pointerTaken[kWheelLines - 1] =
-        desktopsettings::setWheelScrollLines(pointervalues::wheelScrollLines(lines));
+    m_pointerTaken[kWheelLines - 1] = desktopsettings::setWheelScrollLines(pointervalues::wheelScrollLines(lines));
     if (!m_pointerTaken[kWheelLines - 1])
         qDebug() << "setVerticalScrollLines Failed";
 }
 
 void myQQuickView::mouseSetDoubleClickSpeed(uint speed)
 {
-    m_pointerTaken[kDoubleClick - 1] =
-        desktopsettings::setDoubleClickTime(pointervalues::doubleClickTimeMs(speed));
+    m_pointerTaken[kDoubleClick - 1] = desktopsettings::setDoubleClickTime(pointervalues::doubleClickTimeMs(speed));
     if (!m_pointerTaken[kDoubleClick - 1])
         qDebug() << "setDoubleClickSpeed Failed";
 }

@@ -12,7 +12,6 @@
 #include "storage/safename.h"
 #include "storage/settingsstores.h"
 
-
 namespace {
 
 QString textOf(const QVariant &value)
@@ -30,8 +29,8 @@ QString askForFile(myQQuickView *view, storagedialogs::Kind kind, const char *fi
     storagedialogs::Request request;
     request.kind = kind;
     request.parent = view;
-    request.caption = kind == storagedialogs::Kind::Save ? myQQuickView::tr("Save File")
-                                                         : myQQuickView::tr("Open File");
+    request.caption =
+        kind == storagedialogs::Kind::Save ? myQQuickView::tr("Save File") : myQQuickView::tr("Open File");
     request.directory = storagedialogs::desktopFolder();
     request.filter = myQQuickView::tr(filter);
     return storagedialogs::ask(request);

@@ -10,10 +10,8 @@ namespace {
 QString realDialog(const Request &request)
 {
     if (request.kind == Kind::Open)
-        return QFileDialog::getOpenFileName(request.parent, request.caption, request.directory,
-                                            request.filter);
-    return QFileDialog::getSaveFileName(request.parent, request.caption, request.directory,
-                                        request.filter);
+        return QFileDialog::getOpenFileName(request.parent, request.caption, request.directory, request.filter);
+    return QFileDialog::getSaveFileName(request.parent, request.caption, request.directory, request.filter);
 }
 
 Provider &provider()

@@ -13,23 +13,35 @@
 namespace commandset {
 
 enum class Exchange : uint8_t {
-    Send,          // command report, then the payload if any
-    Query,         // command report, then the 9-byte reply report
-    PerProfile,    // one Send per on-board profile 1 (to 4 on a gun mouse)
-    ReadPayload,   // Query, then the payload read back from the mouse
+    Send,        // command report, then the payload if any
+    Query,       // command report, then the 9-byte reply report
+    PerProfile,  // one Send per on-board profile 1 (to 4 on a gun mouse)
+    ReadPayload, // Query, then the payload read back from the mouse
 };
 
 // Source of one argument byte (report bytes 2 to 7).
 struct Arg {
     enum Kind : uint8_t { Zero, Param, Fixed, Profile };
     Kind kind = Zero;
-    uint8_t value = 0;   // parameter index for Param, the byte for Fixed
+    uint8_t value = 0; // parameter index for Param, the byte for Fixed
 };
 
-constexpr Arg zero() { return {Arg::Zero, 0}; }
-constexpr Arg param(int index) { return {Arg::Param, uint8_t(index)}; }
-constexpr Arg fixed(uint8_t byte) { return {Arg::Fixed, byte}; }
-constexpr Arg profile() { return {Arg::Profile, 0}; }
+constexpr Arg zero()
+{
+    return {Arg::Zero, 0};
+}
+constexpr Arg param(int index)
+{
+    return {Arg::Param, uint8_t(index)};
+}
+constexpr Arg fixed(uint8_t byte)
+{
+    return {Arg::Fixed, byte};
+}
+constexpr Arg profile()
+{
+    return {Arg::Profile, 0};
+}
 
 constexpr int kMaxParams = 4;
 constexpr int kNoPayloadParam = -1;
@@ -39,12 +51,12 @@ struct Command {
     uint8_t code;
     std::array<Arg, framing::kArgCount> args;
     Exchange exchange;
-    int payload;            // bytes sent after the command, or read back
-    int payloadParam;       // when set, that parameter gives the payload length
+    int payload;      // bytes sent after the command, or read back
+    int payloadParam; // when set, that parameter gives the payload length
     bool settle;
-    int replyValues;        // query: parameters filled from reply bytes 2 onwards
-    bool presetZero;        // query: reply preset with zeros, not the parameters
-    const char *failure;    // written when the link stays busy
+    int replyValues;     // query: parameters filled from reply bytes 2 onwards
+    bool presetZero;     // query: reply preset with zeros, not the parameters
+    const char *failure; // written when the link stays busy
 };
 
 constexpr int kKeyMatrix553 = 64;
@@ -53,8 +65,9 @@ constexpr int kDpiCodes = 8;
 constexpr int kStageColours = 24;
 constexpr int kStageColoursShort = 4;
 constexpr uint8_t kStageColourShortType = 2;
-constexpr int kKeyMatrix560Used = 64;   // the rest of the 128 bytes is zero
+constexpr int kKeyMatrix560Used = 64; // the rest of the 128 bytes is zero
 
+// clang-format off
 // 553 family.
 constexpr Command k553_00H{.name = "hid553_00H_GetSecrecyCode", .code = 0x00,
     .args = {param(0), param(1), param(2), param(3), zero(), zero()},
@@ -185,18 +198,17 @@ constexpr Command k560_0FH{.name = "hid560_0FH_SetMacroKey", .code = 0x0F,
     .settle = true, .replyValues = 0, .presetZero = false,
     .failure = "cmd Failed 0F"};
 
+// clang-format on
 constexpr std::array kAllCommands = {
-    &k553_00H, &k553_83H, &k553_8BH, &k553_03H, &k553_04H, &k553_01H, &k553_0BH,
-    &k553_12H, &k553_13H, &k553_11H, &k553_02H, &k553_0DH, &k553_0CH, &k553_10H,
-    &k560_81H, &k560_82H, &k560_84H, &k560_01H, &k560_03H, &k560_04H, &k560_0DH,
-    &k560_0CH, &k560_8CH, &k560_02H, &k560_0FH,
+    &k553_00H, &k553_83H, &k553_8BH, &k553_03H, &k553_04H, &k553_01H, &k553_0BH, &k553_12H, &k553_13H,
+    &k553_11H, &k553_02H, &k553_0DH, &k553_0CH, &k553_10H, &k560_81H, &k560_82H, &k560_84H, &k560_01H,
+    &k560_03H, &k560_04H, &k560_0DH, &k560_0CH, &k560_8CH, &k560_02H, &k560_0FH,
 };
 static_assert(kAllCommands.size() == 25);
 
 // The six argument bytes of a command from its parameters (missing ones
 // count as 0) and, for per-profile commands, the profile number.
-framing::Args arguments(const Command &command, std::span<const uint8_t> params,
-                        uint8_t profileNo = 0);
+framing::Args arguments(const Command &command, std::span<const uint8_t> params, uint8_t profileNo = 0);
 
 // The payload length that goes with these parameters.
 int payloadLength(const Command &command, std::span<const uint8_t> params);

@@ -8,18 +8,17 @@
 #include <QtGlobal>
 
 DeviceDetection::DeviceDetection(Hid_Thread &hid, DetectionHost &host, QString settingsPath)
-    : m_hid(hid)
-    , m_host(host)
-    , m_settingsPath(std::move(settingsPath))
+    : m_hid(hid), m_host(host), m_settingsPath(std::move(settingsPath))
 {
     // Queued, so that the pass runs from the event loop and not inside the
     // operation whose last command has just ended.
-    m_commandsEnded = QObject::connect(&m_hid, &Hid_Thread::commandRunningChanged, &m_hid,
-                                       [this](bool running) {
-                                           if (!running && m_pending && !m_running)
-                                               request();
-                                       },
-                                       Qt::QueuedConnection);
+    m_commandsEnded = QObject::connect(
+        &m_hid, &Hid_Thread::commandRunningChanged, &m_hid,
+        [this](bool running) {
+            if (!running && m_pending && !m_running)
+                request();
+        },
+        Qt::QueuedConnection);
 }
 
 DeviceDetection::~DeviceDetection()

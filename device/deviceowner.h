@@ -10,7 +10,7 @@ public:
 
     virtual void showInfoBalloon(const QString &message) = 0;
     virtual void setViewEnabled(bool enabled) = 0;
-    virtual void showCurrentDpi(int stage) = 0;      // stage counted from 1
+    virtual void showCurrentDpi(int stage) = 0; // stage counted from 1
     // The listener found the event interface gone and has ended.
-    virtual void eventInterfaceLost() {}
+    virtual void eventInterfaceLost() { }
 };

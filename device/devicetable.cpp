@@ -45,8 +45,8 @@ int reportLength(const QSettings &settings, int index)
     bool ok = false;
     const int value = settings.value(k).toString().trimmed().toInt(&ok, 10);
     if (!ok || value < 1 || value > kMaxReportLength) {
-        qCWarning(lcDevice) << "device table entry" << index << "has report length"
-                            << settings.value(k).toString() << "- using" << kDefaultReportLength;
+        qCWarning(lcDevice) << "device table entry" << index << "has report length" << settings.value(k).toString()
+                            << "- using" << kDefaultReportLength;
         return kDefaultReportLength;
     }
     return value;
@@ -61,8 +61,7 @@ DeviceTable read(QSettings &settings)
     if (!ok || count < 0)
         count = 0;
     if (count > kMaxEntries) {
-        qCWarning(lcDevice) << "device table counts" << count << "entries; reading the first"
-                            << kMaxEntries;
+        qCWarning(lcDevice) << "device table counts" << count << "entries; reading the first" << kMaxEntries;
         count = kMaxEntries;
     }
 

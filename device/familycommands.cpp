@@ -7,7 +7,7 @@ namespace {
 
 class Commands553 final : public FamilyCommands {
 public:
-    explicit Commands553(Hid_Thread &hid) : m_hid(hid) {}
+    explicit Commands553(Hid_Thread &hid) : m_hid(hid) { }
 
     void setReportRate(uint8_t rate) override { m_hid.hid553_01H_SetReportRate(rate); }
     void setCurrentDpi(uint8_t stage) override { m_hid.hid553_0BH_SetCurrentDPI(stage); }
@@ -29,7 +29,7 @@ private:
 
 class Commands560 final : public FamilyCommands {
 public:
-    explicit Commands560(Hid_Thread &hid) : m_hid(hid) {}
+    explicit Commands560(Hid_Thread &hid) : m_hid(hid) { }
 
     void setReportRate(uint8_t rate) override { m_hid.hid560_03H_SetReportRate(rate); }
     void setCurrentDpi(uint8_t stage) override { m_hid.hid560_04H_SetCurrentDPI(stage); }

@@ -15,14 +15,14 @@ namespace framing {
 constexpr int kReportSize = 9;
 constexpr int kBlockSize = 8;
 constexpr int kArgCount = 6;
-constexpr int kSummedBytes = 7;          // code and arguments
+constexpr int kSummedBytes = 7; // code and arguments
 
 constexpr int kReportIdOffset = 0;
-constexpr int kBlockOffset = 1;          // the block within a report
+constexpr int kBlockOffset = 1; // the block within a report
 constexpr int kCodeOffset = 1;
 constexpr int kArgsOffset = 2;
 constexpr int kChecksumOffset = 8;
-constexpr int kReplyValuesOffset = 2;    // first value byte of a reply report
+constexpr int kReplyValuesOffset = 2; // first value byte of a reply report
 
 constexpr uint8_t kReportId = 0x00;
 

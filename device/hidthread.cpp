@@ -32,10 +32,8 @@ void dumpReport(const char *what, const uint8_t *bytes, size_t size)
 
 } // namespace
 
-Hid_Thread::Hid_Thread(QObject *parent)
-    : QThread(parent)
-{
-}
+Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent)
+{ }
 
 Hid_Thread::~Hid_Thread()
 {

@@ -17,7 +17,9 @@
 
 struct hid_device_;
 class DeviceOwner;
-namespace commandset { struct Command; }
+namespace commandset {
+struct Command;
+}
 
 // The only path to the mouse. Derived from QThread by design but never
 // started: exchanges run on the calling (GUI) thread and keep its event
@@ -35,9 +37,9 @@ public:
     static constexpr int kPayloadSize = 512;
     static constexpr int kIdleTries = 255;
     static constexpr int kIdleStepMs = 8;
-    static constexpr int kSettleStepMs = 64;          // a settle pause is two steps
-    static constexpr int kReportPauseMs = 120;        // after every output report
-    static constexpr int kAfterCommandMs = 8;         // commands without settle
+    static constexpr int kSettleStepMs = 64;   // a settle pause is two steps
+    static constexpr int kReportPauseMs = 120; // after every output report
+    static constexpr int kAfterCommandMs = 8;  // commands without settle
     static constexpr int kEventReadMs = 500;
     // A mouse that stops sending in the middle of a data phase must not hold
     // the GUI thread for ever: each input report is awaited this long.
@@ -50,8 +52,8 @@ public:
     // Guarded by tableLock whenever a listener may run.
     DeviceTable deviceTable;
     int deviceIndex = 1;
-    hid_device_ *cmdHandle = nullptr;     // GUI thread only
-    hid_device_ *eventHandle = nullptr;   // the listener only
+    hid_device_ *cmdHandle = nullptr;   // GUI thread only
+    hid_device_ *eventHandle = nullptr; // the listener only
     std::array<uint8_t, kReportSize> commandReport{};
     std::array<uint8_t, kReportSize> replyReport{};
     std::array<uint8_t, kPayloadSize> payload{};
@@ -142,15 +144,15 @@ private:
                     const uint8_t *payloadSource = nullptr, uint8_t *payloadTarget = nullptr);
     void setPath(int index, bool command, const QString &path);
     // Hands a call to the GUI thread, where the owner may be used.
-    template<typename Call> void toOwner(Call call);
+    template <typename Call> void toOwner(Call call);
     void settlePause();
 
-    friend struct HidThreadTestAccess;   // tests fake a running listener
+    friend struct HidThreadTestAccess; // tests fake a running listener
 
-    bool m_idle = true;                  // GUI thread only
+    bool m_idle = true; // GUI thread only
     std::atomic_bool m_listening{false};
     QFuture<void> m_listener;
     mutable QMutex tableLock;
-    devicemodel::Model m_model;   // GUI thread only
-    int m_commandDepth = 0;   // GUI thread only
+    devicemodel::Model m_model; // GUI thread only
+    int m_commandDepth = 0;     // GUI thread only
 };

@@ -17,9 +17,7 @@ namespace {
 // from an event handled in another's pause nests inside it.
 class CommandScope {
 public:
-    CommandScope(int &depth, Hid_Thread &hid)
-        : m_depth(depth)
-        , m_hid(hid)
+    CommandScope(int &depth, Hid_Thread &hid) : m_depth(depth), m_hid(hid)
     {
         if (m_depth++ == 0)
             emit m_hid.commandRunningChanged(true);
@@ -37,8 +35,8 @@ private:
 
 } // namespace
 
-bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_t> params,
-                            const uint8_t *payloadSource, uint8_t *payloadTarget)
+bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_t> params, const uint8_t *payloadSource,
+                            uint8_t *payloadTarget)
 {
     using commandset::Exchange;
 
@@ -105,9 +103,9 @@ bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_
 
 // A payload command without its data would send whatever the buffer held.
 #define REQUIRE_SOURCE(pointer, command)                                                  \
-    if (!(pointer)) {                                                                      \
+    if (!(pointer)) {                                                                     \
         qCWarning(lcDevice) << (command).name << "called without its data; nothing sent"; \
-        return;                                                                            \
+        return;                                                                           \
     }
 
 void Hid_Thread::hid553_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4)
@@ -289,8 +287,8 @@ void Hid_Thread::hid553_0CH_SetFixLEDColor(uchar *src3)
 void Hid_Thread::hid553_10H_SetLED8StageColor(uchar type, uchar *src24)
 {
     REQUIRE_SOURCE(src24, commandset::k553_10H)
-    const uint8_t count = type == commandset::kStageColourShortType ? commandset::kStageColoursShort
-                                                                     : commandset::kStageColours;
+    const uint8_t count =
+        type == commandset::kStageColourShortType ? commandset::kStageColoursShort : commandset::kStageColours;
     uint8_t p[] = {type, count};
     runCommand(commandset::k553_10H, p, src24);
 }

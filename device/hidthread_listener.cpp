@@ -18,20 +18,22 @@
 namespace {
 
 constexpr int kChallengeBytes = 4;
-constexpr uint8_t kEventNotice560 = 0x08;   // byte 1 of the 560 option
-constexpr uint8_t kEventNotice553 = 0x40;   // byte 4 of the 553 option
+constexpr uint8_t kEventNotice560 = 0x08; // byte 1 of the 560 option
+constexpr uint8_t kEventNotice553 = 0x40; // byte 4 of the 553 option
 
 } // namespace
 
-template<typename Call>
-void Hid_Thread::toOwner(Call call)
+template <typename Call> void Hid_Thread::toOwner(Call call)
 {
     // Queued to this object, which lives on the GUI thread; dropped if the
     // transport is gone by then.
-    QMetaObject::invokeMethod(this, [this, call] {
-        if (owner)
-            call(*owner);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, call] {
+            if (owner)
+                call(*owner);
+        },
+        Qt::QueuedConnection);
 }
 
 bool Hid_Thread::chkDeviceIsEnCode(int index)

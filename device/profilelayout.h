@@ -10,18 +10,18 @@ namespace profileimage {
 
 constexpr int kBlockSize = 128;
 constexpr int kBlocks = 5;
-constexpr int kSharedBlock = 0;     // block 0: settings of every profile
-constexpr int kFirstUserBlock = 1;   // blocks 1 to 4 are the profiles in use
+constexpr int kSharedBlock = 0;    // block 0: settings of every profile
+constexpr int kFirstUserBlock = 1; // blocks 1 to 4 are the profiles in use
 using Block = std::array<uint8_t, kBlockSize>;
 using Blocks = std::array<Block, kBlocks>;
 static_assert(sizeof(Block) == 128);
 
 // Block 0.
 constexpr int kGunLevel = 2;
-constexpr int kColourfulColours = 24;   // 24 to 47
+constexpr int kColourfulColours = 24; // 24 to 47
 // Blocks 2 to 4: gun data.
 constexpr int kGunFlags = 65;
-constexpr uint8_t kGunFlagCleared = 0x04;   // cleared when gun data are written
+constexpr uint8_t kGunFlagCleared = 0x04; // cleared when gun data are written
 constexpr int kGunMarker = 78;
 constexpr uint8_t kGunMarkerValue = 0xF0;
 constexpr int kGunRepeat = 79;
@@ -31,12 +31,12 @@ constexpr int kGunAdjustY = 81;
 constexpr int kEffectMode = 71;
 constexpr int kEffectValue = 72;
 constexpr int kEffectOption = 73;
-constexpr int kDpiHighBits = 82;        // 82 and 83, two copies
-constexpr int kDpiCodes = 84;           // 84 to 91
-constexpr int kDpiCodesCopy = 92;       // 92 to 99
+constexpr int kDpiHighBits = 82;  // 82 and 83, two copies
+constexpr int kDpiCodes = 84;     // 84 to 91
+constexpr int kDpiCodesCopy = 92; // 92 to 99
 constexpr int kDpiMask = 100;
 // Block 1.
-constexpr int kPlainColours = 104;      // 104 to 127
+constexpr int kPlainColours = 104; // 104 to 127
 
 static_assert(kEffectMode + 1 == kEffectValue && kEffectValue + 1 == kEffectOption);
 static_assert(kGunRepeat + 1 == kGunAdjustX && kGunAdjustX + 1 == kGunAdjustY);

@@ -21,12 +21,13 @@ namespace {
 
 class Owner : public DeviceOwner {
 public:
-    void showInfoBalloon(const QString &) override {}
-    void setViewEnabled(bool) override {}
-    void showCurrentDpi(int) override {}
+    void showInfoBalloon(const QString &) override { }
+    void setViewEnabled(bool) override { }
+    void showCurrentDpi(int) override { }
 };
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+void quiet(QtMsgType, const QMessageLogContext &, const QString &)
+{ }
 
 } // namespace
 
@@ -46,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;
-    const int reportLength = data[0] % 80;   // 0 is a damaged table entry
+    const int reportLength = data[0] % 80; // 0 is a damaged table entry
     const uint8_t flags = data[1];
 
     Owner owner;
@@ -62,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Hid_Thread hid;
     hid.owner = &owner;
-    hid.setDeviceModel({(flags & 4) ? devicemodel::Family::F560 : devicemodel::Family::F553,
-                        bool(flags & 8), false, false});
+    hid.setDeviceModel(
+        {(flags & 4) ? devicemodel::Family::F560 : devicemodel::Family::F553, bool(flags & 8), false, false});
     hid.setDeviceTable({entry});
     fuzzhid::feed(data + 2, size - 2);
 

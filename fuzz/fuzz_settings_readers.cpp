@@ -19,7 +19,8 @@ enum Reader { DeviceTableFile, NameLists, MacroFile, LanguageFile, kReaders };
 
 const char *const kLanguageGroups[] = {"keyCode", "dpiSetting", "main", "macroEditor", "other"};
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+void quiet(QtMsgType, const QMessageLogContext &, const QString &)
+{ }
 
 bool write(const QString &path, const uint8_t *data, size_t size)
 {

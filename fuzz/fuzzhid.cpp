@@ -69,15 +69,22 @@ int readReport(uint8_t *report, size_t length)
 
 extern "C" {
 
-int HID_API_EXPORT hid_init(void) { return 0; }
-int HID_API_EXPORT hid_exit(void) { return 0; }
+int HID_API_EXPORT hid_init(void)
+{
+    return 0;
+}
+int HID_API_EXPORT hid_exit(void)
+{
+    return 0;
+}
 
 struct hid_device_info HID_API_EXPORT *hid_enumerate(unsigned short, unsigned short)
 {
     return nullptr;
 }
 
-void HID_API_EXPORT hid_free_enumeration(struct hid_device_info *) {}
+void HID_API_EXPORT hid_free_enumeration(struct hid_device_info *)
+{ }
 
 hid_device HID_API_EXPORT *hid_open_path(const char *)
 {
@@ -87,7 +94,10 @@ hid_device HID_API_EXPORT *hid_open_path(const char *)
     return new hid_device_;
 }
 
-int HID_API_EXPORT hid_set_nonblocking(hid_device *, int) { return 0; }
+int HID_API_EXPORT hid_set_nonblocking(hid_device *, int)
+{
+    return 0;
+}
 
 void HID_API_EXPORT hid_close(hid_device *device)
 {

@@ -13,10 +13,9 @@
 
 namespace {
 
-const char kRuleHeader[] =
-    "# Gives the logged-in user access to the HID interfaces of the mice in the\n"
-    "# program's device table, so that the program needs no elevated rights.\n"
-    "# Generated from the factory device table.\n";
+const char kRuleHeader[] = "# Gives the logged-in user access to the HID interfaces of the mice in the\n"
+                           "# program's device table, so that the program needs no elevated rights.\n"
+                           "# Generated from the factory device table.\n";
 
 bool write(const QString &path, const QByteArray &content)
 {
@@ -46,8 +45,7 @@ int main(int argc, char *argv[])
     if (rules.isEmpty()) {
         // A package whose rule covers no mouse would install silently and
         // then fail to open every device.
-        std::fprintf(stderr, "orbex-device-rules: %s lists no device with a vendor and product\n",
-                     qPrintable(args[1]));
+        std::fprintf(stderr, "orbex-device-rules: %s lists no device with a vendor and product\n", qPrintable(args[1]));
         return 1;
     }
 
@@ -56,8 +54,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "orbex-device-rules: cannot read %s\n", qPrintable(args[3]));
         return 1;
     }
-    const QString filled = devicerules::fillMetainfo(QString::fromUtf8(metainfo.readAll()),
-                                                     devicerules::modaliases(table));
+    const QString filled =
+        devicerules::fillMetainfo(QString::fromUtf8(metainfo.readAll()), devicerules::modaliases(table));
 
     const QByteArray ruleFile = kRuleHeader + rules.join(QLatin1Char('\n')).toUtf8() + '\n';
     return write(args[2], ruleFile) && write(args[4], filled.toUtf8()) ? 0 : 1;

@@ -10,9 +10,8 @@
 Q_LOGGING_CATEGORY(lcDeviceChange, "orbex.shell.devicechange", QtInfoMsg)
 
 DeviceChangeMonitor::DeviceChangeMonitor(QObject *parent)
-    : QObject(parent)
-    , m_enumerate(&DeviceChangeMonitor::enumerateHidInterfaces)
-    , m_listenerRunning([] { return false; })
+    : QObject(parent), m_enumerate(&DeviceChangeMonitor::enumerateHidInterfaces),
+      m_listenerRunning([] { return false; })
 {
     connect(&m_comparison, &QTimer::timeout, this, &DeviceChangeMonitor::compareInterfaces);
 }
@@ -52,8 +51,7 @@ void DeviceChangeMonitor::openUdevMonitor()
     // its events come after the rules have set the node's permissions.
     const char *source = QFileInfo::exists(QStringLiteral("/run/udev/control")) ? "udev" : "kernel";
     m_monitor = udev_monitor_new_from_netlink(m_udev, source);
-    if (!m_monitor
-        || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
+    if (!m_monitor || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
         || udev_monitor_enable_receiving(m_monitor) < 0) {
         qCInfo(lcDeviceChange) << "no udev monitor; relying on the interface comparison";
         if (m_monitor)

@@ -53,8 +53,8 @@ Choice choose(const Facts &facts)
 
 bool isSoftwareRasteriser(const QString &glRenderer)
 {
-    static const QStringList kNames = {QStringLiteral("llvmpipe"), QStringLiteral("softpipe"),
-                                       QStringLiteral("swrast"), QStringLiteral("software rasterizer")};
+    static const QStringList kNames = {QStringLiteral("llvmpipe"), QStringLiteral("softpipe"), QStringLiteral("swrast"),
+                                       QStringLiteral("software rasterizer")};
     for (const QString &name : kNames) {
         if (glRenderer.contains(name, Qt::CaseInsensitive))
             return true;

@@ -9,16 +9,16 @@ namespace scenegraphchoice {
 
 // What the choice rests on, gathered once at start.
 struct Facts {
-    bool backendNamed = false;      // the user named a backend (QT_QUICK_BACKEND, QSG_RHI_BACKEND)
-    bool glForcedSoftware = false;  // LIBGL_ALWAYS_SOFTWARE asks for the rasteriser
-    bool renderNodes = false;       // the machine has a DRM render node
-    bool windowSystem = false;      // a real window system (not offscreen or minimal)
+    bool backendNamed = false;     // the user named a backend (QT_QUICK_BACKEND, QSG_RHI_BACKEND)
+    bool glForcedSoftware = false; // LIBGL_ALWAYS_SOFTWARE asks for the rasteriser
+    bool renderNodes = false;      // the machine has a DRM render node
+    bool windowSystem = false;     // a real window system (not offscreen or minimal)
 };
 
 enum class Choice {
-    Leave,          // keep Qt's default (or what the user named)
-    Software,       // the software scene graph
-    AskRenderer,    // a GPU may be there: the OpenGL renderer's name decides
+    Leave,       // keep Qt's default (or what the user named)
+    Software,    // the software scene graph
+    AskRenderer, // a GPU may be there: the OpenGL renderer's name decides
 };
 
 Choice choose(const Facts &facts);

@@ -39,9 +39,8 @@ QString SingleApplication::instanceIdentity(const QString &programFile)
 }
 
 SingleApplication::SingleApplication(int &argc, char **argv)
-    : QApplication(argc, argv)
-    , m_identity(instanceIdentity(applicationFilePath()))
-    , m_lock(std::make_unique<QLockFile>(runtimeDir() + QLatin1Char('/') + m_identity + QStringLiteral(".lock")))
+    : QApplication(argc, argv), m_identity(instanceIdentity(applicationFilePath())),
+      m_lock(std::make_unique<QLockFile>(runtimeDir() + QLatin1Char('/') + m_identity + QStringLiteral(".lock")))
 {
     // A lock left by a crashed instance is stale and taken over by tryLock.
     m_lock->setStaleLockTime(0);

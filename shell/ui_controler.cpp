@@ -9,10 +9,8 @@
 #include <QUrl>
 #include <QWidget>
 
-Ui_Controler::Ui_Controler(QObject *parent)
-    : QObject(parent)
-{
-}
+Ui_Controler::Ui_Controler(QObject *parent) : QObject(parent)
+{ }
 
 void Ui_Controler::setupUi(QWidget *window, QObject *transport)
 {

@@ -6,14 +6,10 @@
 // "initUI" once the UI has processed the pending queued work.
 class UserEvent : public QEvent {
 public:
-    static constexpr int kType = 1000;   // QEvent::User
+    static constexpr int kType = 1000; // QEvent::User
     static constexpr int kRunUiCode = 2177;
 
-    explicit UserEvent(int code)
-        : QEvent(static_cast<QEvent::Type>(kType))
-        , code(code)
-    {
-    }
+    explicit UserEvent(int code) : QEvent(static_cast<QEvent::Type>(kType)), code(code) { }
 
     int code;
 };

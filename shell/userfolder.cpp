@@ -28,8 +28,7 @@ bool copyTree(const QString &from, const QString &to, QString *error)
         return false;
     }
     const QDir source(from);
-    QDirIterator it(from, QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(from, QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo entry = it.nextFileInfo();
         const QString target = to + QLatin1Char('/') + source.relativeFilePath(entry.filePath());
@@ -42,13 +41,11 @@ bool copyTree(const QString &from, const QString &to, QString *error)
         }
         QFile file(entry.filePath());
         if (!file.copy(target)) {
-            *error = QStringLiteral("cannot copy ") + entry.filePath() + QStringLiteral(": ")
-                     + file.errorString();
+            *error = QStringLiteral("cannot copy ") + entry.filePath() + QStringLiteral(": ") + file.errorString();
             return false;
         }
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner
-                                          | QFile::WriteOwner | QFile::ReadUser
-                                          | QFile::WriteUser);
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner
+                                          | QFile::ReadUser | QFile::WriteUser);
     }
     return true;
 }
@@ -95,8 +92,7 @@ QString dataHome()
     return dataHome(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
 }
 
-QString workingFolder(const QString &programFolder, bool programFolderWritable,
-                      const QString &dataHome)
+QString workingFolder(const QString &programFolder, bool programFolderWritable, const QString &dataHome)
 {
     if (programFolderWritable)
         return programFolder;
@@ -104,8 +100,7 @@ QString workingFolder(const QString &programFolder, bool programFolderWritable,
     const QString userFolder = dataHome + QLatin1Char('/') + QLatin1String(kFolderName);
     QString error;
     if (!QDir().mkpath(userFolder)) {
-        qCWarning(lcUserFolder).noquote()
-            << "cannot create" << userFolder << "- settings changes will not be kept";
+        qCWarning(lcUserFolder).noquote() << "cannot create" << userFolder << "- settings changes will not be kept";
         return programFolder;
     }
     if (!fill(programFolder + QLatin1Char('/') + kModules, userFolder, &error)) {

@@ -22,8 +22,7 @@ QString dataHome();
 // copied from the program folder's the first time and left alone after.
 // When the per-user folder cannot be set up, a diagnostic goes to the log
 // and the program folder is returned, so the program still starts.
-QString workingFolder(const QString &programFolder, bool programFolderWritable,
-                      const QString &dataHome);
+QString workingFolder(const QString &programFolder, bool programFolderWritable, const QString &dataHome);
 
 // The above for the running program: the folder's writability as the user
 // sees it, the data folder from the environment.

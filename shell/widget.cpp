@@ -40,10 +40,9 @@ const char kTrayMenuStyle[] =
 } // namespace
 
 Widget::Widget(QWidget *parent)
-    : QWidget(parent)
-    , showWarning([](const QString &caption, const QString &text) {
-        QMessageBox::warning(nullptr, caption, text, QMessageBox::Ok, QMessageBox::NoButton);
-    })
+    : QWidget(parent), showWarning([](const QString &caption, const QString &text) {
+          QMessageBox::warning(nullptr, caption, text, QMessageBox::Ok, QMessageBox::NoButton);
+      })
 {
     hidThread.owner = this;
 
@@ -131,8 +130,7 @@ void Widget::customEvent(QEvent *event)
         activateWindow();
         return;
     }
-    if (event->type() == UserEvent::kType
-        && static_cast<UserEvent *>(event)->code == UserEvent::kRunUiCode)
+    if (event->type() == UserEvent::kType && static_cast<UserEvent *>(event)->code == UserEvent::kRunUiCode)
         view()->runUI();
 }
 

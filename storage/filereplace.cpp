@@ -15,8 +15,7 @@ bool copyOver(const QString &source, const QString &target)
         qCWarning(lcStorage) << "not copied, no regular file:" << source << "to" << target;
         return false;
     }
-    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath()
-        && QFileInfo::exists(target))
+    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath() && QFileInfo::exists(target))
         return true;
 
     QFile in(source);

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kModifyRemove = 0;
 constexpr int kModifyRename = 1;
-constexpr int kRenameValues = 7;   // new name, five values, old name
+constexpr int kRenameValues = 7; // new name, five values, old name
 
 const QString kGroup = QStringLiteral("gunData");
 

@@ -18,8 +18,7 @@ void patchBlock(Block &block, const Values &values)
 
 Command553 command553(const Values &values, int gunSlot, bool negateY)
 {
-    return {low8(values.repeat), low8(values.x), low8(negateY ? -values.y : values.y),
-            low8(gunSlot - 1)};
+    return {low8(values.repeat), low8(values.x), low8(negateY ? -values.y : values.y), low8(gunSlot - 1)};
 }
 
 } // namespace gunpreset

@@ -27,7 +27,7 @@ struct Command553 {
     uint8_t repeat;
     uint8_t x;
     uint8_t y;
-    uint8_t slot;   // gun slot - 1
+    uint8_t slot; // gun slot - 1
 };
 
 constexpr bool isSlot(int gunSlot)

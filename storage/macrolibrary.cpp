@@ -161,8 +161,8 @@ void takeOffKeys(SettingsStores &stores, const QString &name)
             const QVariantList entry = settingsvalues::toList(profile->value(keyName));
             if (entry.size() <= kMacroSlotValue || entry.at(0).toInt() != kMacroKeyType)
                 continue;
-            const QString slotName = kMacroKeyGroup + QLatin1Char('/')
-                                     + QString::number(entry.at(kMacroSlotValue).toInt());
+            const QString slotName =
+                kMacroKeyGroup + QLatin1Char('/') + QString::number(entry.at(kMacroSlotValue).toInt());
             if (profile->value(slotName).toString() != name)
                 continue;
             const QVariantList factoryEntry = settingsvalues::toList(factory->value(keyName));

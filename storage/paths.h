@@ -6,12 +6,30 @@
 // start-up makes the executable's folder the working directory.
 namespace paths {
 
-inline QString globalSettings() { return QStringLiteral("./modules/setting/apConfig.bin"); }
-inline QString factoryGlobalSettings() { return QStringLiteral("./modules/setting/apConfigD.bin"); }
-inline QString defaultProfile() { return QStringLiteral("./modules/setting/pD.bin"); }
-inline QString nameLists() { return QStringLiteral("./modules/setting/name.bin"); }
-inline QString gunData() { return QStringLiteral("./modules/gun/gunData.bin"); }
-inline QString trayIcon() { return QStringLiteral("./modules/img/logo.ico"); }
+inline QString globalSettings()
+{
+    return QStringLiteral("./modules/setting/apConfig.bin");
+}
+inline QString factoryGlobalSettings()
+{
+    return QStringLiteral("./modules/setting/apConfigD.bin");
+}
+inline QString defaultProfile()
+{
+    return QStringLiteral("./modules/setting/pD.bin");
+}
+inline QString nameLists()
+{
+    return QStringLiteral("./modules/setting/name.bin");
+}
+inline QString gunData()
+{
+    return QStringLiteral("./modules/gun/gunData.bin");
+}
+inline QString trayIcon()
+{
+    return QStringLiteral("./modules/img/logo.ico");
+}
 
 constexpr int kProfileSlots = 10;
 

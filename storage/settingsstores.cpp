@@ -44,8 +44,7 @@ void stampLaterThan(const QString &path, const FileStamp &before)
 
 } // namespace
 
-SettingsStores::SettingsStores(QObject *parent)
-    : QObject(parent)
+SettingsStores::SettingsStores(QObject *parent) : QObject(parent)
 {
     m_global = openStore(paths::globalSettings(), this);
     m_defaults = openStore(paths::defaultProfile(), this);

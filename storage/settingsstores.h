@@ -17,7 +17,7 @@ public:
 
     QSettings *global() const { return m_global; }
     QSettings *defaults() const { return m_defaults; }
-    QSettings *profile(int slot) const;   // null outside 0 to 9
+    QSettings *profile(int slot) const; // null outside 0 to 9
     QSettings *current() const { return profile(m_currentProfile); }
 
     int currentProfile() const { return m_currentProfile; }

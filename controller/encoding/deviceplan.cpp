@@ -19,8 +19,7 @@ std::vector<KeySend> keyMatrixSends(Family family, bool gunFunctions)
     return sends;
 }
 
-EffectPlan effectPlan(const devicemodel::Model &model, uint8_t effect, uint8_t speed,
-                      uint8_t brightness)
+EffectPlan effectPlan(const devicemodel::Model &model, uint8_t effect, uint8_t speed, uint8_t brightness)
 {
     const int lastBlock = model.is560() ? model.lastUserProfile() : 0;
     if (model.colourful)

@@ -18,7 +18,7 @@ namespace deviceplan {
 struct KeySend {
     enum Kind : uint8_t { ProfileBlock0, Matrix, CurrentMatrix };
     Kind kind = Matrix;
-    uint8_t number = 0;   // matrix or current matrix, counted from 1
+    uint8_t number = 0; // matrix or current matrix, counted from 1
     bool operator==(const KeySend &) const = default;
 };
 std::vector<KeySend> keyMatrixSends(devicemodel::Family family, bool gunFunctions);
@@ -29,18 +29,17 @@ std::vector<KeySend> keyMatrixSends(devicemodel::Family family, bool gunFunction
 struct EffectPlan {
     lighting::EffectTriple triple;
     std::optional<uint8_t> block1Option;
-    int lastBlock = 0;   // 0: the 553 command instead of the images
+    int lastBlock = 0; // 0: the 553 command instead of the images
     bool operator==(const EffectPlan &) const = default;
 };
-EffectPlan effectPlan(const devicemodel::Model &model, uint8_t effect, uint8_t speed,
-                      uint8_t brightness);
+EffectPlan effectPlan(const devicemodel::Model &model, uint8_t effect, uint8_t speed, uint8_t brightness);
 
 // The colours: the 553 commands in order, or the one block of the 560
 // family that holds them.
 struct ColourSend {
     enum Kind : uint8_t { StageColours, FixColour, ColourfulBlock0, PlainBlock1 };
     Kind kind = StageColours;
-    uint8_t type = 0;     // StageColours: the type argument
+    uint8_t type = 0; // StageColours: the type argument
     bool operator==(const ColourSend &) const = default;
 };
 std::vector<ColourSend> colourSends(const devicemodel::Model &model, uint8_t type,

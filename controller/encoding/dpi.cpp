@@ -15,11 +15,13 @@ struct Sensor3050Row {
     uint8_t code;
 };
 
+// clang-format off
 constexpr std::array<Sensor3050Row, 12> kSensor3050{{
     {250, 0x01},  {500, 0x02},  {750, 0x03},  {1000, 0x04},
     {1250, 0x05}, {1500, 0x06}, {1750, 0x07}, {2000, 0x08},
     {2500, 0x45}, {3000, 0x46}, {3500, 0x47}, {4000, 0x48},
 }};
+// clang-format on
 
 constexpr int kHighBitFrom3389 = 12800;
 constexpr int kDoubleStepAbove4090 = 5000;

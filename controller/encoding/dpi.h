@@ -23,7 +23,7 @@ Sensor sensorFromName(QStringView name);
 
 struct SensorCode {
     uint8_t code = 0;
-    bool highBit = false;   // "3389": the value does not fit in the code byte
+    bool highBit = false; // "3389": the value does not fit in the code byte
     bool operator==(const SensorCode &) const = default;
 };
 
@@ -34,7 +34,7 @@ SensorCode sensorCode(Sensor sensor, int value);
 struct StageTable {
     StageCodes codes{};
     uint8_t highBits = 0;
-    int valueCount = 0;     // stages that had a value (at most eight)
+    int valueCount = 0; // stages that had a value (at most eight)
 };
 
 StageTable stageTable(Sensor sensor, encoding::Values values);

@@ -33,9 +33,8 @@ constexpr std::array<uint8_t, 3> kGunLevel560{0x07, 0x0F, 0x1F};
 
 bool isConsumerUsage(const Entry &entry)
 {
-    return std::any_of(kConsumerUsages.begin(), kConsumerUsages.end(), [&](const auto &usage) {
-        return entry[2] == usage[0] && entry[3] == usage[1];
-    });
+    return std::any_of(kConsumerUsages.begin(), kConsumerUsages.end(),
+                       [&](const auto &usage) { return entry[2] == usage[0] && entry[3] == usage[1]; });
 }
 
 bool isGunSlot(uint8_t slot)
@@ -62,8 +61,8 @@ Entry deviceEntry(const Entry &ui, Family family)
     Entry out = ui;
     switch (ui[0]) {
     case uitype::kButton:
-        out[0] = (ui[2] == kDoubleClickUsage[0] && ui[3] == kDoubleClickUsage[1]) ? function::kRepeat
-                                                                                  : function::kButton;
+        out[0] =
+            (ui[2] == kDoubleClickUsage[0] && ui[3] == kDoubleClickUsage[1]) ? function::kRepeat : function::kButton;
         break;
     case uitype::kRepeatedKey:
         out[0] = function::kRepeat;
@@ -78,12 +77,11 @@ Entry deviceEntry(const Entry &ui, Family family)
         break;
     case uitype::kMacro:
         out[0] = function::kMacro;
-        out[2] = static_cast<uint8_t>(ui[2] + 1);   // device slots count from 1
+        out[2] = static_cast<uint8_t>(ui[2] + 1); // device slots count from 1
         break;
     case uitype::kDpi:
         if (ui[2] == kDpiSniper) {
-            out = family == Family::F560 ? Entry{function::kTiming, 0, 1, 1}
-                                         : Entry{function::kDpi, 0, kDpiSniper, 1};
+            out = family == Family::F560 ? Entry{function::kTiming, 0, 1, 1} : Entry{function::kDpi, 0, kDpiSniper, 1};
         } else {
             out[0] = function::kDpi;
         }
@@ -131,8 +129,7 @@ bool hasGunFunction(const Matrix &matrix)
     return false;
 }
 
-GunMatrices gunMatrices(const Matrix &user, const Matrix &factory, encoding::Values periods,
-                        Family family)
+GunMatrices gunMatrices(const Matrix &user, const Matrix &factory, encoding::Values periods, Family family)
 {
     GunMatrices out;
     out.user = user;
@@ -160,15 +157,14 @@ GunMatrices gunMatrices(const Matrix &user, const Matrix &factory, encoding::Val
             entry = {function::kGun, 0, 1, isGunSlot(slot) ? uint8_t(1) : entry[3]};
         } else if (isGunSlot(slot)) {
             entry[2] = 1;
-            out.gunLevel = kGunLevel560[slot - 1];   // the last gun key decides
+            out.gunLevel = kGunLevel560[slot - 1]; // the last gun key decides
         }
         setEntry(out.user, key, entry);
     }
 
     // Key 0 of each timing matrix tells the mouse the period of its gun.
     for (int m = 0; m < kTimingMatrices; ++m) {
-        setEntry(out.timing[m], 0,
-                 {function::kTiming, static_cast<uint8_t>(m), low8(valueAt(periods, m)), 0});
+        setEntry(out.timing[m], 0, {function::kTiming, static_cast<uint8_t>(m), low8(valueAt(periods, m)), 0});
     }
     return out;
 }

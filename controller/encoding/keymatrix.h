@@ -13,7 +13,7 @@ namespace keymatrix {
 constexpr int kKeys = 16;
 constexpr int kEntrySize = 4;
 constexpr int kMatrixSize = kKeys * kEntrySize;
-constexpr int kTimingMatrices = 3;   // matrices 2 to 4 carry the gun timing
+constexpr int kTimingMatrices = 3; // matrices 2 to 4 carry the gun timing
 
 using Entry = std::array<uint8_t, kEntrySize>;
 using Matrix = std::array<uint8_t, kMatrixSize>;
@@ -42,8 +42,8 @@ constexpr uint8_t kSpecial = 0x04;
 constexpr uint8_t kDpi = 0x07;
 constexpr uint8_t kGun = 0x08;
 constexpr uint8_t kMacro = 0x09;
-constexpr uint8_t kRepeat = 0x0A;      // also the double click
-constexpr uint8_t kTiming = 0x0B;      // gun timing entry; 560 sniper
+constexpr uint8_t kRepeat = 0x0A; // also the double click
+constexpr uint8_t kTiming = 0x0B; // gun timing entry; 560 sniper
 } // namespace function
 
 constexpr uint8_t kDpiSniper = 4;
@@ -78,7 +78,6 @@ struct GunMatrices {
 };
 
 // `periods` are the firing periods of the guns on slots 1, 2 and 3.
-GunMatrices gunMatrices(const Matrix &user, const Matrix &factory, encoding::Values periods,
-                        encoding::Family family);
+GunMatrices gunMatrices(const Matrix &user, const Matrix &factory, encoding::Values periods, encoding::Family family);
 
 } // namespace keymatrix

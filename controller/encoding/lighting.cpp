@@ -8,7 +8,7 @@ using encoding::low8;
 
 namespace {
 
-constexpr int kSteps = 5;   // speed and brightness sliders, 0 to 4
+constexpr int kSteps = 5; // speed and brightness sliders, 0 to 4
 using Steps = std::array<uint8_t, kSteps>;
 
 constexpr Steps kNoOption{0, 0, 0, 0, 0};
@@ -19,6 +19,7 @@ struct ColourfulRow {
     Steps optionBySpeed;
 };
 
+// clang-format off
 constexpr std::array<ColourfulRow, 11> kColourful{{
     {1, true, kNoOption},                  // Static
     {3, false, {10, 7, 5, 3, 1}},          // Breath
@@ -32,6 +33,7 @@ constexpr std::array<ColourfulRow, 11> kColourful{{
     {9, true, {15, 13, 10, 7, 5}},         // YO-YO
     {10, true, {30, 27, 24, 22, 20}},      // Spotlight
 }};
+// clang-format on
 
 // Brightness 1 to 4; 0 and anything else is dark.
 constexpr std::array<uint8_t, kSteps> kColourfulBrightness{0, 0x40, 0x80, 0xC0, 0xFF};
@@ -58,15 +60,15 @@ EffectTriple colourfulEffect(uint8_t effect, uint8_t speed, uint8_t brightness)
 EffectTriple plainEffect(uint8_t effect, uint8_t speed, uint8_t brightness)
 {
     switch (effect) {
-    case 0:   // Static
+    case 0: // Static
         return {1, step(kPlainStaticBrightness, brightness), 1};
-    case 1:   // Breath
+    case 1: // Breath
         return {2, low8(speed + 1), 1};
-    case 2:   // Neon
+    case 2: // Neon
         return {3, step(kPlainNeonSpeed, speed), 1};
-    case 4:   // Breath Loop
+    case 4: // Breath Loop
         return {2, low8(speed + 1), 3};
-    default:  // OFF
+    default: // OFF
         return {};
     }
 }

@@ -11,7 +11,7 @@
 namespace macro {
 
 constexpr int kRecordSize = 128;
-constexpr int kDeviceSlots = 12;   // slots 0 to 11, numbered 1 to 12 on the wire
+constexpr int kDeviceSlots = 12; // slots 0 to 11, numbered 1 to 12 on the wire
 
 using Record = std::array<uint8_t, kRecordSize>;
 static_assert(sizeof(Record) == 128);

@@ -16,8 +16,7 @@ void patchEffect(Block &block, const lighting::EffectTriple &effect)
     block[kEffectOption] = effect.option;
 }
 
-void patchDpi(Block &block, const dpi::StageCodes &codes, uint8_t mask,
-              std::optional<uint8_t> highBits)
+void patchDpi(Block &block, const dpi::StageCodes &codes, uint8_t mask, std::optional<uint8_t> highBits)
 {
     if (highBits) {
         block[kDpiHighBits] = *highBits;

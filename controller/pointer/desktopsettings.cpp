@@ -33,8 +33,7 @@ int gsettingsSet(const QString &schema, const QString &key, const QString &value
         return 0;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        qCDebug(lcPointer) << "gsettings refused" << key << value << ":"
-                           << process.readAllStandardError().trimmed();
+        qCDebug(lcPointer) << "gsettings refused" << key << value << ":" << process.readAllStandardError().trimmed();
         return 0;
     }
     return 1;
@@ -88,8 +87,7 @@ Desktop currentDesktop()
 
 QString kdeGlobalsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/kdeglobals");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/kdeglobals");
 }
 
 int setDoubleClickTime(int64_t milliseconds)
@@ -98,8 +96,8 @@ int setDoubleClickTime(int64_t milliseconds)
         return 0;
     switch (currentDesktop()) {
     case Desktop::Gnome:
-        return gsettingsSet(QStringLiteral("org.gnome.desktop.peripherals.mouse"),
-                            QStringLiteral("double-click"), QString::number(milliseconds));
+        return gsettingsSet(QStringLiteral("org.gnome.desktop.peripherals.mouse"), QStringLiteral("double-click"),
+                            QString::number(milliseconds));
     case Desktop::Kde:
         return kdeGlobalsSet("DoubleClickInterval", milliseconds);
     case Desktop::None:

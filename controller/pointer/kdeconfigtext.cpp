@@ -21,15 +21,14 @@ bool namesKey(const QByteArray &line, const QByteArray &key)
 
 } // namespace
 
-QByteArray withEntry(const QByteArray &text, const QByteArray &group, const QByteArray &key,
-                     const QByteArray &value)
+QByteArray withEntry(const QByteArray &text, const QByteArray &group, const QByteArray &key, const QByteArray &value)
 {
     const QByteArray entry = key + '=' + value;
     const QByteArray header = '[' + group + ']';
     QList<QByteArray> lines = text.split('\n');
     const bool endsWithNewline = text.isEmpty() || text.endsWith('\n');
     if (endsWithNewline)
-        lines.removeLast();   // the empty piece after the last newline
+        lines.removeLast(); // the empty piece after the last newline
 
     qsizetype groupAt = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {

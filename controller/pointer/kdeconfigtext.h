@@ -7,7 +7,6 @@
 // when it is missing). Every other line, comments included, stays as it was.
 namespace kdeconfigtext {
 
-QByteArray withEntry(const QByteArray &text, const QByteArray &group, const QByteArray &key,
-                     const QByteArray &value);
+QByteArray withEntry(const QByteArray &text, const QByteArray &group, const QByteArray &key, const QByteArray &value);
 
 } // namespace kdeconfigtext

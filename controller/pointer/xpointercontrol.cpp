@@ -35,8 +35,8 @@ int setSpeed(int64_t speed)
     Connection c = connect();
     if (!c)
         return 0;
-    const xcb_void_cookie_t cookie = xcb_change_pointer_control_checked(
-        c.get(), int16_t(speed), kSpeedDenominator, 0, 1, 0);
+    const xcb_void_cookie_t cookie =
+        xcb_change_pointer_control_checked(c.get(), int16_t(speed), kSpeedDenominator, 0, 1, 0);
     if (xcb_generic_error_t *error = xcb_request_check(c.get(), cookie)) {
         qCDebug(lcPointer) << "pointer control refused, X error" << error->error_code;
         std::free(error);
@@ -50,8 +50,8 @@ std::optional<int> speed()
     Connection c = connect();
     if (!c)
         return std::nullopt;
-    xcb_get_pointer_control_reply_t *reply = xcb_get_pointer_control_reply(
-        c.get(), xcb_get_pointer_control(c.get()), nullptr);
+    xcb_get_pointer_control_reply_t *reply =
+        xcb_get_pointer_control_reply(c.get(), xcb_get_pointer_control(c.get()), nullptr);
     if (!reply)
         return std::nullopt;
     std::optional<int> result;

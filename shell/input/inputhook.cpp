@@ -57,8 +57,7 @@ void dropX11Source()
 
 } // namespace
 
-InputHook::InputHook(bool isoLayout)
-    : isoLayout(isoLayout)
+InputHook::InputHook(bool isoLayout) : isoLayout(isoLayout)
 {
     HookState &s = state();
     s.instance = this;
@@ -137,8 +136,8 @@ void InputHook::setMessageFilter(MessageCallback callback, QCoreApplication *app
 
     if (!application || s.channel)
         return;
-    auto *channel = new MessageChannel([](const CopyDataMessage &message) { return messageFilter(message); },
-                                       application);
+    auto *channel =
+        new MessageChannel([](const CopyDataMessage &message) { return messageFilter(message); }, application);
     if (channel->listen(MessageChannel::nameFor(QCoreApplication::applicationFilePath())))
         s.channel = channel;
     else

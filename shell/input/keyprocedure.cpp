@@ -4,8 +4,7 @@ namespace keyprocedure {
 
 bool isPress(int code, quint32 message)
 {
-    return code == keytables::kHookAction
-        && (message == keytables::kKeyDown || message == keytables::kSysKeyDown);
+    return code == keytables::kHookAction && (message == keytables::kKeyDown || message == keytables::kSysKeyDown);
 }
 
 quint8 virtualKeyFor(const KeyboardEvent &event, const keytables::ScanCodeTable &scanCodes)

@@ -6,9 +6,9 @@
 
 // One keyboard event as the hook procedure sees it.
 struct KeyboardEvent {
-    quint32 vkCode = 0;     // not used: the scan code decides
+    quint32 vkCode = 0; // not used: the scan code decides
     quint32 scanCode = 0;
-    quint32 flags = 0;      // keytables::kFlagExtended, keytables::kFlagAltDown
+    quint32 flags = 0; // keytables::kFlagExtended, keytables::kFlagAltDown
 };
 
 namespace keyprocedure {

@@ -12,6 +12,7 @@ constexpr bool N = false;
 // PC scan code set 1 positions of a US keyboard and their virtual-key codes.
 // The keypad Enter key gets the private code 0x0E, which Windows does not
 // assign, so that it stays apart from the main Enter key (0x0D).
+// clang-format off
 constexpr auto kScanRows = std::to_array<ScanCodeRow>({
     {0x01, N, 0x1B}, {0x02, N, 0x31}, {0x03, N, 0x32}, {0x04, N, 0x33}, {0x05, N, 0x34},
     {0x06, N, 0x35}, {0x07, N, 0x36}, {0x08, N, 0x37}, {0x09, N, 0x38}, {0x0A, N, 0x39},
@@ -35,9 +36,11 @@ constexpr auto kScanRows = std::to_array<ScanCodeRow>({
     {0x52, N, 0x60}, {0x52, E, 0x2D}, {0x53, N, 0x6E}, {0x53, E, 0x2E}, {0x56, N, 0xE2},
     {0x57, N, 0x7A}, {0x58, N, 0x7B}, {0x5B, E, 0x5B}, {0x5D, E, 0x5D}, {0x6E, N, 0x86},
 });
+// clang-format on
 static_assert(kScanRows.size() == kScanCodeRowCount);
 
 // Virtual-key codes and the usage IDs of the Keyboard/Keypad page.
+// clang-format off
 constexpr auto kUsageTableRows = std::to_array<UsageRow>({
     {0x08, 0x2A}, {0x09, 0x2B}, {0x0D, 0x28}, {0x0E, 0x58}, {0x13, 0x48}, {0x14, 0x39},
     {0x1B, 0x29}, {0x20, 0x2C}, {0x21, 0x4B}, {0x22, 0x4E}, {0x23, 0x4D}, {0x24, 0x4A},
@@ -61,6 +64,7 @@ constexpr auto kUsageTableRows = std::to_array<UsageRow>({
     {0xDB, 0x2F}, {kBackslashVirtualKey, kBackslashKeyCode}, {0xDD, 0x30}, {0xDE, 0x34},
     {0xE2, 0x64}, {0xEB, 0x8B}, {0xFF, 0x66},
 });
+// clang-format on
 static_assert(kUsageTableRows.size() == kUsageRowCount);
 
 constexpr bool scanRowsUnique()
@@ -69,9 +73,11 @@ constexpr bool scanRowsUnique()
     std::sort(rows.begin(), rows.end(), [](const ScanCodeRow &a, const ScanCodeRow &b) {
         return scanCodeKey(a.scanCode, a.extended) < scanCodeKey(b.scanCode, b.extended);
     });
-    return std::adjacent_find(rows.begin(), rows.end(), [](const ScanCodeRow &a, const ScanCodeRow &b) {
-               return scanCodeKey(a.scanCode, a.extended) == scanCodeKey(b.scanCode, b.extended);
-           }) == rows.end();
+    return std::adjacent_find(rows.begin(), rows.end(),
+                              [](const ScanCodeRow &a, const ScanCodeRow &b) {
+                                  return scanCodeKey(a.scanCode, a.extended) == scanCodeKey(b.scanCode, b.extended);
+                              })
+           == rows.end();
 }
 static_assert(scanRowsUnique(), "a scan code appears twice");
 
@@ -80,9 +86,9 @@ constexpr bool usageRowsUnique()
     auto rows = kUsageTableRows;
     std::sort(rows.begin(), rows.end(),
               [](const UsageRow &a, const UsageRow &b) { return a.virtualKey < b.virtualKey; });
-    return std::adjacent_find(rows.begin(), rows.end(), [](const UsageRow &a, const UsageRow &b) {
-               return a.virtualKey == b.virtualKey;
-           }) == rows.end();
+    return std::adjacent_find(rows.begin(), rows.end(),
+                              [](const UsageRow &a, const UsageRow &b) { return a.virtualKey == b.virtualKey; })
+           == rows.end();
 }
 static_assert(usageRowsUnique(), "a virtual-key code appears twice");
 

@@ -21,6 +21,7 @@ constexpr quint16 kPause = 119;
 // Codes 1 to 83 are the set-1 positions themselves, except that the hooks
 // report Num Lock and the right Shift with the extended flag. Pause is 0x45
 // without the flag, which keeps it apart from Num Lock.
+// clang-format off
 constexpr auto kRows = std::to_array<LinuxKeyRow>({
     {1, {0x01, N}},  {2, {0x02, N}},  {3, {0x03, N}},  {4, {0x04, N}},  {5, {0x05, N}},
     {6, {0x06, N}},  {7, {0x07, N}},  {8, {0x08, N}},  {9, {0x09, N}},  {10, {0x0A, N}},
@@ -93,11 +94,10 @@ constexpr auto kRows = std::to_array<LinuxKeyRow>({
     {217, {0x65, E}},  // browser Search
     {226, {0x6D, E}},  // Media Select
 });
+// clang-format on
 static_assert(kRows.size() == kLinuxKeyRowCount);
 static_assert(std::is_sorted(kRows.begin(), kRows.end(),
-                             [](const LinuxKeyRow &a, const LinuxKeyRow &b) {
-                                 return a.linuxCode <= b.linuxCode;
-                             }),
+                             [](const LinuxKeyRow &a, const LinuxKeyRow &b) { return a.linuxCode <= b.linuxCode; }),
               "rows must be in strictly rising order of code");
 
 } // namespace
@@ -116,11 +116,20 @@ std::optional<ScanCode> scanCodeFor(quint32 linuxCode)
 std::optional<HookKeyEvent> KeyTranslator::translate(quint32 linuxCode, bool pressed)
 {
     switch (linuxCode) {
-    case kLeftAlt: m_leftAlt = pressed; break;
-    case kRightAlt: m_rightAlt = pressed; break;
-    case kLeftCtrl: m_leftCtrl = pressed; break;
-    case kRightCtrl: m_rightCtrl = pressed; break;
-    default: break;
+    case kLeftAlt:
+        m_leftAlt = pressed;
+        break;
+    case kRightAlt:
+        m_rightAlt = pressed;
+        break;
+    case kLeftCtrl:
+        m_leftCtrl = pressed;
+        break;
+    case kRightCtrl:
+        m_rightCtrl = pressed;
+        break;
+    default:
+        break;
     }
 
     std::optional<ScanCode> scan = scanCodeFor(linuxCode);
@@ -138,17 +147,19 @@ std::optional<HookKeyEvent> KeyTranslator::translate(quint32 linuxCode, bool pre
     else
         hook.message = alt ? keytables::kSysKeyUp : keytables::kKeyUp;
     hook.event.scanCode = scan->scanCode;
-    hook.event.flags = (scan->extended ? keytables::kFlagExtended : 0u)
-                     | (alt ? keytables::kFlagAltDown : 0u);
+    hook.event.flags = (scan->extended ? keytables::kFlagExtended : 0u) | (alt ? keytables::kFlagAltDown : 0u);
     return hook;
 }
 
 std::optional<quint32> mouseMessageFor(quint32 button, bool pressed)
 {
     switch (button) {
-    case 1: return pressed ? keytables::kLeftButtonDown : keytables::kLeftButtonUp;
-    case 2: return pressed ? keytables::kMiddleButtonDown : keytables::kMiddleButtonUp;
-    case 3: return pressed ? keytables::kRightButtonDown : keytables::kRightButtonUp;
+    case 1:
+        return pressed ? keytables::kLeftButtonDown : keytables::kLeftButtonUp;
+    case 2:
+        return pressed ? keytables::kMiddleButtonDown : keytables::kMiddleButtonUp;
+    case 3:
+        return pressed ? keytables::kRightButtonDown : keytables::kRightButtonUp;
     case 4:
     case 5:
         if (pressed)
@@ -160,8 +171,10 @@ std::optional<quint32> mouseMessageFor(quint32 button, bool pressed)
             return keytables::kHorizontalWheel;
         return std::nullopt;
     case 8:
-    case 9: return pressed ? keytables::kSideButtonDown : keytables::kSideButtonUp;
-    default: return std::nullopt;
+    case 9:
+        return pressed ? keytables::kSideButtonDown : keytables::kSideButtonUp;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -15,10 +15,7 @@
 // handler has returned.
 class MessageChannel::Connection : public QObject {
 public:
-    Connection(QLocalSocket *socket, MessageChannel *channel)
-        : QObject(channel)
-        , m_socket(socket)
-        , m_channel(channel)
+    Connection(QLocalSocket *socket, MessageChannel *channel) : QObject(channel), m_socket(socket), m_channel(channel)
     {
         socket->setParent(this);
         connect(socket, &QLocalSocket::readyRead, this, &Connection::readMessages);
@@ -35,8 +32,7 @@ private:
             taggedmessage::Message message;
             const auto status = m_reader.take(message);
             if (status == taggedmessage::Reader::Status::Oversized) {
-                qCWarning(lcInput) << "dropped a tagged message larger than"
-                                   << taggedmessage::kMaxBytes << "bytes";
+                qCWarning(lcInput) << "dropped a tagged message larger than" << taggedmessage::kMaxBytes << "bytes";
                 finish();
                 return;
             }
@@ -63,7 +59,7 @@ private:
         CopyDataMessage data;
         data.dwData = quintptr(message.tag);
         data.cbData = quint32(message.bytes.size());
-        data.lpData = message.bytes.constData();   // a zero byte follows the data
+        data.lpData = message.bytes.constData(); // a zero byte follows the data
 
         m_delivering = true;
         const QPointer<Connection> alive(this);
@@ -105,11 +101,8 @@ private:
     bool m_gone = false;
 };
 
-MessageChannel::MessageChannel(Handler handler, QObject *parent)
-    : QObject(parent)
-    , m_handler(std::move(handler))
-{
-}
+MessageChannel::MessageChannel(Handler handler, QObject *parent) : QObject(parent), m_handler(std::move(handler))
+{ }
 
 MessageChannel::~MessageChannel() = default;
 

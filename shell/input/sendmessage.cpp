@@ -31,8 +31,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption program(QStringLiteral("program"),
                                      QStringLiteral("The program file whose running instance takes the text."),
                                      QStringLiteral("file"));
-    const QCommandLineOption socketName(QStringLiteral("socket"),
-                                        QStringLiteral("The socket name to send to."), QStringLiteral("name"));
+    const QCommandLineOption socketName(QStringLiteral("socket"), QStringLiteral("The socket name to send to."),
+                                        QStringLiteral("name"));
     const QCommandLineOption count(QStringLiteral("count"),
                                    QStringLiteral("Send this many bytes of the zero-terminated text, "
                                                   "cut short or padded with zero bytes."),

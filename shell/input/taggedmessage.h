@@ -9,9 +9,9 @@
 // answers every message with one byte, kHandled or kNotHandled.
 namespace taggedmessage {
 
-inline constexpr qsizetype kTagOffset = 0;       // little-endian 64-bit tag
+inline constexpr qsizetype kTagOffset = 0; // little-endian 64-bit tag
 inline constexpr qsizetype kTagSize = 8;
-inline constexpr qsizetype kCountOffset = 8;     // little-endian 32-bit byte count
+inline constexpr qsizetype kCountOffset = 8; // little-endian 32-bit byte count
 inline constexpr qsizetype kCountSize = 4;
 inline constexpr qsizetype kHeaderSize = 12;
 static_assert(kCountOffset == kTagOffset + kTagSize);

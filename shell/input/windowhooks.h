@@ -9,8 +9,7 @@ class QCoreApplication;
 //   keyNotice(int keyCode, bool isDown),
 //   mouseNotice(int buttonCode, bool isDown, int x, int y),
 //   taggedMessage(quintptr dwData, quint32 cbData, const char *lpData).
-template <class Window>
-void registerWindowCallbacks(Window *window, QCoreApplication *application)
+template <class Window> void registerWindowCallbacks(Window *window, QCoreApplication *application)
 {
     InputHook::setKeyCallback(
         [](int keyCode, bool pressed, void *context) {

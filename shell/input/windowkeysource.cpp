@@ -5,8 +5,7 @@
 #include <QKeyEvent>
 #include <QWindow>
 
-WindowKeySource::WindowKeySource(QWindow *window, Sink sink)
-    : m_sink(std::move(sink))
+WindowKeySource::WindowKeySource(QWindow *window, Sink sink) : m_sink(std::move(sink))
 {
     if (!m_sink) {
         m_sink = [](quint32 message, const KeyboardEvent &event) {

@@ -11,10 +11,9 @@
 
 namespace {
 
-constexpr quint32 kRawEventMask = XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS
-                                | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE
-                                | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS
-                                | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_RELEASE;
+constexpr quint32 kRawEventMask = XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE
+                                  | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS
+                                  | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_RELEASE;
 
 // An event mask for one device set with one word of mask bits, as the
 // select request carries it.
@@ -48,10 +47,7 @@ std::unique_ptr<X11InputSource> X11InputSource::create(KeySink keys, ButtonSink 
 }
 
 X11InputSource::X11InputSource(xcb_connection_t *connection, quint8 opcode, KeySink keys, ButtonSink buttons)
-    : m_connection(connection)
-    , m_opcode(opcode)
-    , m_keys(std::move(keys))
-    , m_buttons(std::move(buttons))
+    : m_connection(connection), m_opcode(opcode), m_keys(std::move(keys)), m_buttons(std::move(buttons))
 {
     for (auto it = xcb_setup_roots_iterator(xcb_get_setup(connection)); it.rem; xcb_screen_next(&it))
         m_roots.push_back(it.data->root);
@@ -72,8 +68,7 @@ bool X11InputSource::select(bool on)
 
     bool ok = true;
     for (quint32 root : m_roots) {
-        const xcb_void_cookie_t cookie =
-            xcb_input_xi_select_events_checked(m_connection, root, 1, &selection.head);
+        const xcb_void_cookie_t cookie = xcb_input_xi_select_events_checked(m_connection, root, 1, &selection.head);
         if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
             qCWarning(lcInput) << "the X server refused raw input events, error" << error->error_code;
             std::free(error);
@@ -82,7 +77,7 @@ bool X11InputSource::select(bool on)
     }
     m_selected = on && ok;
     if (m_selected)
-        m_translator = linuxkeys::KeyTranslator();   // modifiers held before are unknown
+        m_translator = linuxkeys::KeyTranslator(); // modifiers held before are unknown
     if (!on)
         xcb_flush(m_connection);
     return ok;

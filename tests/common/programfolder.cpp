@@ -10,8 +10,7 @@ namespace {
 bool copyTree(const QString &from, const QString &to)
 {
     QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
@@ -28,8 +27,7 @@ bool copyTree(const QString &from, const QString &to)
 
 } // namespace
 
-ProgramFolder::ProgramFolder(bool withFactoryTree)
-    : m_previousDir(QDir::currentPath())
+ProgramFolder::ProgramFolder(bool withFactoryTree) : m_previousDir(QDir::currentPath())
 {
     if (!m_dir.isValid())
         return;
@@ -68,8 +66,7 @@ bool ProgramFolder::write(const QString &relative, const QByteArray &content) co
     const QString target = path(relative);
     QDir().mkpath(QFileInfo(target).path());
     QFile file(target);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(content) == content.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
 }
 
 bool ProgramFolder::remove(const QString &relative) const

@@ -16,13 +16,13 @@ public:
 
     bool isValid() const { return m_dir.isValid(); }
     QString root() const { return m_dir.path(); }
-    QString path(const QString &relative) const;   // e.g. "modules/setting/p1.bin"
+    QString path(const QString &relative) const; // e.g. "modules/setting/p1.bin"
 
     QByteArray read(const QString &relative) const;
     bool write(const QString &relative, const QByteArray &content) const;
     bool remove(const QString &relative) const;
 
-    static QString factoryTree();   // the source factory/modules folder
+    static QString factoryTree(); // the source factory/modules folder
 
 private:
     QTemporaryDir m_dir;

@@ -16,8 +16,7 @@ QString configText(const MouseSetup &setup)
 
 } // namespace
 
-MouseBench::MouseBench(const MouseSetup &setup)
-    : m_setup(setup)
+MouseBench::MouseBench(const MouseSetup &setup) : m_setup(setup)
 {
     if (!m_folder.isValid() || vm_configure_text(configText(setup).toUtf8().constData()) != 1)
         return;
@@ -43,8 +42,8 @@ MouseBench::MouseBench(const MouseSetup &setup)
 
     m_view = std::make_unique<myQQuickView>();
     m_view->hid = m_hid.get();
-    m_view->model = {setup.family560 ? devicemodel::Family::F560 : devicemodel::Family::F553,
-                     setup.isGun, setup.isColorful, setup.is55328};
+    m_view->model = {setup.family560 ? devicemodel::Family::F560 : devicemodel::Family::F553, setup.isGun,
+                     setup.isColorful, setup.is55328};
     m_hid->setDeviceModel(m_view->model);
     m_valid = true;
 }

@@ -50,9 +50,9 @@ public:
     void readProfileImages();
 
     // DeviceOwner
-    void showInfoBalloon(const QString &) override {}
-    void setViewEnabled(bool) override {}
-    void showCurrentDpi(int) override {}
+    void showInfoBalloon(const QString &) override { }
+    void setViewEnabled(bool) override { }
+    void showCurrentDpi(int) override { }
 
 private:
     MouseSetup m_setup;

@@ -52,7 +52,9 @@ QString colourSendsText(const std::vector<ColourSend> &sends)
 QString effectText(const EffectPlan &p)
 {
     return QStringLiteral("%1 %2 %3 / %4 / %5")
-        .arg(p.triple.mode).arg(p.triple.value).arg(p.triple.option)
+        .arg(p.triple.mode)
+        .arg(p.triple.value)
+        .arg(p.triple.option)
         .arg(p.block1Option ? QString::number(*p.block1Option) : QStringLiteral("-"))
         .arg(p.lastBlock);
 }
@@ -92,11 +94,13 @@ private slots:
         QTest::newRow("560 colourful wave, no gun") << mouse(true, false, true) << 5 << 2 << 3 << "5 192 5 / - / 1";
         QTest::newRow("560 colourful wave, gun") << mouse(true, true, true) << 5 << 2 << 3 << "5 192 5 / - / 4";
         QTest::newRow("553 plain neon: option fixed") << mouse(false) << 2 << 4 << 0 << "3 6 2 / - / 0";
-        QTest::newRow("553 55328 neon: option kept") << mouse(false, false, false, true) << 2 << 4 << 0 << "3 6 1 / - / 0";
+        QTest::newRow("553 55328 neon: option kept")
+            << mouse(false, false, false, true) << 2 << 4 << 0 << "3 6 1 / - / 0";
         QTest::newRow("553 55328 breath loop") << mouse(false, false, false, true) << 4 << 1 << 0 << "2 2 3 / - / 0";
         QTest::newRow("560 plain, no gun: block 1 single profile") << mouse(true) << 2 << 4 << 0 << "3 6 2 / 3 / 1";
         QTest::newRow("560 plain, gun: every block fixed") << mouse(true, true) << 2 << 4 << 0 << "3 6 2 / - / 4";
-        QTest::newRow("560 plain off, 55328 flag ignored") << mouse(true, true, false, true) << 3 << 0 << 0 << "0 0 2 / - / 4";
+        QTest::newRow("560 plain off, 55328 flag ignored")
+            << mouse(true, true, false, true) << 3 << 0 << 0 << "0 0 2 / - / 4";
     }
     void effectPlans()
     {
@@ -116,8 +120,10 @@ private slots:
         QTest::addColumn<QString>("sends");
         QTest::newRow("553: stage colours twice with the type") << mouse(false) << 1 << true << "10H:1 10H:1";
         QTest::newRow("553 short type twice") << mouse(false) << 2 << false << "10H:2 10H:2";
-        QTest::newRow("55328, last colour lit: type 0 once") << mouse(false, false, false, true) << 1 << true << "10H:0";
-        QTest::newRow("55328, last colour black: one fixed colour") << mouse(false, false, false, true) << 1 << false << "0CH";
+        QTest::newRow("55328, last colour lit: type 0 once")
+            << mouse(false, false, false, true) << 1 << true << "10H:0";
+        QTest::newRow("55328, last colour black: one fixed colour")
+            << mouse(false, false, false, true) << 1 << false << "0CH";
         QTest::newRow("560 colourful") << mouse(true, false, true) << 0 << true << "block0";
         QTest::newRow("560 plain, type ignored") << mouse(true, true) << 0 << true << "block1";
     }
@@ -137,7 +143,7 @@ private slots:
     void highBitsOnlyFor3389_data()
     {
         QTest::addColumn<int>("sensor");
-        QTest::addColumn<int>("highBits");   // -1: bytes 82 and 83 stay
+        QTest::addColumn<int>("highBits"); // -1: bytes 82 and 83 stay
         QTest::newRow("3389") << int(dpi::Sensor::S3389) << 0x82;
         QTest::newRow("3360") << int(dpi::Sensor::S3360) << -1;
         QTest::newRow("4090") << int(dpi::Sensor::S4090) << -1;

@@ -53,8 +53,7 @@ void DeviceSlotsTest::dpi_553_marks_stages_beyond_the_count()
     bench.view().mouseSetDpi(3, QStringLiteral("3360"), kDpiValues);
     QCOMPARE(bench.codes(), QStringList{"11:03"});
     QCOMPARE(bench.state().value(QStringLiteral("dpiCount")).toInt(), 3);
-    QCOMPARE(bench.bytes(QStringLiteral("dpiCodes")),
-             (QList<int>{0x07, 0x0F, 0x7F, 0x80, 0, 0, 0, 0}));
+    QCOMPARE(bench.bytes(QStringLiteral("dpiCodes")), (QList<int>{0x07, 0x0F, 0x7F, 0x80, 0, 0, 0, 0}));
 }
 
 void DeviceSlotsTest::dpi_560_patches_all_user_blocks_and_sends_by_gun_flag_data()
@@ -63,12 +62,10 @@ void DeviceSlotsTest::dpi_560_patches_all_user_blocks_and_sends_by_gun_flag_data
     QTest::addColumn<QString>("sensor");
     QTest::addColumn<QStringList>("codes");
     QTest::addColumn<QList<int>>("stageCodes");
-    QTest::addColumn<int>("highBits");   // -1: bytes 82 and 83 untouched
-    QTest::newRow("3389 gun") << true << QStringLiteral("3389")
-                              << QStringList{"0C:01", "0C:02", "0C:03", "0C:04"}
+    QTest::addColumn<int>("highBits"); // -1: bytes 82 and 83 untouched
+    QTest::newRow("3389 gun") << true << QStringLiteral("3389") << QStringList{"0C:01", "0C:02", "0C:03", "0C:04"}
                               << QList<int>{16, 32, 0, 128, 0, 0, 0, 0} << 0x04;
-    QTest::newRow("4090 single profile") << false << QStringLiteral("4090")
-                                         << QStringList{"0C:01"}
+    QTest::newRow("4090 single profile") << false << QStringLiteral("4090") << QStringList{"0C:01"}
                                          << QList<int>{0x07, 0x0F, 0x40, 0x60, 0, 0, 0, 0} << -1;
 }
 
@@ -131,7 +128,7 @@ void DeviceSlotsTest::current_dpi_on_a_busy_transport_is_zero()
     QVERIFY(bench.isValid());
     bench.view().mouseSetCurrentDPI(4);
     bench.clearTrace();
-    QVERIFY(bench.hid().waitIdle());   // another exchange holds the transport
+    QVERIFY(bench.hid().waitIdle()); // another exchange holds the transport
     QTest::ignoreMessage(QtDebugMsg, "cmd Failed 8BH");
     QCOMPARE(bench.view().mouseGetCurrentDPI(), QVariant(0));
     QVERIFY(bench.commands().isEmpty());
@@ -141,17 +138,13 @@ void DeviceSlotsTest::effect_553_data()
 {
     QTest::addColumn<bool>("isColorful");
     QTest::addColumn<bool>("is55328");
-    QTest::addColumn<QList<int>>("page");   // effect, speed, brightness
+    QTest::addColumn<QList<int>>("page"); // effect, speed, brightness
     QTest::addColumn<QList<int>>("sent");
-    QTest::newRow("colourful Wave") << true << false << QList<int>{5, 2, 3}
-                                    << QList<int>{5, 0xC0, 5};
-    QTest::newRow("colourful Static dark") << true << false << QList<int>{0, 0, 0}
-                                           << QList<int>{1, 0, 0};
+    QTest::newRow("colourful Wave") << true << false << QList<int>{5, 2, 3} << QList<int>{5, 0xC0, 5};
+    QTest::newRow("colourful Static dark") << true << false << QList<int>{0, 0, 0} << QList<int>{1, 0, 0};
     QTest::newRow("plain Neon") << false << false << QList<int>{2, 4, 4} << QList<int>{3, 6, 2};
-    QTest::newRow("plain Neon 55328") << false << true << QList<int>{2, 4, 4}
-                                      << QList<int>{3, 6, 1};
-    QTest::newRow("plain Breath Loop 55328") << false << true << QList<int>{4, 1, 4}
-                                             << QList<int>{2, 2, 3};
+    QTest::newRow("plain Neon 55328") << false << true << QList<int>{2, 4, 4} << QList<int>{3, 6, 1};
+    QTest::newRow("plain Breath Loop 55328") << false << true << QList<int>{4, 1, 4} << QList<int>{2, 2, 3};
 }
 
 void DeviceSlotsTest::effect_553()
@@ -234,7 +227,7 @@ void DeviceSlotsTest::colours_553()
 
 void DeviceSlotsTest::colours_560_go_to_their_block_by_model()
 {
-    const QVariantList colours{255, 0, 128, 0x1FF};   // the rest count as 0
+    const QVariantList colours{255, 0, 128, 0x1FF}; // the rest count as 0
     QList<int> expected{255, 0, 128, 255};
     while (expected.size() < 24)
         expected << 0;

@@ -56,8 +56,7 @@ void KeyMatrixTest::entry_goes_out_in_device_form_data()
     const Family f560 = Family::F560;
     QTest::newRow("left button") << f553 << Entry{0, 0, 0xF0, 0} << Entry{0x01, 0, 0xF0, 0};
     QTest::newRow("forward button") << f560 << Entry{0, 0, 0xF4, 0} << Entry{0x01, 0, 0xF4, 0};
-    QTest::newRow("double click") << f553 << Entry{0, 0xF0, 0x1E, 0x02}
-                                  << Entry{0x0A, 0xF0, 0x1E, 0x02};
+    QTest::newRow("double click") << f553 << Entry{0, 0xF0, 0x1E, 0x02} << Entry{0x0A, 0xF0, 0x1E, 0x02};
     QTest::newRow("fire function") << f553 << Entry{1, 0x04, 10, 3} << Entry{0x0A, 0x04, 10, 3};
     QTest::newRow("ctrl+c") << f560 << Entry{2, 0x01, 0x06, 0} << Entry{0x00, 0x01, 0x06, 0};
     QTest::newRow("media mute") << f553 << Entry{3, 0, 0xE2, 0x00} << Entry{0x03, 0, 0xE2, 0x00};
@@ -93,23 +92,25 @@ void KeyMatrixTest::short_and_wide_ui_lists_never_read_past_their_end()
     const std::vector<int> values{0, 0, 0xF1, 0, 4, 0x101};
     const Matrix m = keymatrix::fromUiValues(values, Family::F553);
     QCOMPARE(keymatrix::entryAt(m, 0), (Entry{0x01, 0, 0xF1, 0}));
-    QCOMPARE(keymatrix::entryAt(m, 1), (Entry{0x09, 0x01, 1, 0}));   // p2 0 + 1
+    QCOMPARE(keymatrix::entryAt(m, 1), (Entry{0x09, 0x01, 1, 0})); // p2 0 + 1
     for (int k = 2; k < keymatrix::kKeys; ++k)
         QCOMPARE(keymatrix::entryAt(m, k), (Entry{0x01, 0, 0, 0}));
 
     // Values beyond 64 are not part of the matrix.
     std::vector<int> wide(80, 0x103);
-    QCOMPARE(keymatrix::fromDeviceValues(wide), [] { Matrix m{}; m.fill(0x03); return m; }());
+    QCOMPARE(keymatrix::fromDeviceValues(wide), [] {
+        Matrix m{};
+        m.fill(0x03);
+        return m;
+    }());
     QCOMPARE(keymatrix::fromDeviceValues({}), Matrix{});
 }
 
 void KeyMatrixTest::matrix_without_gun_needs_no_timing_matrices()
 {
-    const Matrix m = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {5, 0, 4, 0}}),
-                                             Family::F553);
+    const Matrix m = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {5, 0, 4, 0}}), Family::F553);
     QVERIFY(!keymatrix::hasGunFunction(m));
-    const Matrix g = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {8, 0, 1, 0}}),
-                                             Family::F560);
+    const Matrix g = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {8, 0, 1, 0}}), Family::F560);
     QVERIFY(keymatrix::hasGunFunction(g));
 }
 
@@ -121,24 +122,21 @@ void KeyMatrixTest::gun_on_each_slot_fills_timing_matrices_data()
     QTest::addColumn<Entry>("f1");
     QTest::addColumn<Entry>("f2");
     QTest::addColumn<Entry>("f3");
-    QTest::addColumn<int>("level");   // -1: no level byte
+    QTest::addColumn<int>("level"); // -1: no level byte
 
     // The gun sits on key 3, whose factory entry is (0x01, 0, 0xF3, 0x43).
-    QTest::newRow("553 slot 1") << Family::F553 << 1 << Entry{8, 0, 1, 1} << Entry{8, 0, 1, 0}
-                                << Entry{8, 0, 1, 0} << Entry{8, 0, 1, 0} << -1;
-    QTest::newRow("553 slot 2") << Family::F553 << 2 << Entry{8, 0, 1, 1} << Entry{8, 0, 1, 2}
-                                << Entry{8, 0, 1, 0} << Entry{8, 0, 1, 0} << -1;
-    QTest::newRow("553 slot 3") << Family::F553 << 3 << Entry{8, 0, 1, 1} << Entry{8, 0, 1, 2}
-                                << Entry{8, 0, 1, 3} << Entry{8, 0, 1, 0} << -1;
-    QTest::newRow("560 slot 1") << Family::F560 << 1 << Entry{8, 0, 1, 0}
-                                << Entry{8, 0, 0, 0x43} << Entry{8, 0, 0, 0x43}
-                                << Entry{8, 0, 0, 0x43} << 0x07;
-    QTest::newRow("560 slot 2") << Family::F560 << 2 << Entry{8, 0, 1, 0}
-                                << Entry{8, 0, 3, 0x43} << Entry{8, 0, 0, 0x43}
-                                << Entry{8, 0, 0, 0x43} << 0x0F;
-    QTest::newRow("560 slot 3") << Family::F560 << 3 << Entry{8, 0, 1, 0}
-                                << Entry{8, 0, 3, 0x43} << Entry{8, 0, 3, 0x43}
-                                << Entry{8, 0, 0, 0x43} << 0x1F;
+    QTest::newRow("553 slot 1") << Family::F553 << 1 << Entry{8, 0, 1, 1} << Entry{8, 0, 1, 0} << Entry{8, 0, 1, 0}
+                                << Entry{8, 0, 1, 0} << -1;
+    QTest::newRow("553 slot 2") << Family::F553 << 2 << Entry{8, 0, 1, 1} << Entry{8, 0, 1, 2} << Entry{8, 0, 1, 0}
+                                << Entry{8, 0, 1, 0} << -1;
+    QTest::newRow("553 slot 3") << Family::F553 << 3 << Entry{8, 0, 1, 1} << Entry{8, 0, 1, 2} << Entry{8, 0, 1, 3}
+                                << Entry{8, 0, 1, 0} << -1;
+    QTest::newRow("560 slot 1") << Family::F560 << 1 << Entry{8, 0, 1, 0} << Entry{8, 0, 0, 0x43}
+                                << Entry{8, 0, 0, 0x43} << Entry{8, 0, 0, 0x43} << 0x07;
+    QTest::newRow("560 slot 2") << Family::F560 << 2 << Entry{8, 0, 1, 0} << Entry{8, 0, 3, 0x43}
+                                << Entry{8, 0, 0, 0x43} << Entry{8, 0, 0, 0x43} << 0x0F;
+    QTest::newRow("560 slot 3") << Family::F560 << 3 << Entry{8, 0, 1, 0} << Entry{8, 0, 3, 0x43}
+                                << Entry{8, 0, 3, 0x43} << Entry{8, 0, 0, 0x43} << 0x1F;
 }
 
 void KeyMatrixTest::gun_on_each_slot_fills_timing_matrices()
@@ -152,8 +150,7 @@ void KeyMatrixTest::gun_on_each_slot_fills_timing_matrices()
     QFETCH(int, level);
 
     const Matrix m = keymatrix::fromUiValues(
-        uiValues({{0, 0, 0xF0, 0}, {0, 0, 0xF1, 0}, {0, 0, 0xF2, 0}, {8, 0, uint8_t(slot), 0}}),
-        family);
+        uiValues({{0, 0, 0xF0, 0}, {0, 0, 0xF1, 0}, {0, 0, 0xF2, 0}, {8, 0, uint8_t(slot), 0}}), family);
     const std::vector<int> periods{10, 20, 30};
     const keymatrix::GunMatrices g = keymatrix::gunMatrices(m, factoryMatrix(), periods, family);
 
@@ -175,8 +172,7 @@ void KeyMatrixTest::gun_timing_entries_carry_the_periods_of_the_three_guns()
     const Matrix m = keymatrix::fromUiValues(uiValues({{8, 0, 1, 0}}), Family::F553);
     // A period over 255 goes out in its low byte; a missing third period is 0.
     const std::vector<int> periods{0x105, 40};
-    const keymatrix::GunMatrices g =
-        keymatrix::gunMatrices(m, factoryMatrix(), periods, Family::F553);
+    const keymatrix::GunMatrices g = keymatrix::gunMatrices(m, factoryMatrix(), periods, Family::F553);
     QCOMPARE(keymatrix::entryAt(g.timing[0], 0), (Entry{0x0B, 0, 0x05, 0}));
     QCOMPARE(keymatrix::entryAt(g.timing[1], 0), (Entry{0x0B, 1, 40, 0}));
     QCOMPARE(keymatrix::entryAt(g.timing[2], 0), (Entry{0x0B, 2, 0, 0}));
@@ -186,8 +182,7 @@ void KeyMatrixTest::gun_timing_entries_carry_the_periods_of_the_three_guns()
 
 void KeyMatrixTest::last_gun_key_decides_the_560_gun_level()
 {
-    const Matrix m = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {8, 0, 3, 0}, {8, 0, 1, 0}}),
-                                             Family::F560);
+    const Matrix m = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {8, 0, 3, 0}, {8, 0, 1, 0}}), Family::F560);
     const keymatrix::GunMatrices g =
         keymatrix::gunMatrices(m, factoryMatrix(), std::vector<int>{1, 2, 3}, Family::F560);
     QCOMPARE(g.gunLevel, std::optional<uint8_t>(0x07));
@@ -195,17 +190,13 @@ void KeyMatrixTest::last_gun_key_decides_the_560_gun_level()
 
 void KeyMatrixTest::gun_on_unknown_slot_keeps_factory_bytes()
 {
-    const Matrix m = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {8, 0, 7, 9}}),
-                                             Family::F553);
-    const keymatrix::GunMatrices g553 =
-        keymatrix::gunMatrices(m, factoryMatrix(), std::vector<int>{}, Family::F553);
+    const Matrix m = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {8, 0, 7, 9}}), Family::F553);
+    const keymatrix::GunMatrices g553 = keymatrix::gunMatrices(m, factoryMatrix(), std::vector<int>{}, Family::F553);
     QCOMPARE(keymatrix::entryAt(g553.user, 1), (Entry{8, 0, 1, 9}));
     QCOMPARE(keymatrix::entryAt(g553.timing[1], 1), (Entry{8, 0, 1, 0x41}));
 
-    const Matrix m560 = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {8, 0, 7, 9}}),
-                                                Family::F560);
-    const keymatrix::GunMatrices g560 =
-        keymatrix::gunMatrices(m560, factoryMatrix(), std::vector<int>{}, Family::F560);
+    const Matrix m560 = keymatrix::fromUiValues(uiValues({{0, 0, 0xF0, 0}, {8, 0, 7, 9}}), Family::F560);
+    const keymatrix::GunMatrices g560 = keymatrix::gunMatrices(m560, factoryMatrix(), std::vector<int>{}, Family::F560);
     QCOMPARE(keymatrix::entryAt(g560.user, 1), (Entry{8, 0, 7, 9}));
     QCOMPARE(keymatrix::entryAt(g560.timing[2], 1), (Entry{8, 0, 0xF1, 0x41}));
     QVERIFY(!g560.gunLevel);

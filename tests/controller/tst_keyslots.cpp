@@ -9,8 +9,7 @@ namespace {
 // 3 "Desktop", 4 macro on slot 3, 5 sniper, the rest back button.
 QVariantList pageAssignment()
 {
-    QVariantList v{0, 0, 0xF0, 0,   0, 0xF0, 0x1E, 0x02,   6, 0, 0x94, 0x01,
-                   6, 0, 0xE3, 0x07,   4, 0, 3, 0,   5, 0, 4, 0};
+    QVariantList v{0, 0, 0xF0, 0, 0, 0xF0, 0x1E, 0x02, 6, 0, 0x94, 0x01, 6, 0, 0xE3, 0x07, 4, 0, 3, 0, 5, 0, 4, 0};
     while (v.size() < 64)
         v << 0 << 0 << 0xF3 << 0;
     return v;
@@ -20,8 +19,7 @@ QVariantList pageAssignment()
 // family. The 560 family's matrix is followed by 64 zero bytes.
 QList<int> pageMatrix(const QList<int> &sniper, int width)
 {
-    QList<int> row{0x01, 0, 0xF0, 0,   0x0A, 0xF0, 0x1E, 0x02,   0x03, 0, 0x94, 0x01,
-                   0x00, 0, 0xE3, 0x07,   0x09, 0, 4, 0};
+    QList<int> row{0x01, 0, 0xF0, 0, 0x0A, 0xF0, 0x1E, 0x02, 0x03, 0, 0x94, 0x01, 0x00, 0, 0xE3, 0x07, 0x09, 0, 4, 0};
     row << sniper;
     while (row.size() < 64)
         row << 0x01 << 0 << 0xF3 << 0;
@@ -33,8 +31,7 @@ QList<int> pageMatrix(const QList<int> &sniper, int width)
 void storeFactoryMatrix(myQQuickView &view)
 {
     for (int k = 0; k < 16; ++k)
-        view.setDataList(QStringLiteral("mouseFwKeyMatrix/%1").arg(k),
-                         {0x01, 0, 0xF0 + (k % 5), 0x10 + k});
+        view.setDataList(QStringLiteral("mouseFwKeyMatrix/%1").arg(k), {0x01, 0, 0xF0 + (k % 5), 0x10 + k});
 }
 
 QList<int> factoryRow(int width)
@@ -84,8 +81,7 @@ void KeySlotsTest::assignment_is_stored_without_sending()
     bench.view().mouseSetKeyMatrix(pageAssignment(), false, {10, 20, 30});
     QVERIFY(bench.commands().isEmpty());
     QCOMPARE(bench.view().getDataList(QStringLiteral("mouseKeyMatrix/1"), false),
-             (QVariantList{QStringLiteral("0"), QStringLiteral("240"), QStringLiteral("30"),
-                           QStringLiteral("2")}));
+             (QVariantList{QStringLiteral("0"), QStringLiteral("240"), QStringLiteral("30"), QStringLiteral("2")}));
     QCOMPARE(bench.view().mouseGetKeydefine(15, false).size(), 4);
 }
 
@@ -95,8 +91,7 @@ void KeySlotsTest::short_assignment_stores_and_sends_zeros_for_missing_values()
     QVERIFY(bench.isValid());
     bench.view().mouseSetKeyMatrix({0, 0, 0xF1, 0, 4, 2}, true, {});
     const QVariantList key1 = bench.view().getDataList(QStringLiteral("mouseKeyMatrix/1"), false);
-    QCOMPARE(key1, (QVariantList{QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("0"),
-                                 QStringLiteral("0")}));
+    QCOMPARE(key1, (QVariantList{QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("0")}));
     QList<int> expected{0x01, 0, 0xF1, 0, 0x09, 2, 1, 0};
     while (expected.size() < 64)
         expected << 0x01 << 0 << 0 << 0;
@@ -108,10 +103,8 @@ void KeySlotsTest::assignment_without_gun_sends_matrix_one_only_data()
     QTest::addColumn<bool>("family560");
     QTest::addColumn<QStringList>("codes");
     QTest::addColumn<QList<int>>("matrix");
-    QTest::newRow("553") << false << QStringList{QStringLiteral("12:01")}
-                         << pageMatrix({0x07, 0, 4, 1}, 64);
-    QTest::newRow("560") << true << QStringList{QStringLiteral("0D:01")}
-                         << pageMatrix({0x0B, 0, 1, 1}, 128);
+    QTest::newRow("553") << false << QStringList{QStringLiteral("12:01")} << pageMatrix({0x07, 0, 4, 1}, 64);
+    QTest::newRow("560") << true << QStringList{QStringLiteral("0D:01")} << pageMatrix({0x0B, 0, 1, 1}, 128);
 }
 
 void KeySlotsTest::assignment_without_gun_sends_matrix_one_only()
@@ -126,8 +119,7 @@ void KeySlotsTest::assignment_without_gun_sends_matrix_one_only()
     QCOMPARE(bench.codes(), codes);
     QCOMPARE(bench.row(QStringLiteral("keyMatrices"), 0), matrix);
     // Not switched, matrices 2 to 4 untouched.
-    const QString current = family560 ? QStringLiteral("currentProfile")
-                                      : QStringLiteral("currentKeyMatrix");
+    const QString current = family560 ? QStringLiteral("currentProfile") : QStringLiteral("currentKeyMatrix");
     QCOMPARE(bench.state().value(current), before.value(current));
     QCOMPARE(bench.state().value(QStringLiteral("keyMatrices")).toArray().at(1),
              before.value(QStringLiteral("keyMatrices")).toArray().at(1));
@@ -261,15 +253,12 @@ void KeySlotsTest::macro_for_slot_twelve_sends_nothing()
 void KeySlotsTest::keydefine_reads_the_factory_profile_when_asked()
 {
     ProgramFolder folder;
-    QVERIFY(folder.write(QStringLiteral("modules/setting/pD.bin"),
-                         "[mouseKeyMatrix]\n5=0, 0, 242, 0\n"));
-    QVERIFY(folder.write(QStringLiteral("modules/setting/p3.bin"),
-                         "[mouseKeyMatrix]\n5=3, 0, 226, 0\n"));
+    QVERIFY(folder.write(QStringLiteral("modules/setting/pD.bin"), "[mouseKeyMatrix]\n5=0, 0, 242, 0\n"));
+    QVERIFY(folder.write(QStringLiteral("modules/setting/p3.bin"), "[mouseKeyMatrix]\n5=3, 0, 226, 0\n"));
     myQQuickView view;
     view.setCurrentProfile(2);
     QCOMPARE(view.mouseGetKeydefine(5, true),
-             (QVariantList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("242"),
-                           QStringLiteral("0")}));
+             (QVariantList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("242"), QStringLiteral("0")}));
     QCOMPARE(view.mouseGetKeydefine(QStringLiteral("5"), false).value(2).toInt(), 226);
     QVERIFY(view.mouseGetKeydefine(16, false).isEmpty());
 }

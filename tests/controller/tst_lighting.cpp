@@ -16,8 +16,7 @@ char *tripleText(const EffectTriple &t)
 } // namespace
 
 namespace QTest {
-template<>
-char *toString(const EffectTriple &t)
+template <> char *toString(const EffectTriple &t)
 {
     return tripleText(t);
 }
@@ -65,8 +64,7 @@ void LightingTest::colourful_effect_triples()
     QFETCH(int, speed);
     QFETCH(int, brightness);
     QFETCH(EffectTriple, triple);
-    QCOMPARE(lighting::colourfulEffect(uint8_t(effect), uint8_t(speed), uint8_t(brightness)),
-             triple);
+    QCOMPARE(lighting::colourfulEffect(uint8_t(effect), uint8_t(speed), uint8_t(brightness)), triple);
 }
 
 void LightingTest::plain_effect_triples_data()

@@ -114,7 +114,7 @@ void PayloadTest::macro_record_takes_at_most_128_values()
 void PayloadTest::macro_slots_beyond_eleven_have_no_wire_number_data()
 {
     QTest::addColumn<uint>("slot");
-    QTest::addColumn<int>("wire");   // -1: not sent
+    QTest::addColumn<int>("wire"); // -1: not sent
     QTest::newRow("0") << 0u << 1;
     QTest::newRow("11") << 11u << 12;
     QTest::newRow("12") << 12u << -1;

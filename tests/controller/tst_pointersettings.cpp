@@ -54,7 +54,7 @@ void PointerSettingsTest::slider_positions_give_desktop_values()
     QCOMPARE(pointervalues::cursorSpeed(0xFFFFFFFFu), 2 * int64_t(0xFFFFFFFFu));
     QCOMPARE(pointervalues::doubleClickTimeMs(0), 900);
     QCOMPARE(pointervalues::doubleClickTimeMs(10), 200);
-    QCOMPARE(pointervalues::doubleClickTimeMs(13), -10);   // no wrap to a huge time
+    QCOMPARE(pointervalues::doubleClickTimeMs(13), -10); // no wrap to a huge time
     QCOMPARE(pointervalues::wheelScrollLines(1000), 1000);
     QCOMPARE(pointervalues::wheelScrollLines(1), 1);
 }
@@ -87,12 +87,10 @@ void PointerSettingsTest::kde_entry_is_set_in_place_data()
     QTest::addColumn<QByteArray>("after");
 
     QTest::newRow("empty file") << QByteArray() << QByteArray("[KDE]\nWheelScrollLines=5\n");
-    QTest::newRow("group missing")
-        << QByteArray("[General]\nfont=Sans\n")
-        << QByteArray("[General]\nfont=Sans\n\n[KDE]\nWheelScrollLines=5\n");
-    QTest::newRow("no final newline")
-        << QByteArray("[KDE]\nWheelScrollLines=3")
-        << QByteArray("[KDE]\nWheelScrollLines=5\n");
+    QTest::newRow("group missing") << QByteArray("[General]\nfont=Sans\n")
+                                   << QByteArray("[General]\nfont=Sans\n\n[KDE]\nWheelScrollLines=5\n");
+    QTest::newRow("no final newline") << QByteArray("[KDE]\nWheelScrollLines=3")
+                                      << QByteArray("[KDE]\nWheelScrollLines=5\n");
     QTest::newRow("entry replaced, rest kept")
         << QByteArray("# mine\n[KDE]\nName[de]=x\nWheelScrollLines = 3\nWheelScrollLinesX=1\n")
         << QByteArray("# mine\n[KDE]\nName[de]=x\nWheelScrollLines=5\nWheelScrollLinesX=1\n");
@@ -129,9 +127,9 @@ void PointerSettingsTest::gnome_desktop_stores_the_double_click_time_only()
     qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
     QCOMPARE(desktopsettings::setDoubleClickTime(270), 1);
     QProcess get;
-    get.start(QStringLiteral("gsettings"), {QStringLiteral("get"),
-                                            QStringLiteral("org.gnome.desktop.peripherals.mouse"),
-                                            QStringLiteral("double-click")});
+    get.start(
+        QStringLiteral("gsettings"),
+        {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.peripherals.mouse"), QStringLiteral("double-click")});
     QVERIFY(get.waitForFinished());
     QCOMPARE(get.readAllStandardOutput().trimmed(), QByteArray("270"));
     QCOMPARE(desktopsettings::setWheelScrollLines(3), 0);

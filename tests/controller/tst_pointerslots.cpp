@@ -36,7 +36,7 @@ private:
     QTemporaryDir m_config;
     std::unique_ptr<ProgramFolder> m_folder;
     std::unique_ptr<myQQuickView> m_view;
-    xcb_connection_t *m_keepServer = nullptr;   // the server resets when its last client leaves
+    xcb_connection_t *m_keepServer = nullptr; // the server resets when its last client leaves
     bool m_haveX = false;
 };
 
@@ -109,7 +109,7 @@ void PointerSlotsTest::cursor_speed_the_server_cannot_take_writes_its_failure_li
     QTest::ignoreMessage(QtDebugMsg, "setCursorSpeed Failed");
     m_view->mouseSetCursorSpeed(11);
     QTest::ignoreMessage(QtDebugMsg, "setCursorSpeed Failed");
-    m_view->mouseSetCursorSpeed(0x80000000u);   // twice this would wrap in 32 bits
+    m_view->mouseSetCursorSpeed(0x80000000u); // twice this would wrap in 32 bits
     QCOMPARE(xpointercontrol::speed().value_or(-1), 10);
 }
 

@@ -27,8 +27,7 @@ QtMessageHandler g_previous = nullptr;
 
 void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    const bool fixedLine = type == QtDebugMsg
-                           && (!context.category || qstrcmp(context.category, "default") == 0);
+    const bool fixedLine = type == QtDebugMsg && (!context.category || qstrcmp(context.category, "default") == 0);
     if (fixedLine) {
         QMutexLocker locker(&g_linesLock);
         g_lines.append(message);
@@ -37,9 +36,8 @@ void collect(QtMsgType type, const QMessageLogContext &context, const QString &m
         g_previous(type, context, message);
 }
 
-const QStringList kReportOps = {QStringLiteral("feature-send"), QStringLiteral("feature-get"),
-                                QStringLiteral("write"), QStringLiteral("read"),
-                                QStringLiteral("read-timeout")};
+const QStringList kReportOps = {QStringLiteral("feature-send"), QStringLiteral("feature-get"), QStringLiteral("write"),
+                                QStringLiteral("read"), QStringLiteral("read-timeout")};
 
 } // namespace
 

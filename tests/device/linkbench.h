@@ -51,7 +51,7 @@ struct TraceEntry {
     QString op;
     QString path;
     QString hex;
-    bool badChecksum = false;   // the mouse found the block's checksum wrong
+    bool badChecksum = false; // the mouse found the block's checksum wrong
 };
 
 QList<TraceEntry> trace();
@@ -75,9 +75,9 @@ QString toHex(const QByteArray &bytes);
 // Records what a detection pass and the listener ask of the window.
 class Host : public DetectionHost {
 public:
-    Hid_Thread *hid = nullptr;           // for clearHidBusy
+    Hid_Thread *hid = nullptr; // for clearHidBusy
     bool connected = false;
-    QStringList events;                  // in order: "balloon:Detect Device", "read:0", ...
+    QStringList events; // in order: "balloon:Detect Device", "read:0", ...
     QList<int> dpiStages;
     QStringList balloons;
 
@@ -99,8 +99,7 @@ class Bench {
 public:
     // ini configures the virtual mouse; the transport's table holds entries.
     // Tests that read no file may share one program folder across rows.
-    Bench(const QByteArray &ini, const DeviceTable &entries, int deviceIndex = 0,
-          bool ownFolder = true);
+    Bench(const QByteArray &ini, const DeviceTable &entries, int deviceIndex = 0, bool ownFolder = true);
     ~Bench();
 
     bool isValid() const { return m_valid; }

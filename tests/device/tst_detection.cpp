@@ -30,9 +30,8 @@ QByteArray section(int index, const QByteArray &body)
     return "[" + QByteArray::number(index) + "]\n" + body;
 }
 
-const QByteArray kMouseEntry =
-    "type=1\nvid=04d9\npid=a1ee\nusagePage=ff00\nusage=ff00\nusagePage2=ff01\nusage2=ff01\n"
-    "reportLength=32\nisEncode=false\nsCode=519370\n";
+const QByteArray kMouseEntry = "type=1\nvid=04d9\npid=a1ee\nusagePage=ff00\nusage=ff00\nusagePage2=ff01\nusage2=ff01\n"
+                               "reportLength=32\nisEncode=false\nsCode=519370\n";
 
 QByteArray tableFile(const QList<QByteArray> &entries)
 {
@@ -46,11 +45,15 @@ QStringList connectSequence(bool profiles560 = false, bool gun = false)
 {
     QStringList s{"clearHidBusy", "connected", "balloon:Detect Device"};
     if (profiles560) {
-        s << "read:0" << "read:1";
+        s << "read:0"
+          << "read:1";
         if (gun)
-            s << "read:2" << "read:3" << "read:4";
+            s << "read:2"
+              << "read:3"
+              << "read:4";
     }
-    return s << "enable" << "startUI";
+    return s << "enable"
+             << "startUI";
 }
 
 const QStringList kDisconnect{"disconnected", "hide"};
@@ -201,8 +204,7 @@ void tst_Detection::tableInAFifoReadsAsEmptyWithoutWaiting()
     const QString fifo = folder.path(kSettings);
     QVERIFY(specialfiles::makeFifo(fifo));
     DeviceTable table{DeviceEntry{}};
-    QVERIFY2(specialfiles::endsWithin(2000, [&] { table = devicetable::readFile(fifo); }, {fifo}),
-             "blocked on a FIFO");
+    QVERIFY2(specialfiles::endsWithin(2000, [&] { table = devicetable::readFile(fifo); }, {fifo}), "blocked on a FIFO");
     QVERIFY(table.isEmpty());
 }
 
@@ -233,12 +235,19 @@ void tst_Detection::matching_data()
     const InterfaceRecord other{"/dev/hidraw0", 0x0001, 0x0002};
     const InterfaceRecord cmdAgain{"/dev/hidraw7", 0xff00, 0xff00};
 
-    QTest::newRow("both found") << QList<InterfaceRecord>{other, cmd, event} << false << "/dev/hidraw1" << "/dev/hidraw2";
-    QTest::newRow("later match wins") << QList<InterfaceRecord>{cmd, event, cmdAgain} << false << "/dev/hidraw7" << "/dev/hidraw2";
-    QTest::newRow("no event interface") << QList<InterfaceRecord>{cmd, other} << false << "/dev/hidraw1" << "";
-    QTest::newRow("nothing matches") << QList<InterfaceRecord>{other} << false << "" << "";
-    QTest::newRow("equal pairs: one record fills both") << QList<InterfaceRecord>{other, cmd} << true << "/dev/hidraw1" << "/dev/hidraw1";
-    QTest::newRow("usage page alone is no match") << QList<InterfaceRecord>{{"/dev/hidraw3", 0xff00, 0x0001}} << false << "" << "";
+    QTest::newRow("both found") << QList<InterfaceRecord>{other, cmd, event} << false << "/dev/hidraw1"
+                                << "/dev/hidraw2";
+    QTest::newRow("later match wins") << QList<InterfaceRecord>{cmd, event, cmdAgain} << false << "/dev/hidraw7"
+                                      << "/dev/hidraw2";
+    QTest::newRow("no event interface") << QList<InterfaceRecord>{cmd, other} << false << "/dev/hidraw1"
+                                        << "";
+    QTest::newRow("nothing matches") << QList<InterfaceRecord>{other} << false << ""
+                                     << "";
+    QTest::newRow("equal pairs: one record fills both") << QList<InterfaceRecord>{other, cmd} << true << "/dev/hidraw1"
+                                                        << "/dev/hidraw1";
+    QTest::newRow("usage page alone is no match")
+        << QList<InterfaceRecord>{{"/dev/hidraw3", 0xff00, 0x0001}} << false << ""
+        << "";
 }
 
 void tst_Detection::matching()
@@ -280,12 +289,10 @@ void tst_Detection::passes_data()
 
     QTest::newRow("no device count: nothing enumerated, window hidden")
         << plain553 << QByteArray("[common]\nname=x\n") << "553" << false << kDisconnect << QStringList{} << 1;
-    QTest::newRow("mouse absent")
-        << QByteArray("[a]\npresent=false\nfamily=553\n") << tableFile({kMouseEntry}) << "553" << false
-        << kDisconnect << QStringList{} << 1;
-    QTest::newRow("553 mouse connects, no profiles read")
-        << plain553 << tableFile({kMouseEntry}) << "553" << false << connectSequence()
-        << QStringList{"virtual:0:cmd"} << 0;
+    QTest::newRow("mouse absent") << QByteArray("[a]\npresent=false\nfamily=553\n") << tableFile({kMouseEntry}) << "553"
+                                  << false << kDisconnect << QStringList{} << 1;
+    QTest::newRow("553 mouse connects, no profiles read") << plain553 << tableFile({kMouseEntry}) << "553" << false
+                                                          << connectSequence() << QStringList{"virtual:0:cmd"} << 0;
     QTest::newRow("560 mouse reads profiles 0 and 1")
         << QByteArray("[a]\nfamily=560\nisEncode=false\nisGun=false\n") << tableFile({kMouseEntry}) << "560" << false
         << connectSequence(true) << QStringList{"virtual:0:cmd"} << 0;
@@ -293,8 +300,8 @@ void tst_Detection::passes_data()
         << QByteArray("[a]\nfamily=560\nisEncode=false\n") << tableFile({kMouseEntry}) << "560" << true
         << connectSequence(true, true) << QStringList{"virtual:0:cmd"} << 0;
     QTest::newRow("factory table with the enciphered default mouse")
-        << QByteArray("[default]\n") << QByteArray() << "560" << true
-        << connectSequence(true, true) << QStringList{"virtual:0:cmd"} << 0;
+        << QByteArray("[default]\n") << QByteArray() << "560" << true << connectSequence(true, true)
+        << QStringList{"virtual:0:cmd"} << 0;
     QTest::newRow("mouse that fails the handshake")
         << QByteArray("[a]\nfamily=553\nisEncode=false\nwrongEcho=true\n") << tableFile({kMouseEntry}) << "553" << false
         << kDisconnect << QStringList{"virtual:0:cmd"} << 0;
@@ -302,25 +309,27 @@ void tst_Detection::passes_data()
         << plain553 << tableFile({QByteArray(kMouseEntry).replace("reportLength=32\n", "")}) << "553" << false
         << connectSequence() << QStringList{"virtual:0:cmd"} << 0;
     QTest::newRow("two mice present: the first in table order wins")
-        << plain553 + otherMouse << tableFile({otherEntry, kMouseEntry}) << "553" << false
-        << connectSequence() << QStringList{"virtual:1:cmd"} << 0;
+        << plain553 + otherMouse << tableFile({otherEntry, kMouseEntry}) << "553" << false << connectSequence()
+        << QStringList{"virtual:1:cmd"} << 0;
     QTest::newRow("first fails, second connects")
         << QByteArray("[a]\nfamily=553\nisEncode=false\nwrongEcho=true\n") + otherMouse
-        << tableFile({kMouseEntry, otherEntry}) << "553" << false
-        << connectSequence() << QStringList{"virtual:0:cmd", "virtual:1:cmd"} << 1;
+        << tableFile({kMouseEntry, otherEntry}) << "553" << false << connectSequence()
+        << QStringList{"virtual:0:cmd", "virtual:1:cmd"} << 1;
     QTest::newRow("listed but absent entry is skipped without a handshake")
-        << plain553 << tableFile({otherEntry, kMouseEntry}) << "553" << false
-        << connectSequence() << QStringList{"virtual:0:cmd"} << 1;
+        << plain553 << tableFile({otherEntry, kMouseEntry}) << "553" << false << connectSequence()
+        << QStringList{"virtual:0:cmd"} << 1;
     QTest::newRow("keyboard listed first is tried first")
-        << keyboard + plain553 << tableFile({keyboardEntry, kMouseEntry}) << "553" << false
-        << connectSequence() << QStringList{"virtual:0:cmd"} << 0;
+        << keyboard + plain553 << tableFile({keyboardEntry, kMouseEntry}) << "553" << false << connectSequence()
+        << QStringList{"virtual:0:cmd"} << 0;
     QTest::newRow("equal usage pairs: one interface for both")
         << QByteArray("[a]\nfamily=553\nisEncode=false\nusagePage2=ff00\nusage2=ff00\n")
-        << tableFile({QByteArray(kMouseEntry).replace("usagePage2=ff01", "usagePage2=ff00").replace("usage2=ff01", "usage2=ff00")})
+        << tableFile({QByteArray(kMouseEntry)
+                          .replace("usagePage2=ff01", "usagePage2=ff00")
+                          .replace("usage2=ff01", "usage2=ff00")})
         << "553" << false << connectSequence() << QStringList{"virtual:0:cmd"} << 0;
     QTest::newRow("entry without identifiers matches nothing")
-        << plain553 << tableFile({"usagePage=ff00\nusage=ff00\n"}) << "553" << false
-        << kDisconnect << QStringList{} << 1;
+        << plain553 << tableFile({"usagePage=ff00\nusage=ff00\n"}) << "553" << false << kDisconnect << QStringList{}
+        << 1;
 }
 
 void tst_Detection::passes()
@@ -333,7 +342,7 @@ void tst_Detection::passes()
     QFETCH(QStringList, handshakes);
     QFETCH(int, deviceIndex);
 
-    Bench bench(mice, {}, 1);   // entry 1, as the transport starts
+    Bench bench(mice, {}, 1); // entry 1, as the transport starts
     QVERIFY(bench.isValid());
     if (!settings.isEmpty())
         QVERIFY(bench.folder().write(kSettings, settings));
@@ -354,8 +363,8 @@ void tst_Detection::passes()
     QCOMPARE(h.deviceIndex, deviceIndex);
     const bool connected = events.contains("connected");
     QCOMPARE(bench.host().connected, connected);
-    QCOMPARE(bench.debug().lines().first(), connected ? QStringLiteral("Device Connect")
-                                                      : QStringLiteral("Device DisConnect"));
+    QCOMPARE(bench.debug().lines().first(),
+             connected ? QStringLiteral("Device Connect") : QStringLiteral("Device DisConnect"));
     if (connected) {
         QVERIFY(h.isListening());
         QVERIFY(h.isIdle());

@@ -53,7 +53,8 @@ void tst_LinkPauses::realPauseServesEventsAndNeverEndsEarly()
     QElapsedTimer clock;
     clock.start();
     qint64 servedAt = -1;
-    QMetaObject::invokeMethod(qApp, [&] { servedAt = clock.nsecsElapsed(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [&] { servedAt = clock.nsecsElapsed(); }, Qt::QueuedConnection);
     int ticks = 0;
     QTimer tick;
     tick.setTimerType(Qt::PreciseTimer);
@@ -111,7 +112,7 @@ void tst_LinkPauses::profilesOfOneCommandKeepTheLinkBetweenThem()
     vm_trace_clear();
 
     int freeInside = 0;
-    QTimer watch;   // runs at every turn of the event loop
+    QTimer watch; // runs at every turn of the event loop
     connect(&watch, &QTimer::timeout, [&] {
         if (!h.commandRunning() || !h.isIdle() || freeInside++ > 0)
             return;
@@ -122,8 +123,8 @@ void tst_LinkPauses::profilesOfOneCommandKeepTheLinkBetweenThem()
     watch.stop();
 
     QCOMPARE(freeInside, 0);
-    QCOMPARE(featureReports(), QStringList({"0003010200000000f9", "0003020200000000f8",
-                                            "0003030200000000f7", "0003040200000000f6"}));
+    QCOMPARE(featureReports(),
+             QStringList({"0003010200000000f9", "0003020200000000f8", "0003030200000000f7", "0003040200000000f6"}));
 }
 
 QTEST_GUILESS_MAIN(tst_LinkPauses)

@@ -23,7 +23,11 @@ QList<int> mouseBytes(const char *field)
 {
     QList<int> out;
     const QJsonObject d = QJsonDocument::fromJson(QByteArray(vm_state_json()))
-                              .object().value(QStringLiteral("devices")).toArray().at(0).toObject();
+                              .object()
+                              .value(QStringLiteral("devices"))
+                              .toArray()
+                              .at(0)
+                              .toObject();
     for (const QJsonValue v : d.value(QLatin1String(field)).toArray())
         out << v.toInt();
     return out;
@@ -151,7 +155,10 @@ void tst_Listener::secrecyCodeOfTheWrongLengthKeepsThePreviousOne()
     QVERIFY(bench.hid().chkDeviceIsEnCode(0));
     QVERIFY(bench.hid().chkDeviceIsEnCode(2));
     const linkcipher::Code code = linkcipher::secrecyCode();
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(code.data()), 8), QByteArray("\0" "519370" "\0", 8));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(code.data()), 8), QByteArray("\0"
+                                                                                    "519370"
+                                                                                    "\0",
+                                                                                    8));
 }
 
 void tst_Listener::startListeningSwitchesOnEventNotices_data()

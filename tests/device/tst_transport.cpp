@@ -24,7 +24,11 @@ namespace {
 QJsonObject mouseState()
 {
     return QJsonDocument::fromJson(QByteArray(vm_state_json()))
-        .object().value(QStringLiteral("devices")).toArray().at(0).toObject();
+        .object()
+        .value(QStringLiteral("devices"))
+        .toArray()
+        .at(0)
+        .toObject();
 }
 
 QList<int> intsOf(const QJsonValue &v)
@@ -218,12 +222,10 @@ void tst_Transport::failuresEndTheExchange_data()
         << int(VM_FAULT_FEATURE_ERROR) << false << QStringList{"feature-send"};
     QTest::newRow("feature report refused, query")
         << int(VM_FAULT_FEATURE_ERROR) << true << QStringList{"feature-send"};
-    QTest::newRow("no reply")
-        << int(VM_FAULT_NO_REPLY) << true << QStringList{"feature-send", "feature-get"};
+    QTest::newRow("no reply") << int(VM_FAULT_NO_REPLY) << true << QStringList{"feature-send", "feature-get"};
     QTest::newRow("output report refused")
         << int(VM_FAULT_WRITE_ERROR) << false << QStringList{"feature-send", "write"};
-    QTest::newRow("interface cannot be opened")
-        << int(VM_FAULT_OPEN_FAILS) << false << QStringList{};
+    QTest::newRow("interface cannot be opened") << int(VM_FAULT_OPEN_FAILS) << false << QStringList{};
 }
 
 void tst_Transport::failuresEndTheExchange()

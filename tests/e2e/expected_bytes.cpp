@@ -66,10 +66,12 @@ int main(int argc, char **argv)
         const std::string model = argv[2];
         if (model != "colourful" && model != "plain")
             return usage();
-        const auto byte = [](int v) { return static_cast<uint8_t>(v); };
-        const lighting::EffectTriple t = model == "colourful"
-            ? lighting::colourfulEffect(byte(numbers[0]), byte(numbers[1]), byte(numbers[2]))
-            : lighting::plainEffect(byte(numbers[0]), byte(numbers[1]), byte(numbers[2]));
+        const auto byte = [](int v) {
+            return static_cast<uint8_t>(v);
+        };
+        const lighting::EffectTriple t =
+            model == "colourful" ? lighting::colourfulEffect(byte(numbers[0]), byte(numbers[1]), byte(numbers[2]))
+                                 : lighting::plainEffect(byte(numbers[0]), byte(numbers[1]), byte(numbers[2]));
         std::printf("{\"triple\": [%d, %d, %d]}\n", t.mode, t.value, t.option);
         return 0;
     }

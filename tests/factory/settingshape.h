@@ -18,9 +18,9 @@ struct KeyShape {
     Kind kind = Kind::Text;
     qint64 min = std::numeric_limits<int>::min();
     qint64 max = std::numeric_limits<int>::max();
-    int length = 0;             // values of an IntegerList
-    QStringList allowed = {};   // a Text must be one of these, when given
-    bool mayBeEmpty = false;    // a Text that may be empty
+    int length = 0;           // values of an IntegerList
+    QStringList allowed = {}; // a Text must be one of these, when given
+    bool mayBeEmpty = false;  // a Text that may be empty
 };
 
 inline KeyShape text(const QString &key, QStringList allowed = {})
@@ -76,13 +76,13 @@ inline QString check(const QSettings &settings, const KeyShape &shape)
         return {};
     }
     if (isList)
-        return QStringLiteral("a list where one value belongs: %1")
-            .arg(value.toStringList().join(QLatin1Char('|')));
+        return QStringLiteral("a list where one value belongs: %1").arg(value.toStringList().join(QLatin1Char('|')));
     const QString stored = value.toString();
     switch (shape.kind) {
     case Kind::Flag:
         return stored == QLatin1String("true") || stored == QLatin1String("false")
-            ? QString() : QStringLiteral("\"%1\" is not a flag").arg(stored);
+                   ? QString()
+                   : QStringLiteral("\"%1\" is not a flag").arg(stored);
     case Kind::Integer:
         return checkInteger(stored, shape);
     default:

@@ -13,9 +13,9 @@ struct Group {
 
 // Every group the UI reads at start, at the size of the page's own array.
 constexpr Group kGroups[] = {
-    {"main", 15},         {"keyMatrix", 5}, {"keyAssigment", 60}, {"dpiSetting", 5},
+    {"main", 15},         {"keyMatrix", 5},    {"keyAssigment", 60},  {"dpiSetting", 5},
     {"lightControl", 20}, {"macroEditor", 20}, {"systemSetting", 15}, {"gunControl", 10},
-    {"profile", 20},      {"keyCode", 133}, {"other", 8},
+    {"profile", 20},      {"keyCode", 133},    {"other", 8},
 };
 
 const QStringList kLanguages{"English", "ChineseSimplified"};

@@ -50,16 +50,11 @@ QList<KeyShape> globalShapes()
 QList<KeyShape> profileShapes()
 {
     QList<KeyShape> shapes{
-        integer("mouse/reportRate", 0, 3),
-        integer("mouse/dpiCount", 1, 8),
-        integer("mouse/currentDpiCount", 1, 8),
-        integers("mouse/dpiValueArray", 8, 1, 65535),
-        integers("mouse/lightValue", 3, 0, 255),
-        integers("mouse/colorValue", 24, 0, 255),
-        integer("mouse/mouseRate", 3, 337),
-        integer("mouse/doubleRate", 3, 337),
-        integer("mouse/scrollRate", 1, 1000),
-        integer("XYSensitive/0", 0, 9),
+        integer("mouse/reportRate", 0, 3),       integer("mouse/dpiCount", 1, 8),
+        integer("mouse/currentDpiCount", 1, 8),  integers("mouse/dpiValueArray", 8, 1, 65535),
+        integers("mouse/lightValue", 3, 0, 255), integers("mouse/colorValue", 24, 0, 255),
+        integer("mouse/mouseRate", 3, 337),      integer("mouse/doubleRate", 3, 337),
+        integer("mouse/scrollRate", 1, 1000),    integer("XYSensitive/0", 0, 9),
         integer("XYSensitive/1", 0, 9),
     };
     for (int k = 0; k < kKeys; ++k) {
@@ -99,8 +94,7 @@ Entry deviceForm(const Entry &ui, bool family560)
     else if (type == 255)
         device[0] = 0x04;
     const std::pair<int, int> consumer{device[2], device[3]};
-    if (consumer == std::pair{0x21, 0x02} || consumer == std::pair{0x23, 0x02}
-        || consumer == std::pair{0x94, 0x01})
+    if (consumer == std::pair{0x21, 0x02} || consumer == std::pair{0x23, 0x02} || consumer == std::pair{0x94, 0x01})
         device[0] = 0x03;
     return device;
 }
@@ -271,10 +265,7 @@ private slots:
         QVERIFY(!bytes.contains(",  ") && !bytes.contains(",\n"));
     }
 
-    void factoryMatrixIsDeviceFormOfKeyAssignment_data()
-    {
-        profileFileHoldsEveryKey_data();
-    }
+    void factoryMatrixIsDeviceFormOfKeyAssignment_data() { profileFileHoldsEveryKey_data(); }
 
     void factoryMatrixIsDeviceFormOfKeyAssignment()
     {
@@ -333,8 +324,8 @@ private slots:
             names << record[0];
             QCOMPARE(record[1], QStringLiteral("L-Click"));
             // The rate chooser shows 5 to 91 ms, the target dot 0 to 64, the count a byte.
-            const QList<KeyShape> values{integer("period", 5, 91), integer("x", 0, 0),
-                                         integer("y", 0, 64), integer("count", 0, 255)};
+            const QList<KeyShape> values{integer("period", 5, 91), integer("x", 0, 0), integer("y", 0, 64),
+                                         integer("count", 0, 255)};
             for (int v = 0; v < values.size(); ++v) {
                 const QString fault = checkInteger(record[v + 2], values[v]);
                 QVERIFY2(fault.isEmpty(), qPrintable(values[v].key + ": " + fault));

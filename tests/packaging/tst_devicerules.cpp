@@ -25,12 +25,10 @@ private slots:
 
         const QString factoryRule = R"(SUBSYSTEM=="hidraw", ATTRS{idVendor}=="04d9", )"
                                     R"(ATTRS{idProduct}=="a1ee", TAG+="uaccess")";
-        QTest::newRow("factory mouse") << DeviceTable{entry(0x04d9, 0xa1ee)}
-                                       << QStringList{factoryRule}
+        QTest::newRow("factory mouse") << DeviceTable{entry(0x04d9, 0xa1ee)} << QStringList{factoryRule}
                                        << QStringList{"usb:v04D9pA1EE*"};
-        QTest::newRow("one mouse, two entries")
-            << DeviceTable{entry(0x04d9, 0xa1ee), entry(0x04d9, 0xa1ee, 0xff01)}
-            << QStringList{factoryRule} << QStringList{"usb:v04D9pA1EE*"};
+        QTest::newRow("one mouse, two entries") << DeviceTable{entry(0x04d9, 0xa1ee), entry(0x04d9, 0xa1ee, 0xff01)}
+                                                << QStringList{factoryRule} << QStringList{"usb:v04D9pA1EE*"};
         QTest::newRow("two mice, table order, short ids padded")
             << DeviceTable{entry(0x258a, 0x0012), entry(0x04d9, 0xa1ee)}
             << QStringList{R"(SUBSYSTEM=="hidraw", ATTRS{idVendor}=="258a", )"
@@ -38,8 +36,8 @@ private slots:
                            factoryRule}
             << QStringList{"usb:v258Ap0012*", "usb:v04D9pA1EE*"};
         QTest::newRow("entries without vendor or product")
-            << DeviceTable{entry(0, 0xa1ee), entry(0x04d9, 0), entry(0x04d9, 0xa1ee)}
-            << QStringList{factoryRule} << QStringList{"usb:v04D9pA1EE*"};
+            << DeviceTable{entry(0, 0xa1ee), entry(0x04d9, 0), entry(0x04d9, 0xa1ee)} << QStringList{factoryRule}
+            << QStringList{"usb:v04D9pA1EE*"};
         QTest::newRow("empty table") << DeviceTable{} << QStringList{} << QStringList{};
     }
 
@@ -58,12 +56,10 @@ private slots:
         QTest::addColumn<QStringList>("modaliases");
         QTest::addColumn<QString>("expected");
         const QString provides = "<provides>\n  <modalias>@MODALIASES@</modalias>\n</provides>\n";
-        QTest::newRow("one line per device")
-            << provides << QStringList{"usb:v04D9pA1EE*", "usb:v258Ap0012*"}
-            << "<provides>\n  <modalias>usb:v04D9pA1EE*</modalias>\n"
-               "  <modalias>usb:v258Ap0012*</modalias>\n</provides>\n";
-        QTest::newRow("no placeholder") << "<id>x</id>\n" << QStringList{"usb:v04D9pA1EE*"}
-                                        << "<id>x</id>\n";
+        QTest::newRow("one line per device") << provides << QStringList{"usb:v04D9pA1EE*", "usb:v258Ap0012*"}
+                                             << "<provides>\n  <modalias>usb:v04D9pA1EE*</modalias>\n"
+                                                "  <modalias>usb:v258Ap0012*</modalias>\n</provides>\n";
+        QTest::newRow("no placeholder") << "<id>x</id>\n" << QStringList{"usb:v04D9pA1EE*"} << "<id>x</id>\n";
     }
 
     void fillMetainfo()

@@ -9,10 +9,7 @@
 class QmlSetup : public QObject {
     Q_OBJECT
 public slots:
-    void qmlEngineAvailable(QQmlEngine *engine)
-    {
-        engine->addImportPath(QStringLiteral("qrc:/"));
-    }
+    void qmlEngineAvailable(QQmlEngine *engine) { engine->addImportPath(QStringLiteral("qrc:/")); }
 
 private:
     ProgramFolder m_folder;

@@ -20,12 +20,12 @@ private slots:
         monitor.start(10);
 
         QTest::qWait(40);
-        QCOMPARE(notices.size(), 0);   // the first look only records
+        QCOMPARE(notices.size(), 0); // the first look only records
 
         present.insert("virtual:0:cmd 04d9:a1ee ff00:ff00");
         QTRY_COMPARE(notices.size(), 1);
         QTest::qWait(40);
-        QCOMPARE(notices.size(), 1);   // unchanged since
+        QCOMPARE(notices.size(), 1); // unchanged since
 
         // While the listener runs, a change is only noted; once it has
         // ended, one notice follows.

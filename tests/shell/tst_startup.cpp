@@ -27,8 +27,7 @@ private slots:
     void readsTheSettingsBesideTheProgram()
     {
         ProgramFolder folder;
-        QVERIFY(folder.write("modules/setting/apConfig.bin",
-                             "[common]\nname=Started Elsewhere\ndeviceCount=0\n"));
+        QVERIFY(folder.write("modules/setting/apConfig.bin", "[common]\nname=Started Elsewhere\ndeviceCount=0\n"));
         const QString program = folder.path("orbex-mouse");
         QVERIFY(QFile::copy(QStringLiteral(PROGRAM_PATH), program));
         QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

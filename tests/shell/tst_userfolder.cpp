@@ -37,10 +37,18 @@ private slots:
         QTest::addColumn<QString>("xdgDataHome");
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("set") << "/data/ann" << "/home/ann" << "/data/ann";
-        QTest::newRow("unset") << "" << "/home/ann" << "/home/ann/.local/share";
-        QTest::newRow("relative is ignored") << "data" << "/home/ann" << "/home/ann/.local/share";
-        QTest::newRow("trailing slashes") << "/data/ann/" << "/home/ann/" << "/data/ann";
+        QTest::newRow("set") << "/data/ann"
+                             << "/home/ann"
+                             << "/data/ann";
+        QTest::newRow("unset") << ""
+                               << "/home/ann"
+                               << "/home/ann/.local/share";
+        QTest::newRow("relative is ignored") << "data"
+                                             << "/home/ann"
+                                             << "/home/ann/.local/share";
+        QTest::newRow("trailing slashes") << "/data/ann/"
+                                          << "/home/ann/"
+                                          << "/data/ann";
     }
 
     void dataHome()
@@ -75,7 +83,7 @@ private slots:
         const QString user = userfolder::workingFolder(program.root(), false, home.path());
         const QString profile = user + "/modules/setting/p1.bin";
         QFile::remove(profile);
-        QVERIFY(QFile(profile).open(QIODevice::WriteOnly));   // now empty
+        QVERIFY(QFile(profile).open(QIODevice::WriteOnly)); // now empty
         QVERIFY(QFile::remove(user + "/modules/setting/name.bin"));
         QVERIFY(program.write("modules/i18n/English.ini", "[lang]\nnew=1\n"));
 

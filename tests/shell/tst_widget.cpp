@@ -30,7 +30,11 @@ class WidgetTest : public QObject {
 
     myQQuickView *view() const { return window->view(); }
     QString uiLog() const { return view()->rootObject()->property("log").toString(); }
-    void settle() { QCoreApplication::processEvents(); QCoreApplication::processEvents(); }
+    void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
 
 private slots:
     void init()
@@ -191,8 +195,7 @@ private slots:
         QTest::newRow("count too small") << quintptr(9487) << hello << 3u << false;
         QTest::newRow("count too large") << quintptr(9487) << QByteArray("Hello\0\0\0\0", 9) << 8u << false;
         QTest::newRow("other tag") << quintptr(9486) << hello << 5u << false;
-        QTest::newRow("invalid UTF-8")
-            << quintptr(9487) << QByteArray("\xff\xfe\0", 3) << 2u << false;
+        QTest::newRow("invalid UTF-8") << quintptr(9487) << QByteArray("\xff\xfe\0", 3) << 2u << false;
     }
 
     void taggedTextShowsTheWarningOnlyWhenItsLengthIsRight()
@@ -247,7 +250,9 @@ private slots:
         QByteArray huge(qsizetype(size), 'x');
         huge.append('\0');
         QStringList shown;
-        window->showWarning = [&](const QString &, const QString &message) { shown << message; };
+        window->showWarning = [&](const QString &, const QString &message) {
+            shown << message;
+        };
         window->taggedMessage(9487, size, huge.constData());
         QCOMPARE(shown, QStringList{QString(warningtext::kMaxChars, QLatin1Char('x')) + warningtext::kCutMark});
     }
@@ -259,16 +264,17 @@ private slots:
         const QString mark = warningtext::kCutMark;
         const QString longest(warningtext::kMaxChars, QLatin1Char('a'));
         const QString thirtyLines = QStringLiteral("line\n").repeated(warningtext::kMaxLines - 1) + "end";
-        const QString pair = QStringLiteral("\U0001F600");   // two UTF-16 units
+        const QString pair = QStringLiteral("\U0001F600"); // two UTF-16 units
         QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("short") << "Firmware update ready" << "Firmware update ready";
+        QTest::newRow("short") << "Firmware update ready"
+                               << "Firmware update ready";
         QTest::newRow("longest that fits") << longest << longest;
         QTest::newRow("one character more") << longest + "b" << longest + mark;
         QTest::newRow("lines that fit") << thirtyLines << thirtyLines;
         QTest::newRow("one line more") << thirtyLines + "\nmore"
                                        << QStringLiteral("line\n").repeated(warningtext::kMaxLines - 1) + "end" + mark;
-        QTest::newRow("only line breaks") << QString(100, QLatin1Char('\n'))
-                                          << QString(warningtext::kMaxLines - 1, QLatin1Char('\n')) + mark;
+        QTest::newRow("only line breaks")
+            << QString(100, QLatin1Char('\n')) << QString(warningtext::kMaxLines - 1, QLatin1Char('\n')) + mark;
         QTest::newRow("no half surrogate pair")
             << longest.left(warningtext::kMaxChars - 1) + pair << longest.left(warningtext::kMaxChars - 1) + mark;
     }

@@ -41,8 +41,7 @@ private slots:
                       "[mouse]\nisColorful=true\nisGun=true\nicType=560\nis55328=false\nprofileNo=0\n");
         folder->write("modules/setting/apConfigD.bin",
                       "[mouse]\nisColorful=false\nisGun=false\nicType=553\nprofileNo=4\n");
-        folder->write("modules/setting/pD.bin",
-                      "[mouse]\nreportRate=1\ncolorValue=1, 2, 3\n");
+        folder->write("modules/setting/pD.bin", "[mouse]\nreportRate=1\ncolorValue=1, 2, 3\n");
     }
 
     void cleanup() { folder.reset(); }
@@ -93,8 +92,7 @@ private slots:
         view.setCurrentProfile(5);
         view.setDataList("mouse/colorValue", {9, 9, 9});
         QCOMPARE(view.getData("mouse/reportRate", true).toInt(), 1);
-        QCOMPARE(view.getDataList("mouse/colorValue", true),
-                 (QVariantList{"1", "2", "3"}));
+        QCOMPARE(view.getDataList("mouse/colorValue", true), (QVariantList{"1", "2", "3"}));
         QCOMPARE(view.getDataList("mouse/colorValue", false).size(), 3);
     }
 

@@ -16,10 +16,7 @@ class GunDataTest : public QObject {
     std::unique_ptr<ProgramFolder> folder;
     QString file() const { return folder->path("modules/gun/gunData.bin"); }
 
-    static QVariantList record(const QString &name, int y)
-    {
-        return {name, "L-Click", 10, 0, y, 0};
-    }
+    static QVariantList record(const QString &name, int y) { return {name, "L-Click", 10, 0, y, 0}; }
 
 private slots:
     void init()
@@ -117,8 +114,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes65And78To81");
         QTest::newRow("Y of 10") << gunpreset::Values{0, 0, 10} << uint8_t(0xFF)
                                  << QByteArray("\xFB\xF0\x00\x00\x0A", 5);
-        QTest::newRow("values in their low byte") << gunpreset::Values{255, -1, 300} << uint8_t(0x04)
-                                                  << QByteArray("\x00\xF0\xFF\xFF\x2C", 5);
+        QTest::newRow("values in their low byte")
+            << gunpreset::Values{255, -1, 300} << uint8_t(0x04) << QByteArray("\x00\xF0\xFF\xFF\x2C", 5);
     }
 
     void presetBytes560()

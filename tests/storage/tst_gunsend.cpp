@@ -9,10 +9,7 @@
 class GunSendTest : public QObject {
     Q_OBJECT
 
-    static QList<int> gunBytes(const QList<int> &image)
-    {
-        return image.mid(78, 4);
-    }
+    static QList<int> gunBytes(const QList<int> &image) { return image.mid(78, 4); }
 
 private slots:
     void family560PatchesTheSlotsProfile_data()

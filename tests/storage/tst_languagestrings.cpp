@@ -13,10 +13,7 @@ class LanguageStringsTest : public QObject {
     std::unique_ptr<ProgramFolder> folder;
     std::unique_ptr<myQQuickView> view;
 
-    void writeLanguage(const QByteArray &content)
-    {
-        QVERIFY(folder->write("modules/i18n/Test.ini", content));
-    }
+    void writeLanguage(const QByteArray &content) { QVERIFY(folder->write("modules/i18n/Test.ini", content)); }
 
 private slots:
     void init()
@@ -38,8 +35,7 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("missing entry in the middle")
             << QByteArray("[g]\ntotal=3\n0=first\n2=third\n") << QStringList{"first", "", "third"};
-        QTest::newRow("entries beyond the total")
-            << QByteArray("[g]\ntotal=1\n0=a\n1=b\n") << QStringList{"a"};
+        QTest::newRow("entries beyond the total") << QByteArray("[g]\ntotal=1\n0=a\n1=b\n") << QStringList{"a"};
         QTest::newRow("total zero") << QByteArray("[g]\ntotal=0\n0=a\n") << QStringList{};
         QTest::newRow("negative total") << QByteArray("[g]\ntotal=-4\n0=a\n") << QStringList{};
         QTest::newRow("total not a number") << QByteArray("[g]\ntotal=many\n0=a\n") << QStringList{};

@@ -27,7 +27,8 @@ class MacroLibraryTest : public QObject {
         QDirIterator it(folder->root(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
-            files.insert(QDir(folder->root()).relativeFilePath(path), folder->read(QDir(folder->root()).relativeFilePath(path)));
+            files.insert(QDir(folder->root()).relativeFilePath(path),
+                         folder->read(QDir(folder->root()).relativeFilePath(path)));
         }
         return files;
     }
@@ -35,7 +36,8 @@ class MacroLibraryTest : public QObject {
     static QByteArray macroProfile(const QByteArray &macroName)
     {
         return "[mouseKeyMatrix]\n3=4, 0, 3, 0\n4=1, 240, 0, 0\n"
-               "[mouseMacroKey]\n3=" + macroName + "\n4=" + macroName + "\n";
+               "[mouseMacroKey]\n3="
+               + macroName + "\n4=" + macroName + "\n";
     }
 
 private slots:
@@ -49,9 +51,8 @@ private slots:
                               "[mouseKeyMatrix]\n3=1, 242, 0, 0\n5=1, 243, 0, 0\n6=1, 244, 0, 0\n"));
         QVERIFY(folder->write("modules/setting/p3.bin", macroProfile("M1")));
         QVERIFY(folder->write("modules/setting/p8.bin", macroProfile("M1")));
-        QVERIFY(folder->write("modules/setting/p1.bin",
-                              "[mouseKeyMatrix]\n3=4, 0, 7, 0\n5=4\n6=4, 0\n7=4, 0, 99, 0\n"
-                              "[mouseMacroKey]\n7=M1\n"));
+        QVERIFY(folder->write("modules/setting/p1.bin", "[mouseKeyMatrix]\n3=4, 0, 7, 0\n5=4\n6=4, 0\n7=4, 0, 99, 0\n"
+                                                        "[mouseMacroKey]\n7=M1\n"));
         QVERIFY(folder->write(macroPath("M1"), "[config]\ntotal=1\nrepeat=2\n[macro]\n0=\"1,A\"\n"));
     }
 
@@ -114,14 +115,14 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("size");
         QTest::newRow("missing events read as 0") << QByteArray("[config]\ntotal=3\nrepeat=2\n[macro]\n1=\"0,10\"\n")
-            << QStringList{"0", "0,10", "0", "2"} << 4;
+                                                  << QStringList{"0", "0,10", "0", "2"} << 4;
         QTest::newRow("no config at all") << QByteArray("[macro]\n0=x\n") << QStringList{"0"} << 1;
         QTest::newRow("negative total") << QByteArray("[config]\ntotal=-5\nrepeat=1\n") << QStringList{"1"} << 1;
         QTest::newRow("total not a number") << QByteArray("[config]\ntotal=many\nrepeat=1\n") << QStringList{"1"} << 1;
-        QTest::newRow("huge total is capped") << QByteArray("[config]\ntotal=2000000000\nrepeat=1\n")
-            << QStringList{} << macrolibrary::kMaxEvents + 1;
-        QTest::newRow("an unquoted comma and space") << QByteArray("[config]\ntotal=1\nrepeat=1\n[macro]\n0=1, A\n")
-            << QStringList{"1, A", "1"} << 2;
+        QTest::newRow("huge total is capped")
+            << QByteArray("[config]\ntotal=2000000000\nrepeat=1\n") << QStringList{} << macrolibrary::kMaxEvents + 1;
+        QTest::newRow("an unquoted comma and space")
+            << QByteArray("[config]\ntotal=1\nrepeat=1\n[macro]\n0=1, A\n") << QStringList{"1, A", "1"} << 2;
     }
 
     void loadCopesWithDamagedCounts()
@@ -188,20 +189,16 @@ private slots:
         {
             SettingsStores stores;
             macrolibrary::takeOffKeys(stores, "M1");
-            QCOMPARE(stores.profile(2)->value("mouseKeyMatrix/3").toStringList(),
-                     (QStringList{"1", "242", "0", "0"}));
+            QCOMPARE(stores.profile(2)->value("mouseKeyMatrix/3").toStringList(), (QStringList{"1", "242", "0", "0"}));
             // Key 4 plays no macro, though its slot name says M1.
-            QCOMPARE(stores.profile(2)->value("mouseKeyMatrix/4").toStringList(),
-                     (QStringList{"1", "240", "0", "0"}));
+            QCOMPARE(stores.profile(2)->value("mouseKeyMatrix/4").toStringList(), (QStringList{"1", "240", "0", "0"}));
             QCOMPARE(stores.profile(2)->value("mouseMacroKey/3").toString(), QStringLiteral("M1"));
             // Slot 0: key 3 plays slot 7, which holds M1; short entries are skipped;
             // key 7 names a slot without a name.
-            QCOMPARE(stores.profile(0)->value("mouseKeyMatrix/3").toStringList(),
-                     (QStringList{"1", "242", "0", "0"}));
+            QCOMPARE(stores.profile(0)->value("mouseKeyMatrix/3").toStringList(), (QStringList{"1", "242", "0", "0"}));
             QCOMPARE(stores.profile(0)->value("mouseKeyMatrix/5").toString(), QStringLiteral("4"));
             QCOMPARE(stores.profile(0)->value("mouseKeyMatrix/6").toStringList(), (QStringList{"4", "0"}));
-            QCOMPARE(stores.profile(0)->value("mouseKeyMatrix/7").toStringList(),
-                     (QStringList{"4", "0", "99", "0"}));
+            QCOMPARE(stores.profile(0)->value("mouseKeyMatrix/7").toStringList(), (QStringList{"4", "0", "99", "0"}));
         }
         QCOMPARE(folder->read("modules/setting/p8.bin"), macroProfile("M1"));
         QVERIFY(folder->read("modules/setting/p3.bin").contains("3=1, 242, 0, 0"));
@@ -326,10 +323,13 @@ private slots:
         QVERIFY(specialfiles::makeFifo(fifoMacro));
         bool imported = true;
         bool created = true;
-        QVERIFY2(specialfiles::endsWithin(2000, [&] {
-            imported = macrolibrary::importFrom(fifo, "Macro_1");
-            created = macrolibrary::create("F", 0);
-        }, {fifo, fifoMacro}), "blocked on a FIFO");
+        QVERIFY2(specialfiles::endsWithin(2000,
+                                          [&] {
+                                              imported = macrolibrary::importFrom(fifo, "Macro_1");
+                                              created = macrolibrary::create("F", 0);
+                                          },
+                                          {fifo, fifoMacro}),
+                 "blocked on a FIFO");
         QVERIFY(!imported);
         QVERIFY(!created);
         // A device reads as empty or without end; the macro must not appear.
@@ -340,7 +340,8 @@ private slots:
 
     void aNameThatLooksOddButIsPlainWorks()
     {
-        for (const QString &name : {QStringLiteral(" spaced "), QStringLiteral("..x"), QStringLiteral("Makro \u00e4")}) {
+        for (const QString &name :
+             {QStringLiteral(" spaced "), QStringLiteral("..x"), QStringLiteral("Makro \u00e4")}) {
             QVERIFY(macrolibrary::create(name, 0));
             QVERIFY(macrolibrary::save(name, {"1,A"}, 2));
             QCOMPARE(macrolibrary::load(name), (QStringList{"1,A", "2"}));

@@ -29,18 +29,20 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QVariantList>("stored");
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("one macro gets the sentinel") << QVariant(0) << QStringList{"Macro_0"}
-            << QVariantList{"Macro_0", "loaderzorvex"} << QByteArray("[macro]\nmacroName=Macro_0, loaderzorvex");
-        QTest::newRow("profiles keep their order") << QVariant(2) << QStringList{"Game3", "Work0"}
-            << QVariantList{"Game3", "Work0"} << QByteArray("[profile]\nprofileName=Game3, Work0");
-        QTest::newRow("gun names") << QVariant(1) << QStringList{"AK", "M4", "UMP"}
-            << QVariantList{"AK", "M4", "UMP"} << QByteArray("gunName=AK, M4, UMP");
-        QTest::newRow("type as text") << QVariant("3") << QStringList{"x", "y"}
-            << QVariantList{"x", "y"} << QByteArray("selectGun=x, y");
-        QTest::newRow("type as a whole double") << QVariant(1.0) << QStringList{"x", "y"}
-            << QVariantList{"x", "y"} << QByteArray("gunName=x, y");
-        QTest::newRow("a name with a comma") << QVariant(0) << QStringList{"a, b", "c"}
-            << QVariantList{"a, b", "c"} << QByteArray("macroName=");
+        QTest::newRow("one macro gets the sentinel")
+            << QVariant(0) << QStringList{"Macro_0"} << QVariantList{"Macro_0", "loaderzorvex"}
+            << QByteArray("[macro]\nmacroName=Macro_0, loaderzorvex");
+        QTest::newRow("profiles keep their order")
+            << QVariant(2) << QStringList{"Game3", "Work0"} << QVariantList{"Game3", "Work0"}
+            << QByteArray("[profile]\nprofileName=Game3, Work0");
+        QTest::newRow("gun names") << QVariant(1) << QStringList{"AK", "M4", "UMP"} << QVariantList{"AK", "M4", "UMP"}
+                                   << QByteArray("gunName=AK, M4, UMP");
+        QTest::newRow("type as text") << QVariant("3") << QStringList{"x", "y"} << QVariantList{"x", "y"}
+                                      << QByteArray("selectGun=x, y");
+        QTest::newRow("type as a whole double")
+            << QVariant(1.0) << QStringList{"x", "y"} << QVariantList{"x", "y"} << QByteArray("gunName=x, y");
+        QTest::newRow("a name with a comma")
+            << QVariant(0) << QStringList{"a, b", "c"} << QVariantList{"a, b", "c"} << QByteArray("macroName=");
     }
 
     void listsComeBackAsStored()

@@ -31,8 +31,7 @@ class ProfilesTest : public QObject {
 
     QByteArray fileOf(int slot) const { return folder->read(slotFile(slot)); }
 
-    void verifyOtherSlotsUntouched(SettingsStores &stores, int changed,
-                                   const std::array<QSettings *, 10> &before)
+    void verifyOtherSlotsUntouched(SettingsStores &stores, int changed, const std::array<QSettings *, 10> &before)
     {
         for (int slot = 0; slot < paths::kProfileSlots; ++slot) {
             if (slot == changed)
@@ -71,8 +70,8 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::addColumn<QString>("which");
         const QByteArray factory("[mouse]\nreportRate=3\nwhich=factory\n");
-        QTest::newRow("import into slot 2") << "import" << 2
-            << QByteArray("[mouse]\nreportRate=1\nwhich=imported\n") << "imported";
+        QTest::newRow("import into slot 2")
+            << "import" << 2 << QByteArray("[mouse]\nreportRate=1\nwhich=imported\n") << "imported";
         QTest::newRow("reset slot 4") << "reset" << 4 << factory << "factory";
         QTest::newRow("copy slot 3 onto 1") << "copy3" << 1 << slotText(3) << "3";
         QTest::newRow("copy slot 1 onto 3") << "copy1" << 3 << slotText(1) << "1";
@@ -250,17 +249,21 @@ private slots:
         bool namesStored = true;
         QVariantList names{1};
         QStringList texts{"x"};
-        QVERIFY2(specialfiles::endsWithin(3000, [&] {
-            SettingsStores stores;
-            icType = stores.global()->value("mouse/icType");
-            slot0 = stores.profile(0)->value("mouse/which");
-            slot1 = stores.profile(1)->value("mouse/which").toInt();
-            stores.profile(0)->setValue("mouse/which", 9);
-            stores.profile(0)->sync();
-            namesStored = namelists::store(fifos[2], 0, {"A", "B"});
-            names = namelists::read(fifos[2], 0);
-            texts = languagestrings::readGroup(fifos[3], "keyCode");
-        }, fifos), "blocked on a FIFO");
+        QVERIFY2(specialfiles::endsWithin(
+                     3000,
+                     [&] {
+                         SettingsStores stores;
+                         icType = stores.global()->value("mouse/icType");
+                         slot0 = stores.profile(0)->value("mouse/which");
+                         slot1 = stores.profile(1)->value("mouse/which").toInt();
+                         stores.profile(0)->setValue("mouse/which", 9);
+                         stores.profile(0)->sync();
+                         namesStored = namelists::store(fifos[2], 0, {"A", "B"});
+                         names = namelists::read(fifos[2], 0);
+                         texts = languagestrings::readGroup(fifos[3], "keyCode");
+                     },
+                     fifos),
+                 "blocked on a FIFO");
         QVERIFY(!icType.isValid());
         QVERIFY(!slot0.isValid());
         QCOMPARE(slot1, 1);

@@ -77,10 +77,14 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("filter");
-        QTest::newRow("profile import") << "loadProfile" << int(Kind::Open) << "Open File" << "Profile(*.pf)";
-        QTest::newRow("profile export") << "saveProfile" << int(Kind::Save) << "Save File" << "Profile(*.pf)";
-        QTest::newRow("macro import") << "loadMacroFile" << int(Kind::Open) << "Open File" << "Macro(*.mc)";
-        QTest::newRow("macro export") << "saveMacroFile" << int(Kind::Save) << "Save File" << "Macro(*.mc)";
+        QTest::newRow("profile import") << "loadProfile" << int(Kind::Open) << "Open File"
+                                        << "Profile(*.pf)";
+        QTest::newRow("profile export") << "saveProfile" << int(Kind::Save) << "Save File"
+                                        << "Profile(*.pf)";
+        QTest::newRow("macro import") << "loadMacroFile" << int(Kind::Open) << "Open File"
+                                      << "Macro(*.mc)";
+        QTest::newRow("macro export") << "saveMacroFile" << int(Kind::Save) << "Save File"
+                                      << "Macro(*.mc)";
     }
 
     void dialogsAskAsSpecified()
@@ -219,7 +223,8 @@ private slots:
     // followed by the name list.
     void macroEditorSequence()
     {
-        QVERIFY(folder->write("modules/setting/p2.bin", "[mouseKeyMatrix]\n3=4, 0, 3, 0\n[mouseMacroKey]\n3=Macro_0\n"));
+        QVERIFY(
+            folder->write("modules/setting/p2.bin", "[mouseKeyMatrix]\n3=4, 0, 3, 0\n[mouseMacroKey]\n3=Macro_0\n"));
         myQQuickView view;
         QCOMPARE(view.createMacroIni("Macro_0", 0), QVariant(true));
         QCOMPARE(view.updataNameList(0, {"Macro_0"}), QVariant(true));

@@ -79,7 +79,10 @@ void VirtualMouseCommands::init()
     vm_trace_clear();
 }
 
-void VirtualMouseCommands::cleanup() { folder.reset(); }
+void VirtualMouseCommands::cleanup()
+{
+    folder.reset();
+}
 
 void VirtualMouseCommands::commandLeavesItsSetting_data()
 {
@@ -94,35 +97,46 @@ void VirtualMouseCommands::commandLeavesItsSetting_data()
     const QByteArray b128 = counting(128, 100);
     const QByteArray codes = hex("0a 14 1e 80 80 80 80 80");
 
-    QTest::newRow("553 01H report rate") << 553 << hex("00 01 08 00 00 00 00 00 f6") << none << "reportRate" << "8";
-    QTest::newRow("553 0BH active stage") << 553 << hex("00 0b 03 00 00 00 00 00 f1") << none << "currentDpi" << "3";
+    QTest::newRow("553 01H report rate") << 553 << hex("00 01 08 00 00 00 00 00 f6") << none << "reportRate"
+                                         << "8";
+    QTest::newRow("553 0BH active stage") << 553 << hex("00 0b 03 00 00 00 00 00 f1") << none << "currentDpi"
+                                          << "3";
     QTest::newRow("553 02H key matrix counted from 0")
-        << 553 << hex("00 02 02 00 00 00 00 00 fb") << none << "currentKeyMatrix" << "2";
-    QTest::newRow("553 03H keyboard option")
-        << 553 << hex("00 03 01 02 03 44 00 00 b2") << none << "keyboardOption" << "[1,2,3,68]";
-    QTest::newRow("553 04H gun data of slot 1")
-        << 553 << hex("00 04 00 05 00 0a 01 00 eb") << none << "gunData" << "[[0,0,0],[5,0,10],[0,0,0]]";
-    QTest::newRow("553 0DH lighting effect")
-        << 553 << hex("00 0d 05 c0 05 00 00 00 28") << none << "ledEffect" << "[5,192,5]";
-    QTest::newRow("553 0CH fixed colour") << 553 << hex("00 0c 01 02 03 00 00 00 ed") << none << "fixColor" << "[1,2,3]";
-    QTest::newRow("553 11H stage count") << 553 << hex("00 11 03 08 00 00 00 00 e3") << codes << "dpiCount" << "3";
-    QTest::newRow("553 11H stage codes")
-        << 553 << hex("00 11 03 08 00 00 00 00 e3") << codes << "dpiCodes" << byteList(codes);
-    QTest::newRow("553 12H matrix 1") << 553 << hex("00 12 01 40 08 00 00 00 a4") << m64 << "keyMatrices/0" << byteList(m64);
-    QTest::newRow("553 13H macro 12") << 553 << hex("00 13 0c 80 00 00 00 00 60") << b128 << "macros/11" << byteList(b128);
+        << 553 << hex("00 02 02 00 00 00 00 00 fb") << none << "currentKeyMatrix"
+        << "2";
+    QTest::newRow("553 03H keyboard option") << 553 << hex("00 03 01 02 03 44 00 00 b2") << none << "keyboardOption"
+                                             << "[1,2,3,68]";
+    QTest::newRow("553 04H gun data of slot 1") << 553 << hex("00 04 00 05 00 0a 01 00 eb") << none << "gunData"
+                                                << "[[0,0,0],[5,0,10],[0,0,0]]";
+    QTest::newRow("553 0DH lighting effect") << 553 << hex("00 0d 05 c0 05 00 00 00 28") << none << "ledEffect"
+                                             << "[5,192,5]";
+    QTest::newRow("553 0CH fixed colour") << 553 << hex("00 0c 01 02 03 00 00 00 ed") << none << "fixColor"
+                                          << "[1,2,3]";
+    QTest::newRow("553 11H stage count") << 553 << hex("00 11 03 08 00 00 00 00 e3") << codes << "dpiCount"
+                                         << "3";
+    QTest::newRow("553 11H stage codes") << 553 << hex("00 11 03 08 00 00 00 00 e3") << codes << "dpiCodes"
+                                         << byteList(codes);
+    QTest::newRow("553 12H matrix 1") << 553 << hex("00 12 01 40 08 00 00 00 a4") << m64 << "keyMatrices/0"
+                                      << byteList(m64);
+    QTest::newRow("553 13H macro 12") << 553 << hex("00 13 0c 80 00 00 00 00 60") << b128 << "macros/11"
+                                      << byteList(b128);
     QTest::newRow("553 10H eight colours")
         << 553 << hex("00 10 00 18 00 00 00 00 d7") << counting(24, 7) << "stageColors" << byteList(counting(24, 7));
 
-    QTest::newRow("560 01H keyboard option")
-        << 560 << hex("00 01 08 01 00 00 00 00 f5") << none << "keyboardOption" << "[8,1]";
-    QTest::newRow("560 02H current profile") << 560 << hex("00 02 03 00 00 00 00 00 fa") << none << "currentProfile" << "3";
-    QTest::newRow("560 03H rate of profile 4")
-        << 560 << hex("00 03 04 08 00 00 00 00 f0") << none << "reportRate" << "[1,1,1,8]";
-    QTest::newRow("560 04H stage of profile 2")
-        << 560 << hex("00 04 02 06 00 00 00 00 f3") << none << "currentDpi" << "[1,6,1,1]";
-    QTest::newRow("560 0DH matrix 2") << 560 << hex("00 0d 02 80 00 00 00 00 70") << b128 << "keyMatrices/1" << byteList(b128);
-    QTest::newRow("560 0FH macro 1") << 560 << hex("00 0f 01 80 00 00 00 00 6f") << b128 << "macros/0" << byteList(b128);
-    QTest::newRow("560 0CH profile 0") << 560 << hex("00 0c 00 80 00 00 00 00 73") << b128 << "profiles/0" << byteList(b128);
+    QTest::newRow("560 01H keyboard option") << 560 << hex("00 01 08 01 00 00 00 00 f5") << none << "keyboardOption"
+                                             << "[8,1]";
+    QTest::newRow("560 02H current profile") << 560 << hex("00 02 03 00 00 00 00 00 fa") << none << "currentProfile"
+                                             << "3";
+    QTest::newRow("560 03H rate of profile 4") << 560 << hex("00 03 04 08 00 00 00 00 f0") << none << "reportRate"
+                                               << "[1,1,1,8]";
+    QTest::newRow("560 04H stage of profile 2") << 560 << hex("00 04 02 06 00 00 00 00 f3") << none << "currentDpi"
+                                                << "[1,6,1,1]";
+    QTest::newRow("560 0DH matrix 2") << 560 << hex("00 0d 02 80 00 00 00 00 70") << b128 << "keyMatrices/1"
+                                      << byteList(b128);
+    QTest::newRow("560 0FH macro 1") << 560 << hex("00 0f 01 80 00 00 00 00 6f") << b128 << "macros/0"
+                                     << byteList(b128);
+    QTest::newRow("560 0CH profile 0") << 560 << hex("00 0c 00 80 00 00 00 00 73") << b128 << "profiles/0"
+                                       << byteList(b128);
 }
 
 void VirtualMouseCommands::commandLeavesItsSetting()
@@ -193,7 +207,9 @@ void VirtualMouseCommands::queryAnswers_data()
         << 553 << hex("00 0b 03 00 00 00 00 00 f1") << hex("00 8b 00 00 00 00 00 00 74") << "008b03000000000071";
     QTest::newRow("553 83H four option bytes")
         << 553 << hex("00 03 01 02 03 44 00 00 b2") << hex("00 83 00 00 00 00 00 00 7c") << "008301020344000032";
-    QTest::newRow("553 00H echoes") << 553 << QByteArray() << hex("00 00 12 34 56 78 00 00 eb") << "000012345678" "0000eb";
+    QTest::newRow("553 00H echoes") << 553 << QByteArray() << hex("00 00 12 34 56 78 00 00 eb")
+                                    << "000012345678"
+                                       "0000eb";
     QTest::newRow("560 81H two option bytes")
         << 560 << hex("00 01 08 01 00 00 00 00 f5") << hex("00 81 00 00 00 00 00 00 7e") << "008108010000000075";
     QTest::newRow("560 83H answers the same bytes")

@@ -20,7 +20,10 @@ using namespace vmtest;
 namespace {
 
 uint64_t fakeNow = 0;
-uint64_t fakeClock() { return fakeNow; }
+uint64_t fakeClock()
+{
+    return fakeNow;
+}
 
 QSet<QString> keysOf(const QJsonObject &o)
 {
@@ -116,8 +119,9 @@ void VirtualMouseControl::badConfigurationIsRefusedAndKeepsTheDevices()
 
 void VirtualMouseControl::configurationFileIsRead()
 {
-    QVERIFY(folder->write("mice.ini", "\xEF\xBB\xBF; two mice\r\n[first]\r\nfamily = 553\r\nisGun = \"false\"\r\n[second]\r\n"
-                                      "vid = 0x1234\r\nsCode = abcdef\r\n"));
+    QVERIFY(folder->write("mice.ini",
+                          "\xEF\xBB\xBF; two mice\r\n[first]\r\nfamily = 553\r\nisGun = \"false\"\r\n[second]\r\n"
+                          "vid = 0x1234\r\nsCode = abcdef\r\n"));
     QCOMPARE(vm_configure_file(folder->path("mice.ini").toLocal8Bit().constData()), 2);
     QCOMPARE(device(0).value("family").toInt(), 553);
     QCOMPARE(device(1).value("vid").toString(), QString("1234"));
@@ -136,12 +140,13 @@ void VirtualMouseControl::stateJsonCarriesTheStateOfEachFamily_data()
 
     const QStringList common{"index", "family", "present", "vid", "pid", "isEncode", "isGun", "pendingEvents"};
     QTest::newRow("553") << plainMouse(553)
-                         << common + QStringList{"reportRate", "currentDpi", "dpiCount", "dpiCodes", "keyMatrices",
-                                                 "currentKeyMatrix", "ledEffect", "fixColor", "stageColorType",
-                                                 "stageColors", "macros", "gunData", "keyboardOption"}
+                         << common + QStringList{"reportRate",     "currentDpi",       "dpiCount",  "dpiCodes",
+                                                 "keyMatrices",    "currentKeyMatrix", "ledEffect", "fixColor",
+                                                 "stageColorType", "stageColors",      "macros",    "gunData",
+                                                 "keyboardOption"}
                          << 0;
-    const QStringList keys560 = common + QStringList{"profiles", "keyMatrices", "currentProfile", "reportRate",
-                                                     "currentDpi", "macros", "keyboardOption"};
+    const QStringList keys560 = common + QStringList{"profiles",   "keyMatrices", "currentProfile", "reportRate",
+                                                     "currentDpi", "macros",      "keyboardOption"};
     QTest::newRow("560 gun") << plainMouse(560, true) << keys560 << 4;
     QTest::newRow("560 without gun") << plainMouse(560, false) << keys560 << 1;
 }
@@ -196,8 +201,8 @@ void VirtualMouseControl::traceLinesFollowTheFormat()
         sendFeature(cmd.get(), hex("00 01 02 00 00 00 00 00 00"));
         hid_open_path("virtual:9:cmd");
     }
-    const QRegularExpression line(
-        "^\\d+ (open|open-failed|close|feature-send|feature-get|write|read|read-timeout) \\S+ ([0-9a-f]+|-)( bad-checksum)?$");
+    const QRegularExpression line("^\\d+ (open|open-failed|close|feature-send|feature-get|write|read|read-timeout) "
+                                  "\\S+ ([0-9a-f]+|-)( bad-checksum)?$");
     const QStringList lines = traceLines();
     for (const QString &l : lines)
         QVERIFY2(line.match(l).hasMatch(), qPrintable(l));
@@ -234,7 +239,8 @@ void VirtualMouseControl::traceUsesTheInstalledClock()
     sendFeature(h.get(), hex("00 01 02 00 00 00 00 00 FC"));
     const QStringList lines = traceLines();
     QCOMPARE(lines.value(0), QString("5000 open virtual:0:cmd -"));
-    QCOMPARE(lines.value(1), QString("5128 feature-send virtual:0:cmd 00010200000000" "00fc"));
+    QCOMPARE(lines.value(1), QString("5128 feature-send virtual:0:cmd 00010200000000"
+                                     "00fc"));
     QVERIFY(lines.value(2).section(' ', 0, 0).toULongLong() < 5000); // real time since the library started
 }
 
@@ -260,14 +266,22 @@ void VirtualMouseControl::controlToolPressesUnplugsAndReports_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("check");
 
-    QTest::newRow("press the DPI button") << QStringList{"press-dpi"} << 0 << "ok" << "currentDpi=2";
-    QTest::newRow("press on device 1") << QStringList{"press-dpi", "1"} << 0 << "ok" << "currentDpi1=2";
-    QTest::newRow("unplug") << QStringList{"unplug", "0"} << 0 << "ok" << "present=false";
-    QTest::newRow("no such device") << QStringList{"press-dpi", "2"} << 1 << "error: no device 2" << "currentDpi=1";
-    QTest::newRow("device not a number") << QStringList{"plug", "x"} << 1 << "error: device must be" << "";
-    QTest::newRow("unknown command") << QStringList{"jump"} << 1 << "error: unknown command 'jump'" << "";
-    QTest::newRow("state") << QStringList{"state"} << 0 << "{\"devices\":[" << "";
-    QTest::newRow("no command") << QStringList{} << 2 << "usage:" << "";
+    QTest::newRow("press the DPI button") << QStringList{"press-dpi"} << 0 << "ok"
+                                          << "currentDpi=2";
+    QTest::newRow("press on device 1") << QStringList{"press-dpi", "1"} << 0 << "ok"
+                                       << "currentDpi1=2";
+    QTest::newRow("unplug") << QStringList{"unplug", "0"} << 0 << "ok"
+                            << "present=false";
+    QTest::newRow("no such device") << QStringList{"press-dpi", "2"} << 1 << "error: no device 2"
+                                    << "currentDpi=1";
+    QTest::newRow("device not a number") << QStringList{"plug", "x"} << 1 << "error: device must be"
+                                         << "";
+    QTest::newRow("unknown command") << QStringList{"jump"} << 1 << "error: unknown command 'jump'"
+                                     << "";
+    QTest::newRow("state") << QStringList{"state"} << 0 << "{\"devices\":["
+                           << "";
+    QTest::newRow("no command") << QStringList{} << 2 << "usage:"
+                                << "";
 }
 
 void VirtualMouseControl::controlToolPressesUnplugsAndReports()
@@ -325,10 +339,24 @@ void VirtualMouseControl::sharedLibraryExportsTheCNames()
     qputenv("VIRTUAL_MOUSE_SOCKET", "off"); // no control socket from this second copy
     void *lib = dlopen(VM_SHARED_PATH, RTLD_NOW | RTLD_LOCAL);
     QVERIFY2(lib, dlerror());
-    const char *names[] = {"hid_init", "hid_exit", "hid_enumerate", "hid_free_enumeration", "hid_open",
-                           "hid_open_path", "hid_close", "hid_set_nonblocking", "hid_send_feature_report",
-                           "hid_get_feature_report", "hid_write", "hid_read", "hid_read_timeout", "hid_error",
-                           "vm_state_json", "vm_press_dpi", "vm_set_present", "vm_reset"};
+    const char *names[] = {"hid_init",
+                           "hid_exit",
+                           "hid_enumerate",
+                           "hid_free_enumeration",
+                           "hid_open",
+                           "hid_open_path",
+                           "hid_close",
+                           "hid_set_nonblocking",
+                           "hid_send_feature_report",
+                           "hid_get_feature_report",
+                           "hid_write",
+                           "hid_read",
+                           "hid_read_timeout",
+                           "hid_error",
+                           "vm_state_json",
+                           "vm_press_dpi",
+                           "vm_set_present",
+                           "vm_reset"};
     for (const char *name : names)
         QVERIFY2(dlsym(lib, name), name);
     QVERIFY(!dlsym(lib, "_ZN2vm5worldEv")); // the library's own names stay inside
@@ -385,9 +413,10 @@ void VirtualMouseControl::environmentNamesTheConfiguration_data()
                               << "record virtual:0:cmd ff02 ff00\nrecord virtual:0:event ff01 ff01\n"
                                  "record virtual:2:cmd ff00 ff00\nrecord virtual:2:event ff01 0002\n"
                               << "";
-    QTest::newRow("broken file plugs in nothing")
-        << QByteArray("[a]\nfamily=553\nspeed=9\n") << "" << "line 3: unknown key 'speed'; no virtual mouse";
-    QTest::newRow("missing file plugs in nothing") << QByteArray() << "" << "cannot read";
+    QTest::newRow("broken file plugs in nothing") << QByteArray("[a]\nfamily=553\nspeed=9\n") << ""
+                                                  << "line 3: unknown key 'speed'; no virtual mouse";
+    QTest::newRow("missing file plugs in nothing") << QByteArray() << ""
+                                                   << "cannot read";
 }
 
 // The environment is read once per process, so each row runs in a program of its own.

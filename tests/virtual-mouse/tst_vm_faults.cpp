@@ -60,7 +60,10 @@ void VirtualMouseFaults::init()
     vm_trace_clear();
 }
 
-void VirtualMouseFaults::cleanup() { folder.reset(); }
+void VirtualMouseFaults::cleanup()
+{
+    folder.reset();
+}
 
 // What the program sees of one exchange round: open, handshake, a set
 // command with payload.
@@ -99,16 +102,19 @@ void VirtualMouseFaults::faultBehaves_data()
     QTest::addColumn<bool>("rateStored");
     QTest::addColumn<bool>("matrixStored");
 
-    const QString echo = "000012345678" "0000eb";
+    const QString echo = "000012345678"
+                         "0000eb";
     QTest::newRow("none") << QByteArray() << -1 << true << 9 << echo << 33 << true << true;
     QTest::newRow("open fails") << QByteArray("openFails") << int(VM_FAULT_OPEN_FAILS) << false << 0 << QString() << 0
                                 << false << false;
-    QTest::newRow("no reply") << QByteArray("noReply") << int(VM_FAULT_NO_REPLY) << true << 9 << QString() << 33
-                              << true << true;
+    QTest::newRow("no reply") << QByteArray("noReply") << int(VM_FAULT_NO_REPLY) << true << 9 << QString() << 33 << true
+                              << true;
     QTest::newRow("wrong echo") << QByteArray("wrongEcho") << int(VM_FAULT_WRONG_ECHO) << true << 9
-                                << "0000edcba987" "000017" << 33 << true << true;
-    QTest::newRow("feature report error") << QByteArray("featureError") << int(VM_FAULT_FEATURE_ERROR) << true << -1
-                                          << QString() << 33 << false << false;
+                                << "0000edcba987"
+                                   "000017"
+                                << 33 << true << true;
+    QTest::newRow("feature report error")
+        << QByteArray("featureError") << int(VM_FAULT_FEATURE_ERROR) << true << -1 << QString() << 33 << false << false;
     QTest::newRow("write error") << QByteArray("writeError") << int(VM_FAULT_WRITE_ERROR) << true << 9 << echo << -1
                                  << true << false;
 }
@@ -149,7 +155,8 @@ void VirtualMouseFaults::faultBehaves()
             QCOMPARE(vm_set_fault(0, vm_fault(fault), 0), 0);
             const Round healed = runRound();
             QVERIFY(healed.opened);
-            QCOMPARE(toHex(healed.handshakeReply), QString("000012345678" "0000eb"));
+            QCOMPARE(toHex(healed.handshakeReply), QString("000012345678"
+                                                           "0000eb"));
         }
     }
 }
@@ -277,7 +284,7 @@ void VirtualMouseFaults::resetRestoresTheConfiguredMouse()
     QCOMPARE(sendFeature(h.get(), kRate8), -1); // handles from before the reset are gone
     Handle fresh("virtual:0:cmd");
     QCOMPARE(sendFeature(fresh.get(), kHandshake), 9);
-    QCOMPARE(getFeature(fresh.get()), QByteArray()); // the configured fault is back
+    QCOMPARE(getFeature(fresh.get()), QByteArray());            // the configured fault is back
     QCOMPARE(writeChunk(fresh.get(), QByteArray(4, '\0')), 33); // the run-time one is gone
 }
 

@@ -57,7 +57,10 @@ void VirtualMouseLink::init()
     vm_trace_clear();
 }
 
-void VirtualMouseLink::cleanup() { folder.reset(); }
+void VirtualMouseLink::cleanup()
+{
+    folder.reset();
+}
 
 // Runs first in this process: nothing has configured the library yet.
 void VirtualMouseLink::builtInDeviceIsTheFactoryTableMouse()
@@ -81,9 +84,8 @@ void VirtualMouseLink::enumerationListsOneRecordPerInterface_data()
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QStringList>("records");
 
-    QTest::newRow("default device")
-        << QByteArray("[mouse]\n")
-        << QStringList{"virtual:0:cmd 04d9 a1ee ff00 ff00 0", "virtual:0:event 04d9 a1ee ff01 ff01 1"};
+    QTest::newRow("default device") << QByteArray(
+        "[mouse]\n") << QStringList{"virtual:0:cmd 04d9 a1ee ff00 ff00 0", "virtual:0:event 04d9 a1ee ff01 ff01 1"};
     QTest::newRow("two devices")
         << QByteArray("[a]\nfamily=553\n[b]\nvid=1234\npid=abcd\nusagePage=ff02\nusage=1\nusagePage2=ff03\nusage2=2\n")
         << QStringList{"virtual:0:cmd 04d9 a1ee ff00 ff00 0", "virtual:0:event 04d9 a1ee ff01 ff01 1",
@@ -189,8 +191,10 @@ void VirtualMouseLink::worked553ReportsReachTheState()
     QCOMPARE(bytesOf(device(0).value("keyMatrices").toArray().at(1)), matrix);
 
     const QStringList ops = traceOps();
-    QCOMPARE(ops.value(1), QString("feature-send virtual:0:cmd 000102000000000" "0fc"));
-    QCOMPARE(ops.value(2), QString("feature-send virtual:0:cmd 00120240080000" "00a3"));
+    QCOMPARE(ops.value(1), QString("feature-send virtual:0:cmd 000102000000000"
+                                   "0fc"));
+    QCOMPARE(ops.value(2), QString("feature-send virtual:0:cmd 00120240080000"
+                                   "00a3"));
     QCOMPARE(ops.value(3), "write virtual:0:cmd 00" + toHex(matrix.left(32)));
 }
 

@@ -14,9 +14,15 @@
 namespace vmtest {
 
 // "00 01 02" -> bytes
-inline QByteArray hex(const char *spaced) { return QByteArray::fromHex(QByteArray(spaced).replace(' ', "")); }
+inline QByteArray hex(const char *spaced)
+{
+    return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
+}
 
-inline QString toHex(const QByteArray &b) { return QString::fromLatin1(b.toHex()); }
+inline QString toHex(const QByteArray &b)
+{
+    return QString::fromLatin1(b.toHex());
+}
 
 // A plain (not enciphered) mouse of a family, on its own, with the usual pairs.
 inline QByteArray plainMouse(int family, bool isGun = false, int reportLength = 32)
@@ -28,11 +34,14 @@ inline QByteArray plainMouse(int family, bool isGun = false, int reportLength = 
         .toLatin1();
 }
 
-inline int configure(const QByteArray &ini) { return vm_configure_text(ini.constData()); }
+inline int configure(const QByteArray &ini)
+{
+    return vm_configure_text(ini.constData());
+}
 
 class Handle {
 public:
-    explicit Handle(const char *path) : dev(hid_open_path(path)) {}
+    explicit Handle(const char *path) : dev(hid_open_path(path)) { }
     ~Handle()
     {
         if (dev)
@@ -105,7 +114,10 @@ inline QByteArray bytesOf(const QJsonValue &array)
     return out;
 }
 
-inline QStringList traceLines() { return QString::fromLatin1(vm_trace()).split('\n', Qt::SkipEmptyParts); }
+inline QStringList traceLines()
+{
+    return QString::fromLatin1(vm_trace()).split('\n', Qt::SkipEmptyParts);
+}
 
 // The trace without timestamps: "op path hex".
 inline QStringList traceOps()

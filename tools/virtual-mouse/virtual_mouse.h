@@ -87,12 +87,12 @@ extern "C" {
 #endif
 
 typedef enum vm_fault {
-    VM_FAULT_OPEN_FAILS = 0,    // hid_open_path fails, the device stays enumerated
-    VM_FAULT_NO_REPLY = 1,      // queries are not answered: hid_get_feature_report fails
-    VM_FAULT_WRONG_ECHO = 2,    // 00H answers with the complement of the bytes sent
-    VM_FAULT_FEATURE_ERROR = 3, // hid_send_feature_report and hid_get_feature_report fail
-    VM_FAULT_WRITE_ERROR = 4,   // hid_write fails
-    VM_FAULT_UNPLUG_AFTER = 5,  // value N > 0: unplugged after N more calls reach it; 0 = off
+    VM_FAULT_OPEN_FAILS = 0,        // hid_open_path fails, the device stays enumerated
+    VM_FAULT_NO_REPLY = 1,          // queries are not answered: hid_get_feature_report fails
+    VM_FAULT_WRONG_ECHO = 2,        // 00H answers with the complement of the bytes sent
+    VM_FAULT_FEATURE_ERROR = 3,     // hid_send_feature_report and hid_get_feature_report fail
+    VM_FAULT_WRITE_ERROR = 4,       // hid_write fails
+    VM_FAULT_UNPLUG_AFTER = 5,      // value N > 0: unplugged after N more calls reach it; 0 = off
     VM_FAULT_EVENT_NEEDS_OPTION = 6 // DPI events only with the event-notice option bit set
 } vm_fault;
 

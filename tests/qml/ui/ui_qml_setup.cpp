@@ -13,11 +13,13 @@ class UiQmlSetup : public QObject {
 public slots:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
-        const struct { const char *name; const char *file; } fakes[] = {
-            {"ui_View", "FakeView.qml"}, {"ui_Ctl", "FakeControl.qml"}, {"hid", "FakeHid.qml"}};
+        const struct {
+            const char *name;
+            const char *file;
+        } fakes[] = {{"ui_View", "FakeView.qml"}, {"ui_Ctl", "FakeControl.qml"}, {"hid", "FakeHid.qml"}};
         for (const auto &fake : fakes) {
-            QQmlComponent component(engine, QUrl::fromLocalFile(
-                QStringLiteral(UI_FAKES_DIR "/") + QLatin1String(fake.file)));
+            QQmlComponent component(engine,
+                                    QUrl::fromLocalFile(QStringLiteral(UI_FAKES_DIR "/") + QLatin1String(fake.file)));
             QObject *object = component.create();
             if (!object)
                 qFatal("cannot create %s: %s", fake.file, qPrintable(component.errorString()));

@@ -12,7 +12,7 @@ namespace {
 
 // One notice: a key (x, y unused) or a mouse button.
 struct Notice {
-    char kind;   // 'k' or 'm'
+    char kind; // 'k' or 'm'
     int code;
     bool pressed;
     int x = 0;
@@ -57,14 +57,12 @@ bool xdotool(const QStringList &arguments)
 Q_DECLARE_METATYPE(std::vector<Notice>)
 
 namespace QTest {
-template <>
-char *toString(const std::vector<Notice> &list)
+template <> char *toString(const std::vector<Notice> &list)
 {
     QByteArray text;
     for (const Notice &n : list)
         text += QByteArray(1, n.kind) + '(' + QByteArray::number(n.code, 16) + (n.pressed ? ",down" : ",up")
-              + (n.kind == 'm' ? ',' + QByteArray::number(n.x) + ',' + QByteArray::number(n.y) : QByteArray())
-              + ") ";
+                + (n.kind == 'm' ? ',' + QByteArray::number(n.x) + ',' + QByteArray::number(n.y) : QByteArray()) + ") ";
     return qstrdup(text.constData());
 }
 } // namespace QTest
@@ -84,7 +82,7 @@ class GlobalInputTest : public QObject {
         QDeadlineTimer deadline(5000);
         while (notices.size() < expected.size() && !deadline.hasExpired())
             QTest::qWait(10);
-        QTest::qWait(150);   // anything more would show by now
+        QTest::qWait(150); // anything more would show by now
         return true;
     }
 
@@ -142,12 +140,13 @@ private slots:
             << QStringList{"keydown", "alt", "keydown", "Print", "keyup", "Print", "keyup", "alt"}
             << std::vector<Notice>{key(0xE2, true), key(0x46, true), key(0x46, false), key(0xE2, false)};
         QTest::newRow("Pause") << QStringList{"Pause"} << stroke(0x48);
-        QTest::newRow("Ctrl+Break")
-            << QStringList{"keydown", "ctrl", "keydown", "Pause", "keyup", "Pause", "keyup", "ctrl"}
-            << std::vector<Notice>{key(0xE0, true), key(0x48, true), key(0x48, false), key(0xE0, false)};
-        QTest::newRow("Num Lock twice")
-            << QStringList{"Num_Lock", "Num_Lock"}
-            << std::vector<Notice>{key(0x53, true), key(0x53, false), key(0x53, true), key(0x53, false)};
+        QTest::newRow("Ctrl+Break") << QStringList{"keydown", "ctrl",  "keydown", "Pause",
+                                                   "keyup",   "Pause", "keyup",   "ctrl"}
+                                    << std::vector<Notice>{key(0xE0, true), key(0x48, true), key(0x48, false),
+                                                           key(0xE0, false)};
+        QTest::newRow("Num Lock twice") << QStringList{"Num_Lock", "Num_Lock"}
+                                        << std::vector<Notice>{key(0x53, true), key(0x53, false), key(0x53, true),
+                                                               key(0x53, false)};
         QTest::newRow("arrow and keypad digit")
             << QStringList{"Up", "KP_Up"}
             << std::vector<Notice>{key(0x52, true), key(0x52, false), key(0x60, true), key(0x60, false)};
@@ -178,26 +177,24 @@ private slots:
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<std::vector<Notice>>("expected");
 
-        QTest::newRow("left")
-            << QStringList{"mousemove", "300", "200", "click", "1"}
-            << std::vector<Notice>{button(0xF0, true, 300, 200), button(0xF0, false, 300, 200)};
-        QTest::newRow("right")
-            << QStringList{"mousemove", "301", "202", "click", "3"}
-            << std::vector<Notice>{button(0xF1, true, 301, 202), button(0xF1, false, 301, 202)};
-        QTest::newRow("middle")
-            << QStringList{"mousemove", "640", "10", "click", "2"}
-            << std::vector<Notice>{button(0xF2, true, 640, 10), button(0xF2, false, 640, 10)};
-        QTest::newRow("double click")
-            << QStringList{"mousemove", "500", "350", "click", "--repeat", "2", "--delay", "60", "1"}
-            << std::vector<Notice>{button(0xF0, true, 500, 350), button(0xF0, false, 500, 350),
-                                   button(0xF0, true, 500, 350), button(0xF0, false, 500, 350)};
+        QTest::newRow("left") << QStringList{"mousemove", "300", "200", "click", "1"}
+                              << std::vector<Notice>{button(0xF0, true, 300, 200), button(0xF0, false, 300, 200)};
+        QTest::newRow("right") << QStringList{"mousemove", "301", "202", "click", "3"}
+                               << std::vector<Notice>{button(0xF1, true, 301, 202), button(0xF1, false, 301, 202)};
+        QTest::newRow("middle") << QStringList{"mousemove", "640", "10", "click", "2"}
+                                << std::vector<Notice>{button(0xF2, true, 640, 10), button(0xF2, false, 640, 10)};
+        QTest::newRow("double click") << QStringList{"mousemove", "500",     "350", "click", "--repeat",
+                                                     "2",         "--delay", "60",  "1"}
+                                      << std::vector<Notice>{
+                                             button(0xF0, true, 500, 350), button(0xF0, false, 500, 350),
+                                             button(0xF0, true, 500, 350), button(0xF0, false, 500, 350)};
         QTest::newRow("wheel and side buttons give nothing")
-            << QStringList{"mousemove", "400", "300", "click", "4", "click", "5", "click", "6",
-                           "click", "7", "click", "8", "click", "9", "click", "3"}
+            << QStringList{"mousemove", "400", "300",   "click", "4",     "click", "5",     "click", "6",
+                           "click",     "7",   "click", "8",     "click", "9",     "click", "3"}
             << std::vector<Notice>{button(0xF1, true, 400, 300), button(0xF1, false, 400, 300)};
-        QTest::newRow("over the window")
-            << QStringList{"mousemove", "20", "20", "click", "1"}
-            << std::vector<Notice>{button(0xF0, true, 20, 20), button(0xF0, false, 20, 20)};
+        QTest::newRow("over the window") << QStringList{"mousemove", "20", "20", "click", "1"}
+                                         << std::vector<Notice>{button(0xF0, true, 20, 20),
+                                                                button(0xF0, false, 20, 20)};
     }
 
     void buttonsReachTheCallbackWithThePointerPosition()
@@ -215,8 +212,8 @@ private slots:
         // The position is the pointer's when the event is read, so the
         // pointer stays put until then.
         QVERIFY(xdotool({"key", "z", "mousemove", "200", "100", "click", "3"}));
-        const std::vector<Notice> expected{key(0x1D, true), key(0x1D, false),
-                                           button(0xF1, true, 200, 100), button(0xF1, false, 200, 100)};
+        const std::vector<Notice> expected{key(0x1D, true), key(0x1D, false), button(0xF1, true, 200, 100),
+                                           button(0xF1, false, 200, 100)};
         settle(expected);
         window->show();
         QCOMPARE(notices, expected);
@@ -242,7 +239,7 @@ private slots:
         QVERIFY(notices.empty());
 
         QVERIFY(InputHook::installHooks());
-        QVERIFY(InputHook::installHooks());   // twice is once
+        QVERIFY(InputHook::installHooks()); // twice is once
         QVERIFY(xdotool({"key", "a"}));
         settle(stroke(0x04));
         QCOMPARE(notices, stroke(0x04));

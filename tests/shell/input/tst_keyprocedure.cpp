@@ -81,9 +81,15 @@ private slots:
         QTest::addColumn<bool>("extended");
         QTest::addColumn<int>("keyCode");
 
-        struct Key { const char *name; int scan; bool ext; int usage; };
+        struct Key {
+            const char *name;
+            int scan;
+            bool ext;
+            int usage;
+        };
         // PC set-1 positions of a US keyboard and the usage IDs of the
         // Keyboard/Keypad page those keys carry.
+        // clang-format off
         static const Key keys[] = {
             {"Escape", 0x01, false, 0x29}, {"1", 0x02, false, 0x1E}, {"2", 0x03, false, 0x1F},
             {"3", 0x04, false, 0x20}, {"4", 0x05, false, 0x21}, {"5", 0x06, false, 0x22},
@@ -130,6 +136,7 @@ private slots:
             {"F11", 0x57, false, 0x44}, {"F12", 0x58, false, 0x45},
             {"left Windows", 0x5B, true, 0xE3}, {"Menu", 0x5D, true, 0x65}, {"F23", 0x6E, false, 0x72},
         };
+        // clang-format on
         static_assert(std::size(keys) == keytables::kScanCodeRowCount);
         for (const Key &key : keys)
             QTest::newRow(key.name) << key.scan << key.ext << key.usage;
@@ -152,7 +159,7 @@ private slots:
         QTest::addColumn<bool>("isoLayout");
         QTest::addColumn<int>("scanCode");
         QTest::addColumn<int>("flags");
-        QTest::addColumn<int>("keyCode");   // 0: no notice
+        QTest::addColumn<int>("keyCode"); // 0: no notice
 
         QTest::newRow("Ctrl+Break is Pause") << false << 0x46 << int(kExt) << 0x48;
         QTest::newRow("Alt+Print Screen is Print Screen") << false << 0x54 << int(kAlt) << 0x46;
@@ -177,8 +184,8 @@ private slots:
         QCOMPARE(hook->isoLayout, isoLayout);
         press(scanCode, flags);
         release(scanCode, flags);
-        const std::vector<Notice> expected = keyCode ? std::vector<Notice>{{keyCode, true}, {keyCode, false}}
-                                                     : std::vector<Notice>{};
+        const std::vector<Notice> expected =
+            keyCode ? std::vector<Notice>{{keyCode, true}, {keyCode, false}} : std::vector<Notice>{};
         QCOMPARE(notices, expected);
     }
 
@@ -204,7 +211,7 @@ private slots:
     {
         press(0x1E);
         InputHook::removeHooks();
-        InputHook::installHooks();   // the release of A went unseen meanwhile
+        InputHook::installHooks(); // the release of A went unseen meanwhile
         press(0x1E);
         release(0x1E);
         QCOMPARE(notices, (std::vector<Notice>{{0x04, true}, {0x04, true}, {0x04, false}}));
@@ -218,14 +225,14 @@ private slots:
 
     void keysHeldTogetherAreFollowedApart()
     {
-        press(0x1D);          // left Ctrl
-        press(0x2E);          // C
-        press(0x1D);          // Ctrl repeats
+        press(0x1D); // left Ctrl
+        press(0x2E); // C
+        press(0x1D); // Ctrl repeats
         release(0x2E);
         press(0x2E);
         release(0x1D);
         release(0x2E);
-        const std::vector<Notice> expected{{0xE0, true}, {0x06, true}, {0x06, false},
+        const std::vector<Notice> expected{{0xE0, true}, {0x06, true},  {0x06, false},
                                            {0x06, true}, {0xE0, false}, {0x06, false}};
         QCOMPARE(notices, expected);
     }

@@ -18,7 +18,7 @@ namespace {
 struct Received {
     quint64 tag;
     quint32 count;
-    QByteArray bytesAndOneMore;   // cbData + 1 bytes from lpData
+    QByteArray bytesAndOneMore; // cbData + 1 bytes from lpData
 };
 
 Received receive(const CopyDataMessage &message)
@@ -95,7 +95,7 @@ private slots:
     {
         QFETCH(int, chunkSize);
         const QByteArray stream = taggedmessage::encode(9487, "first") + taggedmessage::encode(0, QByteArray())
-                                + taggedmessage::encode(0xFFFFFFFFFFull, QByteArray("a\0b", 3));
+                                  + taggedmessage::encode(0xFFFFFFFFFFull, QByteArray("a\0b", 3));
         const qsizetype step = chunkSize == 0 ? stream.size() : chunkSize;
 
         taggedmessage::Reader reader;
@@ -254,13 +254,13 @@ private slots:
 
         const QByteArray text = QStringLiteral("Überhitzt: 温度").toUtf8();
         QTest::newRow("tag 9487, right count") << QStringList{"9487", QString::fromUtf8(text)} << quint64(9487) << text;
-        QTest::newRow("count with the terminator") << QStringList{"--count", QString::number(text.size() + 1), "9487",
-                                                                  QString::fromUtf8(text)}
-                                                   << quint64(9487) << text + '\0';
-        QTest::newRow("count short of the text") << QStringList{"--count", "4", "9487", QString::fromUtf8(text)}
-                                                 << quint64(9487) << text.left(4);
-        QTest::newRow("count padded with zeros") << QStringList{"--count", "6", "9487", "ab"} << quint64(9487)
-                                                 << QByteArray("ab\0\0\0\0", 6);
+        QTest::newRow("count with the terminator")
+            << QStringList{"--count", QString::number(text.size() + 1), "9487", QString::fromUtf8(text)}
+            << quint64(9487) << text + '\0';
+        QTest::newRow("count short of the text")
+            << QStringList{"--count", "4", "9487", QString::fromUtf8(text)} << quint64(9487) << text.left(4);
+        QTest::newRow("count padded with zeros")
+            << QStringList{"--count", "6", "9487", "ab"} << quint64(9487) << QByteArray("ab\0\0\0\0", 6);
         QTest::newRow("another tag") << QStringList{"0x2510", "text"} << quint64(0x2510) << QByteArray("text");
         QTest::newRow("empty text") << QStringList{"9487", ""} << quint64(9487) << QByteArray();
     }

@@ -101,17 +101,17 @@ private slots:
 
         const QString text = QStringLiteral("Firmware veraltet – bitte aktualisieren");
         const int bytes = int(text.toUtf8().size());
-        QTest::newRow("tag 9487, right count") << QStringList{"9487", text}
-                                               << QStringList{"Orbex Hooks|" + text};
+        QTest::newRow("tag 9487, right count") << QStringList{"9487", text} << QStringList{"Orbex Hooks|" + text};
         QTest::newRow("count with the terminator")
             << QStringList{"--count", QString::number(bytes + 1), "9487", text} << QStringList{};
         // Only cbData bytes travel: a count short of the text is a shorter
         // text, shown when it is whole UTF-8.
         const int dash = int(text.left(text.indexOf(QChar(0x2013))).toUtf8().size());
-        QTest::newRow("count cuts a character") << QStringList{"--count", QString::number(dash + 1), "9487", text}
-                                                << QStringList{};
-        QTest::newRow("count short of the text") << QStringList{"--count", QString::number(dash), "9487", text}
-                                                 << QStringList{"Orbex Hooks|" + text.left(text.indexOf(QChar(0x2013)))};
+        QTest::newRow("count cuts a character")
+            << QStringList{"--count", QString::number(dash + 1), "9487", text} << QStringList{};
+        QTest::newRow("count short of the text")
+            << QStringList{"--count", QString::number(dash), "9487", text}
+            << QStringList{"Orbex Hooks|" + text.left(text.indexOf(QChar(0x2013)))};
         QTest::newRow("another tag") << QStringList{"9486", text} << QStringList{};
     }
 

@@ -100,7 +100,7 @@ private slots:
         send(window, QEvent::KeyPress, kXLeftCtrl);
         send(window, QEvent::KeyPress, kXLeftShift);
         send(window, QEvent::KeyPress, kXA);
-        send(window, QEvent::KeyPress, kXA, true);   // held: the repeat is no new key
+        send(window, QEvent::KeyPress, kXA, true); // held: the repeat is no new key
         QCOMPARE(notices, (std::vector<Notice>{{0xE0, true}, {0xE1, true}, {0x04, true}}));
     }
 

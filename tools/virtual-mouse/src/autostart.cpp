@@ -22,6 +22,9 @@ __attribute__((constructor)) void startControl()
         std::fprintf(stderr, "virtual-mouse: no control socket: %s\n", vm_last_error());
 }
 
-__attribute__((destructor)) void stopControl() { vm_control_stop(); }
+__attribute__((destructor)) void stopControl()
+{
+    vm_control_stop();
+}
 
 } // namespace

@@ -24,8 +24,8 @@ constexpr uint8_t kEventDpiSwitched = 7;
 constexpr std::size_t kEventReportSize = 4;
 
 struct Execution {
-    Block reply{};                // bytes 1 to 6 set by the command; code and checksum by the link
-    std::vector<uint8_t> input;   // bytes the mouse then delivers on its command interface
+    Block reply{};              // bytes 1 to 6 set by the command; code and checksum by the link
+    std::vector<uint8_t> input; // bytes the mouse then delivers on its command interface
 };
 
 class CommandSet {

@@ -188,6 +188,9 @@ int vm_control_start(const char *path)
     return -1;
 }
 
-void vm_control_stop(void) { vm::ControlServer::instance().stop(); }
+void vm_control_stop(void)
+{
+    vm::ControlServer::instance().stop();
+}
 
 } // extern "C"

@@ -41,8 +41,8 @@ std::string runControlCommand(std::string_view line)
         return "ok\n";
     }
     if (command != "press-dpi" && command != "unplug" && command != "plug")
-        return "error: unknown command '" + std::string(command.substr(0, 40)) +
-               "' (press-dpi, unplug, plug, state, reset)\n";
+        return "error: unknown command '" + std::string(command.substr(0, 40))
+               + "' (press-dpi, unplug, plug, state, reset)\n";
 
     int device = 0;
     if (!arg.empty()) {
@@ -51,8 +51,8 @@ std::string runControlCommand(std::string_view line)
             return "error: device must be a number\n";
     }
     if (device < 0 || device >= vm_device_count())
-        return "error: no device " + std::to_string(device) + " (" + std::to_string(vm_device_count()) +
-               " configured)\n";
+        return "error: no device " + std::to_string(device) + " (" + std::to_string(vm_device_count())
+               + " configured)\n";
     if (command == "press-dpi")
         vm_press_dpi(device);
     else

@@ -20,8 +20,7 @@ std::string_view trim(std::string_view s)
 std::string lower(std::string_view s)
 {
     std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return out;
 }
 
@@ -177,6 +176,9 @@ private:
 
 } // namespace
 
-ConfigResult parseConfig(std::string_view text) { return Parser().run(text); }
+ConfigResult parseConfig(std::string_view text)
+{
+    return Parser().run(text);
+}
 
 } // namespace vm

@@ -113,8 +113,8 @@ int readReport(hid_device *dev, unsigned char *data, size_t length, int millisec
         return -1;
     }
     const bool blocking = milliseconds < 0;
-    const auto deadline = std::chrono::steady_clock::now() +
-                          std::chrono::milliseconds(blocking ? w.readWaitMs : milliseconds);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(blocking ? w.readWaitMs : milliseconds);
     VirtualDevice *d = reach(w, dev);
     while (d && !d->hasInput(dev->port)) {
         if (w.changed.wait_until(lock, deadline) == std::cv_status::timeout)
@@ -145,10 +145,12 @@ int HID_API_EXPORT HID_API_CALL hid_init(void)
     return 0;
 }
 
-int HID_API_EXPORT HID_API_CALL hid_exit(void) { return 0; }
+int HID_API_EXPORT HID_API_CALL hid_exit(void)
+{
+    return 0;
+}
 
-struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short vendor_id,
-                                                                  unsigned short product_id)
+struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short vendor_id, unsigned short product_id)
 {
     World &w = vm::world();
     std::lock_guard lock(w.mutex);
@@ -234,8 +236,7 @@ int HID_API_EXPORT HID_API_CALL hid_set_nonblocking(hid_device *dev, int nonbloc
     return 0;
 }
 
-int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const unsigned char *data,
-                                                        size_t length)
+int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const unsigned char *data, size_t length)
 {
     if (!dev)
         return -1;
@@ -298,8 +299,7 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *
     return result;
 }
 
-int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char *data, size_t length,
-                                                 int milliseconds)
+int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char *data, size_t length, int milliseconds)
 {
     return readReport(dev, data, length, milliseconds, "read-timeout");
 }

@@ -27,9 +27,15 @@ std::string interfacePath(int index, Port port)
     return kPathPrefix + std::to_string(index) + ":" + (port == Port::Event ? kEventSuffix : kCmdSuffix);
 }
 
-std::wstring serialNumber(int index) { return L"virtual-" + std::to_wstring(index); }
+std::wstring serialNumber(int index)
+{
+    return L"virtual-" + std::to_wstring(index);
+}
 
-std::wstring manufacturerString() { return L"Virtual"; }
+std::wstring manufacturerString()
+{
+    return L"Virtual";
+}
 
 std::wstring productString(const DeviceConfig &c)
 {
@@ -143,8 +149,8 @@ struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_get_device_info(hid_devi
         dev->error = L"device disconnected";
         return nullptr;
     }
-    dev->info = vm::newDeviceInfo(dev->device, d->config(), dev->port == vm::Port::Event ? vm::Port::Event
-                                                                                             : vm::Port::Command);
+    dev->info =
+        vm::newDeviceInfo(dev->device, d->config(), dev->port == vm::Port::Event ? vm::Port::Event : vm::Port::Command);
     return dev->info;
 }
 
@@ -154,6 +160,9 @@ HID_API_EXPORT const struct hid_api_version *HID_API_CALL hid_version(void)
     return &version;
 }
 
-HID_API_EXPORT const char *HID_API_CALL hid_version_str(void) { return HID_API_VERSION_STR; }
+HID_API_EXPORT const char *HID_API_CALL hid_version_str(void)
+{
+    return HID_API_VERSION_STR;
+}
 
 } // extern "C"

@@ -9,10 +9,28 @@ namespace vm {
 
 class JsonWriter {
 public:
-    void beginObject() { separate(); text += '{'; first = true; }
-    void endObject() { text += '}'; first = false; }
-    void beginArray() { separate(); text += '['; first = true; }
-    void endArray() { text += ']'; first = false; }
+    void beginObject()
+    {
+        separate();
+        text += '{';
+        first = true;
+    }
+    void endObject()
+    {
+        text += '}';
+        first = false;
+    }
+    void beginArray()
+    {
+        separate();
+        text += '[';
+        first = true;
+    }
+    void endArray()
+    {
+        text += ']';
+        first = false;
+    }
     void key(const char *name)
     {
         separate();
@@ -21,8 +39,18 @@ public:
         text += "\":";
         first = true; // the value follows without a comma
     }
-    void value(long v) { separate(); text += std::to_string(v); first = false; }
-    void value(bool v) { separate(); text += v ? "true" : "false"; first = false; }
+    void value(long v)
+    {
+        separate();
+        text += std::to_string(v);
+        first = false;
+    }
+    void value(bool v)
+    {
+        separate();
+        text += v ? "true" : "false";
+        first = false;
+    }
     void value(const std::string &s)
     {
         separate();
@@ -50,8 +78,7 @@ public:
             value(long(b));
         endArray();
     }
-    template <typename Rows>
-    void byteRows(const Rows &rows)
+    template <typename Rows> void byteRows(const Rows &rows)
     {
         beginArray();
         for (const auto &row : rows)

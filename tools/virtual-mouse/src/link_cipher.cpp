@@ -5,7 +5,10 @@ namespace {
 
 constexpr std::array<uint8_t, 8> kCipherKey = {'T', 'i', 'x', 'a', 'B', 'r', 'u', 'm'};
 
-constexpr uint8_t swapNibbles(uint8_t v) { return uint8_t((v << 4) | (v >> 4)); }
+constexpr uint8_t swapNibbles(uint8_t v)
+{
+    return uint8_t((v << 4) | (v >> 4));
+}
 
 void exchangeHalves(Block &b)
 {
@@ -32,7 +35,10 @@ uint8_t blockChecksum(const Block &block)
     return uint8_t(~sum);
 }
 
-bool checksumMatches(const Block &block) { return blockChecksum(block) == block[kChecksumPos]; }
+bool checksumMatches(const Block &block)
+{
+    return blockChecksum(block) == block[kChecksumPos];
+}
 
 SecrecyCode secrecyCodeFromText(const char *text6)
 {

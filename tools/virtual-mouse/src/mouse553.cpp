@@ -148,7 +148,10 @@ uint8_t Mouse553::pressDpi()
     return currentDpi;
 }
 
-bool Mouse553::eventNoticesOn() const { return keyboardOption[3] & kEventNoticeBit; }
+bool Mouse553::eventNoticesOn() const
+{
+    return keyboardOption[3] & kEventNoticeBit;
+}
 
 void Mouse553::writeState(JsonWriter &json) const
 {

@@ -17,10 +17,10 @@ public:
     static constexpr std::size_t kMacroSize = 128;
     static constexpr std::size_t kOptionBytes = 2;
     static constexpr std::size_t kMaxActiveProfiles = 4; // profiles 1 to 4
-    static constexpr uint8_t kEventNoticeBit = 0x08; // in option byte 1
+    static constexpr uint8_t kEventNoticeBit = 0x08;     // in option byte 1
 
     // Offsets in a profile image that the mouse itself reads.
-    static constexpr std::size_t kGunLevelMask = 2;   // block 0
+    static constexpr std::size_t kGunLevelMask = 2;    // block 0
     static constexpr std::size_t kColorfulColors = 24; // block 0, 24 bytes
     static constexpr std::size_t kGunFlags = 65;
     static constexpr std::size_t kLedEffect = 71;

@@ -14,7 +14,8 @@ uint64_t monotonicMs()
 
 } // namespace
 
-Trace::Trace() : startMs(monotonicMs()) {}
+Trace::Trace() : startMs(monotonicMs())
+{ }
 
 Trace::~Trace()
 {
@@ -32,11 +33,13 @@ void Trace::openFile(const std::string &path)
         return;
     file = std::fopen(path.c_str(), "a");
     if (!file)
-        std::fprintf(stderr, "virtual-mouse: cannot write the trace file %s: %s\n", path.c_str(),
-                     std::strerror(errno));
+        std::fprintf(stderr, "virtual-mouse: cannot write the trace file %s: %s\n", path.c_str(), std::strerror(errno));
 }
 
-uint64_t Trace::now() const { return clock_ ? clock_() : monotonicMs() - startMs; }
+uint64_t Trace::now() const
+{
+    return clock_ ? clock_() : monotonicMs() - startMs;
+}
 
 std::string Trace::hex(const uint8_t *bytes, std::size_t count)
 {

@@ -186,8 +186,8 @@ int VirtualDevice::writeOutput(Port port, const uint8_t *data, std::size_t lengt
     }
     const std::size_t size = length - 1;
     if (size > std::size_t(cfg.reportLength)) {
-        error = "output report of " + std::to_string(size) + " bytes, the report length is " +
-                std::to_string(cfg.reportLength);
+        error = "output report of " + std::to_string(size) + " bytes, the report length is "
+                + std::to_string(cfg.reportLength);
         return -1;
     }
     if (pending) {

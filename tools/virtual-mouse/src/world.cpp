@@ -42,8 +42,7 @@ void loadFromEnvironment(World &w)
     text << in.rdbuf();
     const ConfigResult r = parseConfig(text.str());
     if (!r.ok) {
-        std::fprintf(stderr, "virtual-mouse: %s: %s; no virtual mouse is plugged in\n", path.c_str(),
-                     r.error.c_str());
+        std::fprintf(stderr, "virtual-mouse: %s: %s; no virtual mouse is plugged in\n", path.c_str(), r.error.c_str());
         w.lastError = path + ": " + r.error;
         return;
     }
