@@ -66,8 +66,8 @@ Skin {
     readonly property alias profileList: profileList
     readonly property alias resetDialog: resetDialog
     readonly property alias helpMenu: helpMenu
-    readonly property bool hasUnsaved: Pages.isUnsaved("keyMatrixMain") || Pages.isUnsaved("dpiSettingMain")
-                                       || Pages.isUnsaved("lightControlMain")
+    readonly property bool hasUnsaved: Pages.isUnsaved(keyMatrixMain) || Pages.isUnsaved(dpiSettingMain)
+                                       || Pages.isUnsaved(lightControlMain)
     readonly property bool dialogOpen: resetDialog.visible
                                        || [keyAssigmentMain, macroEditor, gunControl, systemSetting, profilePage]
                                           .some(function(p) { return !!p && p.visible === true }) // qmllint disable type
@@ -98,7 +98,8 @@ Skin {
 
     function selectDpiStage(index) {
         currentDPI = index
-        Calls.assign(dpiSettingMain, "currentDPI", index)
+        if (dpiSettingMain)
+            dpiSettingMain.currentDPI = index
     }
 
     function setCurrentDPI(dpiValue) {
@@ -134,8 +135,10 @@ Skin {
     function mainFocus() {
         reportRateBox.closeList()
         profileList.close()
-        Pages.page("dpiSettingMain", "closeList", [])
-        Pages.page("lightControlMain", "closeList", [])
+        if (dpiSettingMain)
+            dpiSettingMain.closeList()
+        if (lightControlMain)
+            lightControlMain.closeList()
         helpMenu.visible = false
     }
 
@@ -154,7 +157,7 @@ Skin {
     }
 
     onMsg_KB: function(isDown, usbCode) { Pages.routeKeyboard(isDown, usbCode) }
-    onCurrentDPIChanged: Calls.assign(dpiSettingMain, "currentDPI", currentDPI)
+    onCurrentDPIChanged: if (dpiSettingMain) dpiSettingMain.currentDPI = currentDPI
 
     KeyCodeString { id: _KeyCodeString }
 
@@ -275,7 +278,7 @@ Skin {
             onOpened: { reportRateBox.closeList(); helpMenu.visible = false }
             onItemChosen: function(index) {
                 // The page's elements name their slots; a place in the list is none.
-                if (root.profilePage && typeof root.profilePage.chooseAt === "function")
+                if (root.profilePage)
                     root.profilePage.chooseAt(index)
                 else
                     Pages.changeProfile(index)

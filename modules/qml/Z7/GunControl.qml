@@ -170,8 +170,7 @@ Rectangle {
     }
 
     function saveKeyList() {
-        var keys = shell && shell.keyMatrixMain ? shell.keyMatrixMain.modKeys : null
-        Calls.call(keys, "saveData", [], undefined, "modKeys")
+        shell.keyMatrixMain.modKeys.saveData()
     }
 
     function close() {

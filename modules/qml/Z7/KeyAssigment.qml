@@ -244,7 +244,7 @@ Rectangle {
                 keyMatrix.isSave = true
             }
             if (outcome.sendMacro) {
-                Calls.call(macroEditor, "sendMacro", [keyCode2, macroName], undefined, "macroEditor")
+                macroEditor.sendMacro(keyCode2, macroName)
                 view("setData", ["mouseMacroKey/" + keyCode2, macroName])
             }
         }

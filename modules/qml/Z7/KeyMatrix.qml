@@ -37,9 +37,9 @@ Rectangle {
         return Calls.call(controller, name, args, fallback, "ui_View")
     }
 
+    // The assignment dialog names the functions.
     function keyCodeToString(code0, code1, code2, code3) {
-        return Values.toText(Calls.call(shell ? shell.keyAssigmentMain : null, "keyCodeToString",
-                                        [code0, code1, code2, code3], "", "keyAssigmentMain"), "")
+        return Values.toText(shell.keyAssigmentMain.keyCodeToString(code0, code1, code2, code3), "")
     }
 
     function entryOf(model, index) {
@@ -121,7 +121,7 @@ Rectangle {
             keysModel.set(j, row(entry, defaultsModel.get(j).keyText))
             if (entry[0] === 4) {
                 var name = Values.toText(view("getData", ["mouseMacroKey/" + entry[2], true]), "")
-                Calls.call(macroEditor, "sendMacro", [entry[2], name], undefined, "macroEditor")
+                macroEditor.sendMacro(entry[2], name)
                 view("setData", ["mouseMacroKey/" + entry[2], name])
             }
         }

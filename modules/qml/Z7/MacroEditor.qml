@@ -73,7 +73,7 @@ Image {
     function currentName() { return currentMacro >= 0 ? macroModel.get(currentMacro).textValue : "" }
 
     function handOverNames() {
-        Calls.call(shell ? shell.keyAssigmentMain : null, "setMacroNames", [names()], undefined, "keyAssigmentMain")
+        shell.keyAssigmentMain.setMacroNames(names())
     }
 
     function storeNames() {
@@ -341,7 +341,7 @@ Image {
         closeInsertKey()
         macroEditorFocus()
         visible = false
-        Calls.call(shell ? shell.keyAssigmentMain : null, "closeMacroList", [], undefined, "keyAssigmentMain")
+        shell.keyAssigmentMain.closeMacroList()
     }
 
     function moveTo(px, py) {

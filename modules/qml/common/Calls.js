@@ -1,13 +1,13 @@
 .pragma library
 
-// Calls target[name](args...) when the target offers that function and
-// returns its result; otherwise logs once per name and returns `fallback`.
-// Pages and controller operations arrive at different times, and a missing
-// one must not stop the rest of a start-up or reset sequence.
+// Calls an operation of one of the program's objects (ui_View, hid, ui_Ctl)
+// by name and returns its result; when the object lacks it, logs once per
+// name and returns `fallback`. The program's objects arrive from C++ and
+// may lack an operation; the pages are called directly.
 var reported = {}
 
-// A call that throws is logged and gives `fallback` too, so one faulty page
-// cannot leave the UI locked behind its start-up logo.
+// A call that throws is logged and gives `fallback` too, so one faulty
+// operation cannot stop the rest of a start-up, reset or save.
 function call(target, name, args, fallback, owner) {
     var what = (owner ? owner + "." : "") + name
     if (target && typeof target[name] === "function") {
@@ -23,17 +23,4 @@ function call(target, name, args, fallback, owner) {
         console.warn("ui: " + what + " is not available")
     }
     return fallback
-}
-
-// Sets a property only where the target has it.
-function assign(target, name, value) {
-    if (target && name in target) {
-        target[name] = value
-        return true
-    }
-    return false
-}
-
-function has(target, name) {
-    return !!target && (name in target)
 }

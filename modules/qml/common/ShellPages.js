@@ -1,23 +1,26 @@
 // How the main window drives its pages: start-up, language texts, profile
 // change, factory reset, saving and the macro editor's notices. Imported by
 // main.qml without ".pragma library", so it runs in main.qml's context and
-// sees its ids (root, the page places, ui_View).
+// sees its ids (root, the page places, ui_View). The pages are called
+// directly; only the program's objects (ui_View, hid) go through Calls.call,
+// since they may lack an operation.
 .import "Calls.js" as Calls
 .import "Texts.js" as Texts
 .import "Values.js" as Values
 .import "LinkGuard.js" as LinkGuard
 
-// The language groups read at start, in this order, and where they go.
+// The language groups read at start, in this order, and the page and
+// property whose built-in texts each group's texts replace.
 var languageGroups = [
     { group: "main" },
-    { group: "keyMatrix", page: "keyMatrixMain", texts: "keyMatrixLang" },
-    { group: "keyAssigment", page: "keyAssigmentMain", texts: "keyAssigmentLang" },
-    { group: "dpiSetting", page: "dpiSettingMain", texts: "dpiSettingLang" },
-    { group: "lightControl", page: "lightControlMain", texts: "lightControlLang" },
-    { group: "macroEditor", page: "macroEditor", texts: "macroEditorLang" },
-    { group: "systemSetting", page: "systemSetting", texts: "systemSettingLang" },
-    { group: "gunControl", page: "gunControl", texts: "gunControlLang" },
-    { group: "profile", page: "profilePage", texts: "profileLang" },
+    { group: "keyMatrix", page: () => root.keyMatrixMain, texts: "keyMatrixLang" },
+    { group: "keyAssigment", page: () => root.keyAssigmentMain, texts: "keyAssigmentLang" },
+    { group: "dpiSetting", page: () => root.dpiSettingMain, texts: "dpiSettingLang" },
+    { group: "lightControl", page: () => root.lightControlMain, texts: "lightControlLang" },
+    { group: "macroEditor", page: () => root.macroEditor, texts: "macroEditorLang" },
+    { group: "systemSetting", page: () => root.systemSetting, texts: "systemSettingLang" },
+    { group: "gunControl", page: () => root.gunControl, texts: "gunControlLang" },
+    { group: "profile", page: () => root.profilePage, texts: "profileLang" },
     { group: "keyCode" },
     { group: "other" }
 ]
@@ -26,8 +29,36 @@ function view(name, args, fallback) {
     return Calls.call(ui_View, name, args, fallback, "ui_View")
 }
 
-function page(name, fn, args, fallback) {
-    return Calls.call(root[name], fn, args, fallback, name)
+// One page's part of a sequence. A page that throws is logged and the
+// sequence goes on, so one faulty page cannot leave the UI locked behind
+// its start-up logo or stop a reset or a save half-way.
+function guarded(what, action, fallback) {
+    try {
+        return action()
+    } catch (error) {
+        console.warn("ui: " + what + " failed: " + error)
+        return fallback
+    }
+}
+
+// A page's part of a sequence; left out while the page is not loaded.
+function onPage(page, what, action, fallback) {
+    if (!page)
+        return fallback
+    return guarded(what, () => action(page), fallback)
+}
+
+// The shell runs without its pages in its own tests (the page module is not
+// linked there); the start names the pages whose parts are left out.
+function noteMissingPages() {
+    const pages = { mouseMain: root.mouseMain, keyMatrixMain: root.keyMatrixMain,
+                    dpiSettingMain: root.dpiSettingMain, lightControlMain: root.lightControlMain,
+                    keyAssigmentMain: root.keyAssigmentMain, macroEditor: root.macroEditor,
+                    gunControl: root.gunControl, systemSetting: root.systemSetting,
+                    profilePage: root.profilePage }
+    const missing = Object.keys(pages).filter(name => !pages[name])
+    if (missing.length > 0)
+        console.warn("ui: pages not loaded, left out of every sequence:", missing.join(", "))
 }
 
 function readGlobals() {
@@ -36,7 +67,8 @@ function readGlobals() {
     root.is55328 = Values.toBool(view("getGlobalData", ["mouse/is55328"]), root.is55328)
     root.isGun = Values.toBool(view("getGlobalData", ["mouse/isGun"]), root.isGun)
     root.keyCount = Values.toInt(view("getGlobalData", ["mouse/keyCount"]), root.keyCount)
-    Calls.assign(root.mouseMain, "keyCount", root.keyCount)
+    if (root.mouseMain)
+        root.mouseMain.keyCount = root.keyCount
     var language = Values.toText(view("getGlobalData", ["common/language"]), "")
     if (language !== "")
         root.language = language
@@ -63,9 +95,7 @@ function loadLanguages() {
         } else if (entry.group === "keyCode") {
             _KeyCodeString.setNames(texts)
         } else if (entry.page) {
-            var target = root[entry.page]
-            if (target && entry.texts in target)
-                target[entry.texts] = Texts.merged(target[entry.texts], texts)
+            onPage(entry.page(), entry.group + " texts", p => { p[entry.texts] = Texts.merged(p[entry.texts], texts) })
         }
         // "other" only refreshes the program's DPI notices.
     }
@@ -81,30 +111,32 @@ function storedProfileNo() {
 }
 
 function initPages() {
+    noteMissingPages()
     root.reportRateBox.init(false)
-    page("profilePage", "init", [])
+    onPage(root.profilePage, "profilePage.init", p => p.init())
     var n = storedProfileNo()
     root.profileNo = n
-    Calls.assign(root.profilePage, "profileNo", n)
+    if (root.profilePage)
+        root.profilePage.profileNo = n
     root.profileList.select(profilePosition(n))
     root.profileList.close()
     view("setCurrentProfile", [n])
-    page("macroEditor", "init", [])
-    page("gunControl", "init", [])
-    page("keyAssigmentMain", "init", [])
-    page("keyMatrixMain", "init", [false, false])
-    page("dpiSettingMain", "init", [false, false])
-    page("lightControlMain", "init", [false, false])
-    page("systemSetting", "init", [false, false])
+    onPage(root.macroEditor, "macroEditor.init", p => p.init())
+    onPage(root.gunControl, "gunControl.init", p => p.init())
+    onPage(root.keyAssigmentMain, "keyAssigmentMain.init", p => p.init())
+    onPage(root.keyMatrixMain, "keyMatrixMain.init", p => p.init(false, false))
+    onPage(root.dpiSettingMain, "dpiSettingMain.init", p => p.init(false, false))
+    onPage(root.lightControlMain, "lightControlMain.init", p => p.init(false, false))
+    onPage(root.systemSetting, "systemSetting.init", p => p.init(false, false))
 }
 
 // Reloads the pages of the profile in use and sends them to the mouse.
 function reloadAndSend() {
-    page("keyMatrixMain", "init", [true, false])
+    onPage(root.keyMatrixMain, "keyMatrixMain.init", p => p.init(true, false))
     root.reportRateBox.init(true)
-    page("dpiSettingMain", "init", [true, false])
-    page("lightControlMain", "init", [true, false])
-    page("systemSetting", "init", [true, false])
+    onPage(root.dpiSettingMain, "dpiSettingMain.init", p => p.init(true, false))
+    onPage(root.lightControlMain, "lightControlMain.init", p => p.init(true, false))
+    onPage(root.systemSetting, "systemSetting.init", p => p.init(true, false))
     if (root.isGun) {
         view("mouseSwitchKeyMatrix", [1])
         view("mouseResetKeyMatrix", [])
@@ -113,7 +145,7 @@ function reloadAndSend() {
 
 // Where the element of slot n stands in the title bar's list.
 function profilePosition(n) {
-    return Values.toInt(page("profilePage", "positionOfSlot", [n], -1), -1)
+    return Values.toInt(onPage(root.profilePage, "profilePage.positionOfSlot", p => p.positionOfSlot(n), -1), -1)
 }
 
 // An import over the profile in use: the pages show and send its new content.
@@ -133,7 +165,8 @@ function changeProfile(n) {
         return
     root.controlUIEnable(false)
     root.profileNo = number
-    Calls.assign(root.profilePage, "profileNo", number)
+    if (root.profilePage)
+        root.profilePage.profileNo = number
     root.profileList.select(profilePosition(number))
     view("setGlobalData", ["mouse/profileNo", number])
     view("setCurrentProfile", [number])
@@ -142,9 +175,10 @@ function changeProfile(n) {
 }
 
 function clearUnsaved() {
-    Calls.assign(root.keyMatrixMain, "isSave", false)
-    Calls.assign(root.dpiSettingMain, "isSave", false)
-    Calls.assign(root.lightControlMain, "isSave", false)
+    for (const p of [root.keyMatrixMain, root.dpiSettingMain, root.lightControlMain]) {
+        if (p)
+            p.isSave = false
+    }
 }
 
 function factoryReset() {
@@ -157,33 +191,32 @@ function factoryReset() {
     reloadAndSend()
     view("mouseSetCurrentDPI", [2])
     root.selectDpiStage(1)
-    page("gunControl", "resetData", [])
+    onPage(root.gunControl, "gunControl.resetData", p => p.resetData())
     root.controlUIEnable(true)
 }
 
-function isUnsaved(name) {
-    var target = root[name]
-    return !!target && target.isSave === true
+function isUnsaved(page) {
+    return !!page && page.isSave === true
 }
 
 // Key list first, then DPI, then lighting; only what has changed.
 function saveAll() {
-    if (!isUnsaved("keyMatrixMain") && !isUnsaved("dpiSettingMain") && !isUnsaved("lightControlMain"))
+    if (!root.hasUnsaved)
         return
     if (deferWhileLinkBusy("save", saveAll))
         return
     root.controlUIEnable(false)
-    if (isUnsaved("keyMatrixMain")) {
+    if (isUnsaved(root.keyMatrixMain)) {
         root.keyMatrixMain.isSave = false
-        Calls.call(root.keyMatrixMain.modKeys, "saveData", [], undefined, "modKeys")
+        guarded("keyMatrixMain.saveData", () => root.keyMatrixMain.modKeys.saveData())
     }
-    if (isUnsaved("dpiSettingMain")) {
+    if (isUnsaved(root.dpiSettingMain)) {
         root.dpiSettingMain.isSave = false
-        page("dpiSettingMain", "saveData", [true])
+        guarded("dpiSettingMain.saveData", () => root.dpiSettingMain.saveData(true))
     }
-    if (isUnsaved("lightControlMain")) {
+    if (isUnsaved(root.lightControlMain)) {
         root.lightControlMain.isSave = false
-        page("lightControlMain", "saveData", [true, 0])
+        guarded("lightControlMain.saveData", () => root.lightControlMain.saveData(true, 0))
     }
     root.controlUIEnable(true)
 }
@@ -224,7 +257,7 @@ function macroDeleted(name) {
         }
     }
     if (changed)
-        Calls.call(matrix.modKeys, "saveData", [], undefined, "modKeys")
+        matrix.modKeys.saveData()
     view("deleteMacroUpdateProfile", [name])
 }
 
@@ -243,7 +276,7 @@ function macroChanged(name) {
     var keys = macroKeys()
     for (var i = 0; i < keys.length; ++i) {
         if (macroNameOfSlot(keys[i].slot) === name)
-            page("macroEditor", "sendMacro", [keys[i].slot, name])
+            root.macroEditor.sendMacro(keys[i].slot, name)
     }
 }
 
@@ -252,16 +285,16 @@ function routeKeyboard(isDown, usbCode) {
     var macro = root.macroEditor
     if (macro && macro.visible) {
         if (macro.isInsertting === true)
-            page("macroEditor", "detectInput", [isDown, usbCode])
+            macro.detectInput(isDown, usbCode)
         else if (macro.isInputting === true)
-            page("macroEditor", "detectKeyboard", [isDown, usbCode])
+            macro.detectKeyboard(isDown, usbCode)
     }
     var assign = root.keyAssigmentMain
     if (assign && assign.visible) {
         if (assign.isFireInput === true)
-            page("keyAssigmentMain", "detectKeyboard", [isDown, usbCode, 0])
+            assign.detectKeyboard(isDown, usbCode, 0)
         else if (assign.isComboInput === true)
-            page("keyAssigmentMain", "detectKeyboard", [isDown, usbCode, 1])
+            assign.detectKeyboard(isDown, usbCode, 1)
     }
 }
 
@@ -272,14 +305,16 @@ function openKeyAssigment(index) {
     var dialog = root.keyAssigmentMain
     if (!matrix || !dialog)
         return false
-    if (Calls.call(matrix, "checkOneLeftKey", [index], false, "keyMatrixMain") === true)
+    if (matrix.checkOneLeftKey(index) === true)
         return false
-    var entry = matrix.modKeys && matrix.modKeys.get ? matrix.modKeys.get(index) : null
-    Calls.assign(dialog, "keyIndex", index)
+    var entry = matrix.modKeys.get(index)
+    dialog.keyIndex = index
     if (entry) {
-        Calls.assign(dialog, "keyString", entry.keyText)
-        for (var c = 0; c < 4; ++c)
-            Calls.assign(dialog, "keyCode" + c, entry["keyCode" + c])
+        dialog.keyString = entry.keyText
+        dialog.keyCode0 = entry.keyCode0
+        dialog.keyCode1 = entry.keyCode1
+        dialog.keyCode2 = entry.keyCode2
+        dialog.keyCode3 = entry.keyCode3
     }
     dialog.visible = true
     return true
@@ -287,14 +322,17 @@ function openKeyAssigment(index) {
 
 // Pressing the mask hands the focus back to the open dialogs.
 function dialogsFocus() {
-    var focusOf = [["macroEditor", "macroEditorFocus"], ["gunControl", "gunControlFocus"],
-                   ["systemSetting", "systemSettingFocus"], ["profilePage", "profileFocus"],
-                   ["keyAssigmentMain", "keyAssigmentFocus"]]
-    for (var i = 0; i < focusOf.length; ++i) {
-        var target = root[focusOf[i][0]]
-        if (target && target.visible)
-            page(focusOf[i][0], focusOf[i][1], [])
-    }
+    const isOpen = p => !!p && p.visible === true
+    if (isOpen(root.macroEditor))
+        root.macroEditor.macroEditorFocus()
+    if (isOpen(root.gunControl))
+        root.gunControl.gunControlFocus()
+    if (isOpen(root.systemSetting))
+        root.systemSetting.systemSettingFocus()
+    if (isOpen(root.profilePage))
+        root.profilePage.profileFocus()
+    if (isOpen(root.keyAssigmentMain))
+        root.keyAssigmentMain.keyAssigmentFocus()
 }
 
 // A save, a change of profile or a reset asked for in a pause of a running

@@ -163,6 +163,15 @@ TestCase {
         compare(ui_View.callsOf("mouseReadCurrentProfile").length, data.icType === "560" ? 1 : 0)
     }
 
+    // The shell's own tests run it without its pages: it starts all the
+    // same and names the pages it leaves out.
+    function test_start_without_pages() {
+        ignoreWarning(/pages not loaded, left out of every sequence: mouseMain, keyMatrixMain, .*, profilePage$/)
+        shell.initUI()
+        tryCompare(shell, "panelsShown", true, 2000)
+        verify(ui_View.enabled)
+    }
+
     function test_second_init_reloads_nothing() {
         shell.initUI()
         tryCompare(shell, "panelsShown", true, 2000)
