@@ -35,8 +35,9 @@ public:
     SettingsStores *stores() const { return m_stores; }
     int currentProfile() const;
 
-    // The 560 command family is chosen at the moment of each call.
-    bool usesFamily560() const { return model.is560(); }
+    // The 560 command family is chosen at the moment of each call; the UI
+    // asks here too, so that the family is told apart in one place.
+    Q_INVOKABLE bool usesFamily560() const { return model.is560(); }
 
     // Key and mouse notices from the global input hooks.
     void keyboardNotice(bool isDown, int usbCode);

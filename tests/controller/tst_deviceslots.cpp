@@ -44,6 +44,8 @@ private slots:
     void report_rate_goes_out_as_the_interval();
     void keyboard_option_uses_the_553_commands_in_both_families_data();
     void keyboard_option_uses_the_553_commands_in_both_families();
+    void ui_asks_the_view_for_the_family_data();
+    void ui_asks_the_view_for_the_family();
 };
 
 void DeviceSlotsTest::dpi_553_marks_stages_beyond_the_count()
@@ -292,6 +294,30 @@ void DeviceSlotsTest::keyboard_option_uses_the_553_commands_in_both_families()
         QCOMPARE(v.typeId(), QMetaType::Int);
     if (!family560)
         QCOMPARE(option, (QVariantList{0x11, 0x22, 0x33, 0x44}));
+}
+
+// The UI learns the family from the view, through its meta-object, as the
+// view read it from the global settings when it was made.
+void DeviceSlotsTest::ui_asks_the_view_for_the_family_data()
+{
+    QTest::addColumn<QByteArray>("icType");
+    QTest::addColumn<bool>("family560");
+    QTest::newRow("560") << QByteArray("560") << true;
+    QTest::newRow("553") << QByteArray("553") << false;
+    QTest::newRow("missing") << QByteArray() << false;
+}
+
+void DeviceSlotsTest::ui_asks_the_view_for_the_family()
+{
+    QFETCH(QByteArray, icType);
+    QFETCH(bool, family560);
+    ProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("modules/setting/apConfig.bin"),
+                         icType.isEmpty() ? QByteArray("[mouse]\nisGun=true\n") : "[mouse]\nicType=" + icType + "\n"));
+    myQQuickView view;
+    bool told = !family560;
+    QVERIFY(QMetaObject::invokeMethod(&view, "usesFamily560", Q_RETURN_ARG(bool, told)));
+    QCOMPARE(told, family560);
 }
 
 QTEST_MAIN(DeviceSlotsTest)

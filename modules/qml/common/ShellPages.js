@@ -77,9 +77,10 @@ function readGlobals() {
         root.url = url
 }
 
-// A 560 mouse must start in its first on-board profile.
+// A 560 mouse must start in its first on-board profile. The controller
+// tells the family, as it does for every command it sends.
 function checkDeviceProfile() {
-    if (root.icType !== "560")
+    if (Values.toBool(view("usesFamily560", [], false), false) !== true)
         return
     var current = Values.toInt(view("mouseReadCurrentProfile", []), -1)
     if (current !== 1)

@@ -1,6 +1,6 @@
 .pragma library
 
-// Settings come back from the INI files as texts ("true", "0", "560") or as
+// Settings come back from the INI files as texts ("true", "0", "6000") or as
 // numbers, depending on how they were written; these read them as the type
 // the UI needs. A text "false" must not count as true.
 function toBool(value, fallback) {

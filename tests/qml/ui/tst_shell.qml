@@ -134,7 +134,7 @@ TestCase {
     }
 
     function test_start_survives_failing_operations(data) {
-        ui_View.globals = { "mouse/icType": "560" }
+        ui_View.family560 = true
         ui_View.failing = data.failing
         shell.initUI()
         verify(shell.isPownOn)
@@ -145,22 +145,26 @@ TestCase {
 
     function test_560_starts_in_profile_one_data() {
         return [
-            { tag: "560 in profile 1", icType: "560", current: 1, switched: false },
-            { tag: "560 in profile 1, as text", icType: "560", current: "1", switched: false },
-            { tag: "560 in profile 3", icType: "560", current: 3, switched: true },
-            { tag: "560 not answering", icType: "560", current: undefined, switched: true },
-            { tag: "553 never asked", icType: "553", current: 3, switched: false }
+            { tag: "560 in profile 1", is560: true, current: 1, switched: false },
+            { tag: "560 in profile 1, as text", is560: true, current: "1", switched: false },
+            { tag: "560 in profile 3", is560: true, current: 3, switched: true },
+            { tag: "560 not answering", is560: true, current: undefined, switched: true },
+            { tag: "553 never asked", is560: false, current: 3, switched: false },
+            { tag: "the controller's family, not the settings text", is560: false, icType: "560", current: 3,
+              switched: false }
         ]
     }
 
     function test_560_starts_in_profile_one(data) {
-        ui_View.globals = { "mouse/icType": data.icType }
+        ui_View.family560 = data.is560
+        if (data.icType !== undefined)
+            ui_View.globals = { "mouse/icType": data.icType }
         ui_View.deviceProfile = data.current
         shell.initUI()
         compare(hid.calls.length, data.switched ? 1 : 0)
         if (data.switched)
             compare(hid.calls[0], ["hid560_02H_SetCurrentProfile", 1])
-        compare(ui_View.callsOf("mouseReadCurrentProfile").length, data.icType === "560" ? 1 : 0)
+        compare(ui_View.callsOf("mouseReadCurrentProfile").length, data.is560 ? 1 : 0)
     }
 
     // The shell's own tests run it without its pages: it starts all the

@@ -13,6 +13,8 @@ QtObject {
     property var answers: ({})
     property var deviceProfile: 1
     property var deviceDpi: 1
+    // The family of the controller's device model (560 or 553).
+    property bool family560: false
     property bool enabled: true
     property var failing: []
 
@@ -24,6 +26,7 @@ QtObject {
         answers = {}
         deviceProfile = 1
         deviceDpi = 1
+        family560 = false
         enabled = true
         failing = []
     }
@@ -117,4 +120,5 @@ QtObject {
     function setBusy(ms) { record("setBusy", arguments) }
     function setCurrentDPI(value) { record("setCurrentDPI", arguments) }
     function pointerSettingTaken(setting) { return answer("pointerSettingTaken", arguments, true) }
+    function usesFamily560() { return answer("usesFamily560", arguments, family560) }
 }
