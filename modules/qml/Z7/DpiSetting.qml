@@ -39,7 +39,6 @@ Item {
     z: stageList.isOpen ? 20 : 0
 
     function skin(name) { return shell ? shell[name] : "" }
-    function style(name, fallback) { return shell && shell[name] !== undefined ? shell[name] : fallback }
     function view(name, args, fallback) { return Calls.call(controller, name, args, fallback, "ui_View") }
 
     function init(isSendData, isRecovery) {
@@ -103,9 +102,9 @@ Item {
         x: 14
         y: 10
         text: page.dpiSettingLang[0]
-        color: page.style("colorGray3", "#d1d1d1")
-        font.family: page.style("fontFamily", "")
-        font.pixelSize: page.style("fontMiddleSize", 14)
+        color: page.shell.colorGray3
+        font.family: page.shell.fontFamily
+        font.pixelSize: page.shell.fontMiddleSize
         font.bold: true
     }
 
@@ -117,9 +116,9 @@ Item {
         horizontalAlignment: Text.AlignRight
         elide: Text.ElideRight
         text: page.dpiSettingLang[1] || ""
-        color: page.style("colorGray2", "#969696")
-        font.family: page.style("fontFamily", "")
-        font.pixelSize: page.style("fontNormalSize", 12)
+        color: page.shell.colorGray2
+        font.family: page.shell.fontFamily
+        font.pixelSize: page.shell.fontNormalSize
     }
 
     Menu_Down {
@@ -132,10 +131,10 @@ Item {
         height: 22
         items: Dpi.stageItems(page.shownRows)
         maxRows: Dpi.stageLimit
-        fontFamily: page.style("fontFamily", "")
-        fontSize: page.style("fontNormalSize", 12)
-        hoverColor: page.style("colorOrange", "#cf3e00")
-        selectedColor: page.style("colorBlue", "#09347f")
+        fontFamily: page.shell.fontFamily
+        fontSize: page.shell.fontNormalSize
+        hoverColor: page.shell.colorOrange
+        selectedColor: page.shell.colorBlue
         dropSource: page.skin("sourceDropBtn")
         dropOpenSource: page.skin("sourceDropBtnU")
         onItemChosen: function(index) { page.chooseStageCount(index + 1) }
@@ -163,7 +162,7 @@ Item {
                 id: row
                 required property int index
                 readonly property bool active: index === page.currentDPI
-                readonly property color accent: page.style("colorOrange", "#cf3e00")
+                readonly property color accent: page.shell.colorOrange
 
                 objectName: "dpiStage" + index
                 width: page.width
@@ -189,13 +188,13 @@ Item {
                     height: 16
                     radius: 8
                     color: row.active ? row.accent : "transparent"
-                    border.color: row.active ? row.accent : page.style("colorGray1", "#3c3c3c")
+                    border.color: row.active ? row.accent : page.shell.colorGray1
                     Text {
                         anchors.centerIn: parent
                         text: row.index + 1
-                        color: row.active ? "#ffffff" : page.style("colorGray2", "#969696")
-                        font.family: page.style("fontFamily", "")
-                        font.pixelSize: page.style("fontMinSize", 10)
+                        color: row.active ? "#ffffff" : page.shell.colorGray2
+                        font.family: page.shell.fontFamily
+                        font.pixelSize: page.shell.fontMinSize
                         font.bold: true
                     }
                 }
@@ -205,9 +204,9 @@ Item {
                     anchors.right: slider.right
                     y: 0
                     text: page.stageValues[row.index]
-                    color: row.active ? row.accent : page.style("fontColor", "#ffffff")
-                    font.family: page.style("fontFamily", "")
-                    font.pixelSize: page.style("fontNormalSize", 12)
+                    color: row.active ? row.accent : page.shell.fontColor
+                    font.family: page.shell.fontFamily
+                    font.pixelSize: page.shell.fontNormalSize
                     font.bold: row.active
                 }
 

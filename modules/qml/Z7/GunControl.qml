@@ -32,18 +32,18 @@ Rectangle {
     readonly property var shown: (revision, gunModel.count > shownPosition ? gunModel.get(shownPosition) : null)
     property string lastCount: "1"
 
-    readonly property string fontFamily: shell ? shell.fontFamily : "微软雅黑"
-    readonly property int fontSize: shell ? shell.fontNormalSize : 12
-    readonly property color accentColor: shell ? shell.colorOrange : "#cf3e00"
+    readonly property string fontFamily: shell.fontFamily
+    readonly property int fontSize: shell.fontNormalSize
+    readonly property color accentColor: shell.colorOrange
 
     width: 640
     height: 448
-    x: Math.round(((shell ? shell.width : 1024) - width) / 2)
-    y: Math.round(((shell ? shell.height : 640) - height) / 2)
+    x: Math.round((shell.width - width) / 2)
+    y: Math.round((shell.height - height) / 2)
     visible: false
     radius: 4
-    color: shell ? shell.colorGray0 : "#1a1a1a"
-    border.color: shell ? shell.colorGray1 : "#3c3c3c"
+    color: shell.colorGray0
+    border.color: shell.colorGray1
 
     function view(name, args, fallback) {
         return Calls.call(controller, name, args, fallback, "ui_View")

@@ -42,19 +42,19 @@ Rectangle {
     property int macroMode: 0
 
     property string section: "mouse"
-    readonly property bool isGun: shell ? shell.isGun : true
+    readonly property bool isGun: shell.isGun
     readonly property var sections: Assign.visibleSections(isGun)
 
-    readonly property string fontFamily: shell ? shell.fontFamily : "微软雅黑"
-    readonly property int fontSize: shell ? shell.fontNormalSize : 12
-    readonly property color accentColor: shell ? shell.colorOrange : "#cf3e00"
+    readonly property string fontFamily: shell.fontFamily
+    readonly property int fontSize: shell.fontNormalSize
+    readonly property color accentColor: shell.colorOrange
 
     width: 600
     height: 396
     radius: 6
     visible: false
-    color: shell ? shell.colorGray0 : "#1a1a1a"
-    border.color: shell ? shell.colorGray1 : "#3c3c3c"
+    color: shell.colorGray0
+    border.color: shell.colorGray1
 
     function view(name, args, fallback) {
         return Calls.call(controller, name, args, fallback, "ui_View")
@@ -324,7 +324,7 @@ Rectangle {
                     objectName: "section_" + modelData.name
                     width: nav.width
                     height: 32
-                    color: shown ? (shell ? shell.colorBlue : "#09347f") : navArea.containsMouse ? "#26262b" : "transparent"
+                    color: shown ? shell.colorBlue : navArea.containsMouse ? "#26262b" : "transparent"
                     Rectangle {
                         width: 3; height: parent.height
                         color: dialog.accentColor
@@ -383,7 +383,7 @@ Rectangle {
         radius: dialog.radius
         color: "transparent"
 
-        Rectangle { width: parent.width; height: 1; color: shell ? shell.colorGray1 : "#3c3c3c" }
+        Rectangle { width: parent.width; height: 1; color: shell.colorGray1 }
 
         Row {
             anchors.right: parent.right
@@ -399,7 +399,7 @@ Rectangle {
                 iconSource: shell ? shell.sourceBack : ""
                 iconHoverSource: shell ? shell.sourceBackH : ""
                 normalColor: "#26262b"
-                hoverColor: shell ? shell.colorOrange : "#cf3e00"
+                hoverColor: shell.colorOrange
                 fontFamily: dialog.fontFamily
                 onClicked: dialog.back()
             }
@@ -409,8 +409,8 @@ Rectangle {
                 height: 26
                 text: shell ? shell.mainLang[8] : "OK"
                 iconSource: shell ? shell.sourceSureBtn : ""
-                normalColor: shell ? shell.colorBlue : "#09347f"
-                hoverColor: shell ? shell.colorOrange : "#cf3e00"
+                normalColor: shell.colorBlue
+                hoverColor: shell.colorOrange
                 fontFamily: dialog.fontFamily
                 onClicked: dialog.close()
             }

@@ -23,9 +23,9 @@ Rectangle {
     property alias modKeys_tmp: defaultsModel
     property var buttonNames: []
 
-    readonly property string fontFamily: shell ? shell.fontFamily : "微软雅黑"
-    readonly property int fontSize: shell ? shell.fontNormalSize : 12
-    readonly property color accentColor: shell ? shell.colorOrange : "#cf3e00"
+    readonly property string fontFamily: shell.fontFamily
+    readonly property int fontSize: shell.fontNormalSize
+    readonly property color accentColor: shell.colorOrange
 
     width: 232
     height: 28 + Matrix.buttonCount * 28 + (Matrix.buttonCount - 1) * 8 + 8
@@ -157,7 +157,7 @@ Rectangle {
         width: resetButton.x - x - 6
         text: keyMatrix.keyMatrixLang[1]
         elide: Text.ElideRight
-        color: shell ? shell.colorGray3 : "#d1d1d1"
+        color: shell.colorGray3
         font.family: keyMatrix.fontFamily
         font.pixelSize: keyMatrix.fontSize
         font.bold: true

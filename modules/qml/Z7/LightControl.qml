@@ -42,7 +42,6 @@ Item {
     z: effectList.isOpen ? 20 : 0
 
     function skin(name) { return shell ? shell[name] : "" }
-    function style(name, fallback) { return shell && shell[name] !== undefined ? shell[name] : fallback }
     function view(name, args, fallback) { return Calls.call(controller, name, args, fallback, "ui_View") }
     function rgb(colour) { return Qt.rgba(colour[0] / 255, colour[1] / 255, colour[2] / 255, 1) }
 
@@ -190,9 +189,9 @@ Item {
         x: 14
         y: 10
         text: page.lightControlLang[0]
-        color: page.style("colorGray3", "#d1d1d1")
-        font.family: page.style("fontFamily", "")
-        font.pixelSize: page.style("fontMiddleSize", 14)
+        color: page.shell.colorGray3
+        font.family: page.shell.fontFamily
+        font.pixelSize: page.shell.fontMiddleSize
         font.bold: true
     }
 
@@ -221,10 +220,10 @@ Item {
         width: 176
         height: 24
         items: page.effectTexts.map(function(i) { return page.lightControlLang[i] })
-        fontFamily: page.style("fontFamily", "")
-        fontSize: page.style("fontNormalSize", 12)
-        hoverColor: page.style("colorOrange", "#cf3e00")
-        selectedColor: page.style("colorBlue", "#09347f")
+        fontFamily: page.shell.fontFamily
+        fontSize: page.shell.fontNormalSize
+        hoverColor: page.shell.colorOrange
+        selectedColor: page.shell.colorBlue
         dropSource: page.skin("sourceDropBtn")
         dropOpenSource: page.skin("sourceDropBtnU")
         onItemChosen: function(index) { page.chooseEffect(index) }
@@ -240,11 +239,11 @@ Item {
         StepRow {
             objectName: "speedRow"
             width: content.width
-            fontFamily: page.style("fontFamily", "")
-            fontSize: page.style("fontNormalSize", 12)
-            captionColor: page.style("colorGray3", "#d1d1d1")
-            textColor: page.style("fontColor", "#ffffff")
-            accent: page.style("colorOrange", "#cf3e00")
+            fontFamily: page.shell.fontFamily
+            fontSize: page.shell.fontNormalSize
+            captionColor: page.shell.colorGray3
+            textColor: page.shell.fontColor
+            accent: page.shell.colorOrange
             trackSource: page.skin("sourceSpeedScale")
             knobSource: page.skin("sourceSlide")
             onStepReleased: page.isSave = true
@@ -257,11 +256,11 @@ Item {
         StepRow {
             objectName: "brightnessRow"
             width: content.width
-            fontFamily: page.style("fontFamily", "")
-            fontSize: page.style("fontNormalSize", 12)
-            captionColor: page.style("colorGray3", "#d1d1d1")
-            textColor: page.style("fontColor", "#ffffff")
-            accent: page.style("colorOrange", "#cf3e00")
+            fontFamily: page.shell.fontFamily
+            fontSize: page.shell.fontNormalSize
+            captionColor: page.shell.colorGray3
+            textColor: page.shell.fontColor
+            accent: page.shell.colorOrange
             trackSource: page.skin("sourceSpeedScale")
             knobSource: page.skin("sourceSlide")
             onStepReleased: page.isSave = true
@@ -276,9 +275,9 @@ Item {
             height: 14
             Text {
                 text: page.lightControlLang[6]
-                color: page.style("colorGray3", "#d1d1d1")
-                font.family: page.style("fontFamily", "")
-                font.pixelSize: page.style("fontNormalSize", 12)
+                color: page.shell.colorGray3
+                font.family: page.shell.fontFamily
+                font.pixelSize: page.shell.fontNormalSize
             }
         }
 
@@ -372,10 +371,10 @@ Item {
                         verticalAlignment: TextInput.AlignVCenter
                         horizontalAlignment: TextInput.AlignRight
                         text: page.chosenColour[field.index]
-                        color: page.style("fontColor", "#ffffff")
-                        selectionColor: page.style("colorOrange", "#cf3e00")
-                        font.family: page.style("fontFamily", "")
-                        font.pixelSize: page.style("fontNormalSize", 12)
+                        color: page.shell.fontColor
+                        selectionColor: page.shell.colorOrange
+                        font.family: page.shell.fontFamily
+                        font.pixelSize: page.shell.fontNormalSize
                         selectByMouse: true
                         maximumLength: 3
                         validator: IntValidator { bottom: 0; top: 255 }
@@ -391,14 +390,14 @@ Item {
                 height: 20
                 radius: 3
                 color: page.rgb(page.chosenColour)
-                border.color: page.style("colorGray1", "#3c3c3c")
+                border.color: page.shell.colorGray1
                 Text {
                     anchors.centerIn: parent
                     text: Light.hexOf(page.chosenColour)
                     color: page.chosenColour[0] * 0.3 + page.chosenColour[1] * 0.59 + page.chosenColour[2] * 0.11 > 140
                            ? "#000000" : "#ffffff"
-                    font.family: page.style("fontFamily", "")
-                    font.pixelSize: page.style("fontMinSize", 10)
+                    font.family: page.shell.fontFamily
+                    font.pixelSize: page.shell.fontMinSize
                     font.bold: true
                 }
             }

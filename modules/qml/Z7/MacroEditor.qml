@@ -38,10 +38,10 @@ Image {
     // unchanged neither saves nor sends.
     property int savedRepeat: 1
 
-    readonly property string fontFamily: shell ? shell.fontFamily : "微软雅黑"
-    readonly property int fontSize: shell ? shell.fontNormalSize : 12
-    readonly property color buttonColor: shell ? shell.colorBlue : "#09347f"
-    readonly property color accentColor: shell ? shell.colorOrange : "#cf3e00"
+    readonly property string fontFamily: shell.fontFamily
+    readonly property int fontSize: shell.fontNormalSize
+    readonly property color buttonColor: shell.colorBlue
+    readonly property color accentColor: shell.colorOrange
     readonly property ListModel macroModel: ListModel {}
     readonly property ListModel eventModel: ListModel {}
 

@@ -78,7 +78,7 @@ Item {
                         anchors.centerIn: parent
                         text: badge.modelData.key + 1
                         color: "#ffffff"
-                        font.family: shell ? shell.fontFamily : "Arial"
+                        font.family: shell.fontFamily
                         font.pixelSize: 11
                         font.bold: true
                     }
