@@ -16,12 +16,12 @@ Item {
     readonly property var shell: typeof root === "undefined" ? null : root
     readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
 
-    property int dpiCount: 4
-    property int currentDpiCount: 4
-    property int minDPI: 200
-    property int maxDPI: 6000
-    property string sensorType: "3360"
-    property int dpiBase: 50
+    property int dpiCount: Dpi.defaults.dpiCount
+    property int currentDpiCount: Dpi.defaults.currentDpiCount
+    property int minDPI: Dpi.defaults.minDPI
+    property int maxDPI: Dpi.defaults.maxDPI
+    property string sensorType: Dpi.defaults.sensorType
+    property int dpiBase: Dpi.defaults.dpiBase
     property var dpiValueArray: Dpi.defaultValues.slice(0)
     property int currentDPI: 0
     property bool isSave: false

@@ -3,6 +3,7 @@ import "../basic"
 import "../common"
 import "../common/Calls.js" as Calls
 import "LightControl.js" as Light
+import "DpiSetting.js" as Dpi
 
 // The lighting panel of the right column: the effect with its speed and
 // brightness, and eight colours picked on the hue bar or typed as red,
@@ -32,7 +33,7 @@ Item {
 
     readonly property bool isColorful: !!shell && shell.isColorful === true
     readonly property bool is55328: !!shell && shell.is55328 === true
-    readonly property int dpiCount: shell && shell.dpiSettingMain ? shell.dpiSettingMain.dpiCount : 4
+    readonly property int dpiCount: shell.dpiSettingMain ? shell.dpiSettingMain.dpiCount : Dpi.defaults.dpiCount
     readonly property var rule: Light.effectRule(effect, is55328)
     readonly property var chosenColour: blocks[selectedBlock] || Light.startColour
     readonly property int barWidth: 208

@@ -11,7 +11,8 @@ Item {
     readonly property var shell: typeof root === "undefined" ? null : root
     readonly property var keyMatrix: shell ? shell.keyMatrixMain : null
 
-    property int keyCount: 8
+    // "mouse/keyCount", as the main window read it.
+    readonly property int keyCount: shell.keyCount
     property bool sideView: false
     readonly property int selectedKey: keyMatrix ? keyMatrix.selectedKey : -1
     readonly property int hoveredKey: keyMatrix ? keyMatrix.hoveredKey : -1

@@ -67,8 +67,6 @@ function readGlobals() {
     root.is55328 = Values.toBool(view("getGlobalData", ["mouse/is55328"]), root.is55328)
     root.isGun = Values.toBool(view("getGlobalData", ["mouse/isGun"]), root.isGun)
     root.keyCount = Values.toInt(view("getGlobalData", ["mouse/keyCount"]), root.keyCount)
-    if (root.mouseMain)
-        root.mouseMain.keyCount = root.keyCount
     var language = Values.toText(view("getGlobalData", ["common/language"]), "")
     if (language !== "")
         root.language = language
