@@ -76,7 +76,7 @@ void myQQuickView::openUpdateExe()
 
 std::unique_ptr<FamilyCommands> myQQuickView::commands() const
 {
-    return familyCommands(*hid, model.family);
+    return familyCommands(*hid, model);
 }
 
 QSettings *myQQuickView::profileStore(bool isRecovery) const

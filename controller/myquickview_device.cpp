@@ -2,50 +2,18 @@
 // profile.
 #include "controller/myquickview.h"
 
-#include "controller/encoding/deviceplan.h"
 #include "controller/encoding/dpi.h"
 #include "controller/encoding/lighting.h"
-#include "controller/encoding/profileimage.h"
 #include "controller/slotvalues.h"
 #include "device/familycommands.h"
 #include "device/hidthread.h"
-
-#include <optional>
-
-namespace {
-
-// Profile 1, and with the gun profiles also 2 to 4, in that order.
-void sendUserProfiles(myQQuickView &view)
-{
-    const int last = view.model.lastUserProfile();
-    for (int block = profileimage::kFirstUserBlock; block <= last; ++block)
-        view.hid->hid560_0CH_setProfile(view.hid->profileImages[block].data(), uint8_t(block));
-}
-
-template <typename Patch> void patchUserBlocks(myQQuickView &view, Patch patch)
-{
-    for (int block = profileimage::kFirstUserBlock; block <= devicemodel::kGunProfiles; ++block)
-        patch(view.hid->profileImages[block]);
-}
-
-} // namespace
 
 void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dpiValueArray)
 {
     if (!hid)
         return;
     const dpi::Sensor sensor = dpi::sensorFromName(sensorType);
-    const dpi::StageTable table = dpi::stageTable(sensor, slotvalues::intsOf(dpiValueArray));
-    if (usesFamily560()) {
-        const uint8_t mask = dpi::enableMask(dpiCount);
-        const std::optional<uint8_t> highBits = deviceplan::imageHighBits(sensor, table);
-        patchUserBlocks(
-            *this, [&](profileimage::Block &block) { profileimage::patchDpi(block, table.codes, mask, highBits); });
-        sendUserProfiles(*this);
-        return;
-    }
-    dpi::StageCodes codes = dpi::codes553(table, dpiCount);
-    hid->hid553_11H_SetDPISet(encoding::low8(dpiCount), codes.data());
+    commands()->setDpiTable(dpiCount, sensor, dpi::stageTable(sensor, slotvalues::intsOf(dpiValueArray)));
 }
 
 void myQQuickView::mouseSetCurrentDPI(uchar currentDPI)
@@ -66,44 +34,14 @@ void myQQuickView::mouseSetRGBEffect(uchar effect, uchar option1, uchar option2)
 {
     if (!hid)
         return;
-    const deviceplan::EffectPlan plan = deviceplan::effectPlan(model, effect, option1, option2);
-    if (plan.lastBlock == 0) {
-        hid->hid553_0DH_SetRGBLedEffect(plan.triple.mode, plan.triple.value, plan.triple.option);
-        return;
-    }
-    patchUserBlocks(*this, [&](profileimage::Block &b) { profileimage::patchEffect(b, plan.triple); });
-    if (plan.block1Option)
-        hid->profileImages[profileimage::kFirstUserBlock][profileimage::kEffectOption] = *plan.block1Option;
-    for (int block = profileimage::kFirstUserBlock; block <= plan.lastBlock; ++block)
-        hid->hid560_0CH_setProfile(hid->profileImages[block].data(), uint8_t(block));
+    commands()->setEffect(effect, option1, option2);
 }
 
 void myQQuickView::mouseSetRGBColor(uchar type, QVariantList src24)
 {
     if (!hid)
         return;
-    lighting::ColourBuffer colours = lighting::colourBuffer(slotvalues::intsOf(src24));
-    for (const deviceplan::ColourSend &send : deviceplan::colourSends(model, type, colours)) {
-        switch (send.kind) {
-        case deviceplan::ColourSend::StageColours:
-            hid->hid553_10H_SetLED8StageColor(send.type, colours.data());
-            break;
-        case deviceplan::ColourSend::FixColour:
-            hid->hid553_0CH_SetFixLEDColor(colours.data());
-            break;
-        case deviceplan::ColourSend::ColourfulBlock0:
-            profileimage::patchColourfulColours(hid->profileImages[profileimage::kSharedBlock], colours);
-            hid->hid560_0CH_setProfile(hid->profileImages[profileimage::kSharedBlock].data(),
-                                       profileimage::kSharedBlock);
-            break;
-        case deviceplan::ColourSend::PlainBlock1: {
-            profileimage::Block &block1 = hid->profileImages[profileimage::kFirstUserBlock];
-            profileimage::patchPlainColours(block1, colours);
-            hid->hid560_0CH_setProfile(block1.data(), profileimage::kFirstUserBlock);
-            break;
-        }
-        }
-    }
+    commands()->setColours(type, lighting::colourBuffer(slotvalues::intsOf(src24)));
 }
 
 void myQQuickView::mouseSetReportRate(uchar rate)

@@ -2,10 +2,8 @@
 // device macro slots.
 #include "controller/myquickview.h"
 
-#include "controller/encoding/deviceplan.h"
 #include "controller/encoding/keymatrix.h"
 #include "controller/encoding/macro.h"
-#include "controller/encoding/profileimage.h"
 #include "controller/slotvalues.h"
 #include "device/familycommands.h"
 #include "device/hidthread.h"
@@ -43,25 +41,7 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
     keymatrix::GunMatrices gun{user, {}, std::nullopt};
     if (gunFunctions)
         gun = keymatrix::gunMatrices(user, factoryMatrix(*this), slotvalues::intsOf(otherParam), family);
-    const std::unique_ptr<FamilyCommands> familyCommands = commands();
-    profileimage::Block &shared = hid->profileImages[profileimage::kSharedBlock];
-    for (const deviceplan::KeySend &send : deviceplan::keyMatrixSends(family, gunFunctions)) {
-        switch (send.kind) {
-        case deviceplan::KeySend::ProfileBlock0:
-            if (gun.gunLevel)
-                profileimage::patchGunLevel(shared, *gun.gunLevel);
-            hid->hid560_0CH_setProfile(shared.data(), profileimage::kSharedBlock);
-            break;
-        case deviceplan::KeySend::Matrix: {
-            Matrix matrix = send.number == 1 ? gun.user : gun.timing[send.number - 2];
-            familyCommands->setKeyMatrix(matrix.data(), send.number);
-            break;
-        }
-        case deviceplan::KeySend::CurrentMatrix:
-            familyCommands->resumeFirstMatrix();
-            break;
-        }
-    }
+    commands()->setKeyMatrices(gun, gunFunctions);
 }
 
 QVariantList myQQuickView::mouseGetKeydefine(QVariant index, bool isRecovery)

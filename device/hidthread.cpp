@@ -17,9 +17,9 @@
 
 namespace {
 
-uint8_t *block(std::array<uint8_t, Hid_Thread::kReportSize> &report)
+linkcipher::Block block(std::array<uint8_t, Hid_Thread::kReportSize> &report)
 {
-    return report.data() + framing::kBlockOffset;
+    return linkcipher::Block(report.data() + framing::kBlockOffset, linkcipher::kBlockSize);
 }
 
 // Every frame as it goes on the wire, at the lowest log level only.
@@ -153,7 +153,7 @@ int Hid_Thread::sendCommand(int dataLen, bool settle)
     if (!e || !openCmdDevice(index))
         return fail();
     if (e->isEncode)
-        linkcipher::encipher(block(commandReport), linkcipher::secrecyCode().data());
+        linkcipher::encipher(block(commandReport), linkcipher::secrecyCode());
 
     if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0)
         return fail();
@@ -200,7 +200,7 @@ int Hid_Thread::queryCommand(int dataLen)
     if (!e || !openCmdDevice(index))
         return fail();
     if (e->isEncode)
-        linkcipher::encipher(block(commandReport), linkcipher::secrecyCode().data());
+        linkcipher::encipher(block(commandReport), linkcipher::secrecyCode());
 
     if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0)
         return fail();
@@ -220,7 +220,7 @@ int Hid_Thread::queryCommand(int dataLen)
         closeCmdDevice();
         m_idle = true;
         if (e->isEncode)
-            linkcipher::decipher(block(replyReport), linkcipher::secrecyCode().data());
+            linkcipher::decipher(block(replyReport), linkcipher::secrecyCode());
         return 1;
     }
 
@@ -257,11 +257,13 @@ uchar Hid_Thread::hidCS(uchar *cmd)
 void Hid_Thread::USBDataEncryption(uchar *FIFOBuf, uchar *SecrecyCode)
 {
     if (FIFOBuf && SecrecyCode)
-        linkcipher::encipher(FIFOBuf, SecrecyCode);
+        linkcipher::encipher(linkcipher::Block(FIFOBuf, linkcipher::kBlockSize),
+                             linkcipher::CodeView(SecrecyCode, linkcipher::kBlockSize));
 }
 
 void Hid_Thread::USBDataDecipher(uchar *FIFOBuf, uchar *SecrecyCode)
 {
     if (FIFOBuf && SecrecyCode)
-        linkcipher::decipher(FIFOBuf, SecrecyCode);
+        linkcipher::decipher(linkcipher::Block(FIFOBuf, linkcipher::kBlockSize),
+                             linkcipher::CodeView(SecrecyCode, linkcipher::kBlockSize));
 }

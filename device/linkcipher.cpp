@@ -11,7 +11,7 @@ constexpr uint8_t swapNibbles(uint8_t b)
 }
 
 // Exchanges 0 and 5, 1 and 4, 2 and 7, 3 and 6; its own inverse.
-void shuffle(uint8_t *b)
+void shuffle(Block b)
 {
     std::swap(b[0], b[5]);
     std::swap(b[1], b[4]);
@@ -19,14 +19,14 @@ void shuffle(uint8_t *b)
     std::swap(b[3], b[6]);
 }
 
-void mixCode(uint8_t *b, const uint8_t *code)
+void mixCode(Block b, CodeView code)
 {
     for (int i = kFirstCodeByte; i <= kLastCodeByte; ++i)
         b[i] ^= code[i];
 }
 
 // The block as one 64-bit value, b[0] most significant.
-uint64_t load(const uint8_t *b)
+uint64_t load(Block b)
 {
     uint64_t v = 0;
     for (int i = 0; i < kBlockSize; ++i)
@@ -34,7 +34,7 @@ uint64_t load(const uint8_t *b)
     return v;
 }
 
-void store(uint8_t *b, uint64_t v)
+void store(Block b, uint64_t v)
 {
     for (int i = kBlockSize - 1; i >= 0; --i) {
         b[i] = uint8_t(v);
@@ -46,7 +46,7 @@ constexpr int kRotation = 3;
 
 } // namespace
 
-void encipher(uint8_t *block, const uint8_t *code)
+void encipher(Block block, CodeView code)
 {
     shuffle(block);
     mixCode(block, code);
@@ -56,7 +56,7 @@ void encipher(uint8_t *block, const uint8_t *code)
         block[i] = uint8_t(block[i] + swapNibbles(kCipherKey[i]));
 }
 
-void decipher(uint8_t *block, const uint8_t *code)
+void decipher(Block block, CodeView code)
 {
     for (int i = 0; i < kBlockSize; ++i)
         block[i] = uint8_t(block[i] - swapNibbles(kCipherKey[i]));

@@ -34,69 +34,70 @@ constexpr std::array<uint8_t, 3> kGunLevel560{0x07, 0x0F, 0x1F};
 bool isConsumerUsage(const Entry &entry)
 {
     return std::any_of(kConsumerUsages.begin(), kConsumerUsages.end(),
-                       [&](const auto &usage) { return entry[2] == usage[0] && entry[3] == usage[1]; });
+                       [&](const auto &usage) { return entry.usage() == usage; });
 }
 
+// Gun slots 1 to 3, one timing matrix each.
 bool isGunSlot(uint8_t slot)
 {
-    return slot >= 1 && slot <= 3;
+    return slot >= 1 && slot <= kTimingMatrices;
 }
 
 } // namespace
 
 Entry entryAt(const Matrix &matrix, int key)
 {
-    Entry entry{};
-    std::copy_n(matrix.begin() + key * kEntrySize, kEntrySize, entry.begin());
-    return entry;
+    Entry::Bytes bytes{};
+    std::copy_n(matrix.begin() + key * kEntrySize, kEntrySize, bytes.begin());
+    return Entry::fromBytes(bytes);
 }
 
 void setEntry(Matrix &matrix, int key, const Entry &entry)
 {
-    std::copy(entry.begin(), entry.end(), matrix.begin() + key * kEntrySize);
+    const Entry::Bytes bytes = entry.bytes();
+    std::copy(bytes.begin(), bytes.end(), matrix.begin() + key * kEntrySize);
 }
 
 Entry deviceEntry(const Entry &ui, Family family)
 {
     Entry out = ui;
-    switch (ui[0]) {
+    switch (ui.function) {
     case uitype::kButton:
-        out[0] =
-            (ui[2] == kDoubleClickUsage[0] && ui[3] == kDoubleClickUsage[1]) ? function::kRepeat : function::kButton;
+        out.function = ui.usage() == kDoubleClickUsage ? function::kRepeat : function::kButton;
         break;
     case uitype::kRepeatedKey:
-        out[0] = function::kRepeat;
+        out.function = function::kRepeat;
         break;
     case uitype::kCombination:
     case uitype::kWindows:
     case uitype::kShortcut:
-        out[0] = function::kKey;
+        out.function = function::kKey;
         break;
     case uitype::kMedia:
-        out[0] = function::kConsumer;
+        out.function = function::kConsumer;
         break;
     case uitype::kMacro:
-        out[0] = function::kMacro;
-        out[2] = static_cast<uint8_t>(ui[2] + 1); // device slots count from 1
+        out.function = function::kMacro;
+        out.code = static_cast<uint8_t>(ui.code + 1); // device slots count from 1
         break;
     case uitype::kDpi:
-        if (ui[2] == kDpiSniper) {
+        if (ui.code == kDpiSniper) {
             out = family == Family::F560 ? Entry{function::kTiming, 0, 1, 1} : Entry{function::kDpi, 0, kDpiSniper, 1};
         } else {
-            out[0] = function::kDpi;
+            out.function = function::kDpi;
         }
         break;
     case uitype::kGun:
-        out[0] = function::kGun;
+        out.function = function::kGun;
         break;
     case uitype::kSpecial:
-        out[0] = function::kSpecial;
+        out.function = function::kSpecial;
         break;
     default:
         break;
     }
     if (isConsumerUsage(out))
-        out[0] = function::kConsumer;
+        out.function = function::kConsumer;
     return out;
 }
 
@@ -104,10 +105,10 @@ Matrix fromUiValues(encoding::Values values, Family family)
 {
     Matrix matrix{};
     for (int key = 0; key < kKeys; ++key) {
-        Entry ui{};
+        Entry::Bytes ui{};
         for (int i = 0; i < kEntrySize; ++i)
             ui[i] = low8(valueAt(values, key * kEntrySize + i));
-        setEntry(matrix, key, deviceEntry(ui, family));
+        setEntry(matrix, key, deviceEntry(Entry::fromBytes(ui), family));
     }
     return matrix;
 }
@@ -123,7 +124,7 @@ Matrix fromDeviceValues(encoding::Values values)
 bool hasGunFunction(const Matrix &matrix)
 {
     for (int key = 0; key < kKeys; ++key) {
-        if (matrix[key * kEntrySize] == function::kGun)
+        if (entryAt(matrix, key).function == function::kGun)
             return true;
     }
     return false;
@@ -137,26 +138,26 @@ GunMatrices gunMatrices(const Matrix &user, const Matrix &factory, encoding::Val
 
     for (int key = 0; key < kKeys; ++key) {
         Entry entry = entryAt(out.user, key);
-        if (entry[0] != function::kGun)
+        if (entry.function != function::kGun)
             continue;
-        const uint8_t slot = entry[2];
+        const uint8_t slot = entry.code;
         for (int m = 0; m < kTimingMatrices; ++m) {
             Entry timing = entryAt(out.timing[m], key);
             if (family == Family::F553) {
-                timing = {function::kGun, 0, 1, timing[3]};
+                timing = {function::kGun, 0, 1, timing.codeHigh};
                 if (isGunSlot(slot))
-                    timing[3] = kGunSlot553[slot - 1][m];
+                    timing.codeHigh = kGunSlot553[slot - 1][m];
             } else {
-                timing[0] = function::kGun;
+                timing.function = function::kGun;
                 if (isGunSlot(slot))
-                    timing[2] = kGunSlot560[slot - 1][m];
+                    timing.code = kGunSlot560[slot - 1][m];
             }
             setEntry(out.timing[m], key, timing);
         }
         if (family == Family::F553) {
-            entry = {function::kGun, 0, 1, isGunSlot(slot) ? uint8_t(1) : entry[3]};
+            entry = {function::kGun, 0, 1, isGunSlot(slot) ? uint8_t(1) : entry.codeHigh};
         } else if (isGunSlot(slot)) {
-            entry[2] = 1;
+            entry.code = 1;
             out.gunLevel = kGunLevel560[slot - 1]; // the last gun key decides
         }
         setEntry(out.user, key, entry);

@@ -15,7 +15,31 @@ constexpr int kEntrySize = 4;
 constexpr int kMatrixSize = kKeys * kEntrySize;
 constexpr int kTimingMatrices = 3; // matrices 2 to 4 carry the gun timing
 
-using Entry = std::array<uint8_t, kEntrySize>;
+// One key's four bytes, in the key page's form (the type first) or in the
+// device's (the function code first); the other three mean the same in both.
+struct Entry {
+    uint8_t function = 0; // page type, or device function code
+    // Modifier bits of a combination, Windows function or shortcut; the
+    // repeated key; the macro play mode; the timing matrix of a gun timing
+    // entry.
+    uint8_t option = 0;
+    // Button or key code; low usage byte of a media function; repeat
+    // interval; macro, DPI, gun or special slot; gun period.
+    uint8_t code = 0;
+    // Second key code; high usage byte; repeat count.
+    uint8_t codeHigh = 0;
+
+    using Bytes = std::array<uint8_t, kEntrySize>;
+    static constexpr Entry fromBytes(const Bytes &b) { return {b[0], b[1], b[2], b[3]}; }
+    constexpr Bytes bytes() const { return {function, option, code, codeHigh}; }
+    // The usage bytes by which media and Windows functions and the double
+    // click are recognised.
+    constexpr std::array<uint8_t, 2> usage() const { return {code, codeHigh}; }
+
+    bool operator==(const Entry &) const = default;
+};
+static_assert(sizeof(Entry) == kEntrySize, "an entry is laid out as its four wire bytes");
+
 using Matrix = std::array<uint8_t, kMatrixSize>;
 static_assert(sizeof(Matrix) == 64);
 

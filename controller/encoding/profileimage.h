@@ -13,7 +13,6 @@
 namespace profileimage {
 
 static_assert(kColourfulColours + lighting::kColourBytes <= kEffectMode);
-static_assert(kDpiHighBits + 2 == kDpiCodes);
 static_assert(kDpiCodes + dpi::kStages == kDpiCodesCopy);
 static_assert(kDpiCodesCopy + dpi::kStages == kDpiMask);
 static_assert(kPlainColours + lighting::kColourBytes == kBlockSize);

@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <vector>
 
 using encoding::Family;
@@ -16,8 +17,10 @@ namespace {
 std::vector<int> uiValues(std::initializer_list<Entry> keys)
 {
     std::vector<int> values;
-    for (const Entry &e : keys)
-        values.insert(values.end(), e.begin(), e.end());
+    for (const Entry &e : keys) {
+        const Entry::Bytes bytes = e.bytes();
+        values.insert(values.end(), bytes.begin(), bytes.end());
+    }
     return values;
 }
 
@@ -44,6 +47,7 @@ private slots:
     void gun_timing_entries_carry_the_periods_of_the_three_guns();
     void last_gun_key_decides_the_560_gun_level();
     void gun_on_unknown_slot_keeps_factory_bytes();
+    void entry_bytes_keep_their_places_in_the_matrix();
 };
 
 void KeyMatrixTest::entry_goes_out_in_device_form_data()
@@ -200,6 +204,19 @@ void KeyMatrixTest::gun_on_unknown_slot_keeps_factory_bytes()
     QCOMPARE(keymatrix::entryAt(g560.user, 1), (Entry{8, 0, 7, 9}));
     QCOMPARE(keymatrix::entryAt(g560.timing[2], 1), (Entry{8, 0, 0xF1, 0x41}));
     QVERIFY(!g560.gunLevel);
+}
+
+void KeyMatrixTest::entry_bytes_keep_their_places_in_the_matrix()
+{
+    // The double click on key 15: function, option, then the usage low
+    // byte first, in the last four bytes of the matrix.
+    Matrix m{};
+    keymatrix::setEntry(m, 15, {.function = 0x0A, .option = 0xF0, .code = 0x1E, .codeHigh = 0x02});
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(m.data()) + 60, 4).toHex(), QByteArray("0af01e02"));
+    QCOMPARE(std::count(m.begin(), m.end(), uint8_t(0)), qsizetype(60));
+    const Entry back = keymatrix::entryAt(m, 15);
+    QCOMPARE(back.usage(), keymatrix::kDoubleClickUsage);
+    QCOMPARE(Entry::fromBytes(back.bytes()), back);
 }
 
 QTEST_GUILESS_MAIN(KeyMatrixTest)

@@ -71,7 +71,7 @@ QStringList handshakePaths()
             continue;
         uint8_t *block = reinterpret_cast<uint8_t *>(report.data()) + 1;
         const bool plainHandshake = block[0] == 0x00 && framing::checksum(block) == block[7];
-        linkcipher::decipher(block, linkcipher::secrecyCode().data());
+        linkcipher::decipher(linkcipher::Block(block, linkcipher::kBlockSize), linkcipher::secrecyCode());
         const bool encipheredHandshake = block[0] == 0x00 && framing::checksum(block) == block[7];
         if (plainHandshake || encipheredHandshake)
             out << e.path;
@@ -91,7 +91,7 @@ QStringList profileReads()
         uint8_t *block = reinterpret_cast<uint8_t *>(report.data()) + 1;
         bool read = block[0] == 0x8C && framing::checksum(block) == block[7];
         if (!read) {
-            linkcipher::decipher(block, linkcipher::secrecyCode().data());
+            linkcipher::decipher(linkcipher::Block(block, linkcipher::kBlockSize), linkcipher::secrecyCode());
             read = block[0] == 0x8C && framing::checksum(block) == block[7];
         }
         if (read)

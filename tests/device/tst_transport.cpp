@@ -117,15 +117,15 @@ void tst_Transport::cipherRoundTripsAndIgnoresOuterCodeBytes()
             b = uint8_t(random.bounded(256));
 
         std::array<uint8_t, 8> block = plain;
-        linkcipher::encipher(block.data(), code.data());
+        linkcipher::encipher(block, code);
         std::array<uint8_t, 8> otherOuter = code;
         otherOuter[0] = uint8_t(~code[0]);
         otherOuter[7] = uint8_t(code[7] + 1);
         std::array<uint8_t, 8> again = plain;
-        linkcipher::encipher(again.data(), otherOuter.data());
+        linkcipher::encipher(again, otherOuter);
         QCOMPARE(again, block);
 
-        linkcipher::decipher(block.data(), otherOuter.data());
+        linkcipher::decipher(block, otherOuter);
         QCOMPARE(block, plain);
     }
 
