@@ -139,32 +139,45 @@ void Hid_Thread::settlePause()
     linkclock::sleep(kSettleStepMs);
 }
 
+// Ends an exchange, good or failed: the interface is closed and the link
+// free for the next command.
+int Hid_Thread::endExchange(int result)
+{
+    closeCmdDevice();
+    m_idle = true;
+    return result;
+}
+
+// Opens the interface and sends the command report, enciphered where the
+// interface asks for it. Empty when the mouse cannot be reached.
+std::optional<DeviceEntry> Hid_Thread::sendCommandReport(int index)
+{
+    std::optional<DeviceEntry> e = entry(index);
+    if (!e || !openCmdDevice(index))
+        return std::nullopt;
+    if (e->isEncode)
+        linkcipher::encipher(block(commandReport), linkcipher::secrecyCode());
+    if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0)
+        return std::nullopt;
+    dumpReport("feature", commandReport.data(), kReportSize);
+    return e;
+}
+
 int Hid_Thread::sendCommand(int dataLen, bool settle)
 {
     QCoreApplication::processEvents();
 
     const int index = deviceIndex;
-    const std::optional<DeviceEntry> e = entry(index);
-    auto fail = [this] {
-        closeCmdDevice();
-        m_idle = true;
-        return 0;
-    };
-    if (!e || !openCmdDevice(index))
-        return fail();
-    if (e->isEncode)
-        linkcipher::encipher(block(commandReport), linkcipher::secrecyCode());
-
-    if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0)
-        return fail();
-    dumpReport("feature", commandReport.data(), kReportSize);
+    const std::optional<DeviceEntry> e = sendCommandReport(index);
+    if (!e)
+        return endExchange(0);
     if (settle)
         settlePause();
 
     if (dataLen > 0) {
         const int length = e->reportLength;
         if (length < 1)
-            return fail();
+            return endExchange(0);
         const int chunk = std::min(dataLen, length);
         std::vector<uint8_t> report(size_t(length) + 1, 0);
         for (int offset = 0; offset < dataLen; offset += chunk) {
@@ -175,76 +188,58 @@ int Hid_Thread::sendCommand(int dataLen, bool settle)
             std::memcpy(report.data() + 1, payload.data() + offset, size_t(available));
             std::fill(report.begin() + 1 + available, report.begin() + 1 + chunk, uint8_t(0));
             if (!openCmdDevice(index) || hid_write(cmdHandle, report.data(), report.size()) < 0)
-                return fail();
+                return endExchange(0);
             dumpReport("output", report.data(), report.size());
             linkclock::sleep(kReportPauseMs);
         }
         if (settle)
             settlePause();
     }
-
-    closeCmdDevice();
-    m_idle = true;
-    return 1;
+    return endExchange(1);
 }
 
 int Hid_Thread::queryCommand(int dataLen)
 {
     const int index = deviceIndex;
-    const std::optional<DeviceEntry> e = entry(index);
-    auto fail = [this] {
-        closeCmdDevice();
-        m_idle = true;
-        return 0;
-    };
-    if (!e || !openCmdDevice(index))
-        return fail();
-    if (e->isEncode)
-        linkcipher::encipher(block(commandReport), linkcipher::secrecyCode());
-
-    if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0)
-        return fail();
-    dumpReport("feature", commandReport.data(), kReportSize);
+    const std::optional<DeviceEntry> e = sendCommandReport(index);
+    if (!e)
+        return endExchange(0);
 
     // Read into a copy so that a failed read leaves the preset reply alone.
     std::array<uint8_t, kReportSize> reply{};
     reply[0] = framing::kReportId;
     if (!openCmdDevice(index))
-        return fail();
+        return endExchange(0);
     const int got = hid_get_feature_report(cmdHandle, reply.data(), reply.size());
     if (got < 0)
-        return fail();
+        return endExchange(0);
     std::copy_n(reply.begin(), std::min(got, kReportSize), replyReport.begin());
 
     if (dataLen <= 0) {
-        closeCmdDevice();
-        m_idle = true;
         if (e->isEncode)
             linkcipher::decipher(block(replyReport), linkcipher::secrecyCode());
-        return 1;
+        return endExchange(1);
     }
 
     const int length = e->reportLength;
     if (length < 1)
-        return fail();
+        return endExchange(0);
     const int chunk = std::min(dataLen, length);
     std::vector<uint8_t> report(size_t(length) + 1);
     for (int offset = 0; offset < dataLen; offset += chunk) {
         std::fill(report.begin(), report.end(), uint8_t(0));
         if (!openCmdDevice(index))
-            return fail();
+            return endExchange(0);
         const int n = hid_read_timeout(cmdHandle, report.data(), report.size(), kPayloadReadMs);
         if (n <= 0) {
             qCDebug(lcDevice) << "no payload report from the mouse at offset" << offset;
-            return fail();
+            return endExchange(0);
         }
         // Bytes the mouse did not deliver keep what the buffer held.
         const int delivered = std::min({n, chunk, std::max(kPayloadSize - offset, 0)});
         std::memcpy(payload.data() + offset, report.data(), size_t(delivered));
     }
-    closeCmdDevice();
-    m_idle = true;
-    return 1;
+    return endExchange(1);
 }
 
 uchar Hid_Thread::hidCS(uchar *cmd)

@@ -137,6 +137,9 @@ public slots:
     void hid553_10H_SetLED8StageColor(uchar type, uchar *src24);
 
 private:
+    std::optional<DeviceEntry> sendCommandReport(int index);
+    int endExchange(int result);
+
     // One command as its table entry says: waits for the idle flag, builds
     // the report, runs the exchange, copies the reply into params. Returns
     // true when every exchange succeeded; false also when the link was busy.
