@@ -100,10 +100,10 @@ QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
     return settingsvalues::toList(getData(key, isRecovery));
 }
 
-void myQQuickView::setData(QVariant key, QVariant data)
+void myQQuickView::setData(QVariant key, QVariant value)
 {
     if (QSettings *store = m_stores->current())
-        store->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(data)));
+        store->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(value)));
 }
 
 void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)

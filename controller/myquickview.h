@@ -101,7 +101,7 @@ public slots:
     QVariant getData(QVariant key, bool isRecovery);
     QVariant getGlobalData(QVariant key);
     QVariantList getDataList(QVariant key, bool isRecovery);
-    void setData(QVariant key, QVariant data);
+    void setData(QVariant key, QVariant value);
     void setGlobalData(QVariant key, QVariant tmpdata);
     void setDataList(QVariant key, QVariantList datalist);
     void setBusy(int busyTime = 0);

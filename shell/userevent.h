@@ -9,7 +9,7 @@ public:
     static constexpr int kType = 1000; // QEvent::User
     static constexpr int kRunUiCode = 2177;
 
-    explicit UserEvent(int code) : QEvent(static_cast<QEvent::Type>(kType)), code(code) { }
+    explicit UserEvent(int uiCode) : QEvent(static_cast<QEvent::Type>(kType)), code(uiCode) { }
 
     int code;
 };

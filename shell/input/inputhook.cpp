@@ -57,7 +57,7 @@ void dropX11Source()
 
 } // namespace
 
-InputHook::InputHook(bool isoLayout) : isoLayout(isoLayout)
+InputHook::InputHook(bool iso) : isoLayout(iso)
 {
     HookState &s = state();
     s.instance = this;

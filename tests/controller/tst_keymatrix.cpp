@@ -103,9 +103,9 @@ void KeyMatrixTest::short_and_wide_ui_lists_never_read_past_their_end()
     // Values beyond 64 are not part of the matrix.
     std::vector<int> wide(80, 0x103);
     QCOMPARE(keymatrix::fromDeviceValues(wide), [] {
-        Matrix m{};
-        m.fill(0x03);
-        return m;
+        Matrix filled{};
+        filled.fill(0x03);
+        return filled;
     }());
     QCOMPARE(keymatrix::fromDeviceValues({}), Matrix{});
 }
