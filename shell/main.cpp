@@ -32,11 +32,14 @@ int main(int argc, char *argv[])
     Widget window;
     QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);
 
+    // Mapped first: nothing below is needed for the first frame, and no
+    // notice is handled before the event loop runs.
+    window.showNormal();
+
     // Without X11 there are no global notices; the program runs on.
     InputHook inputHook(false);
     registerWindowCallbacks(&window, &app);
 
-    window.showNormal();
     // Where no hook could be installed, key capture still works for keys
     // typed into the window.
     WindowKeySource windowKeys(window.windowHandle());
