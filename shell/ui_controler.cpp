@@ -31,8 +31,9 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport)
     view->setObjectName(QStringLiteral("ui_View"));
     view->setResizeMode(QQuickWidget::SizeViewToRootObject);
     view->setClearColor(Qt::transparent);
-    // The window maps with its backdrop and start-up logo alone; the pages
-    // are made once that has been drawn (or by initUI, whichever is first).
+    // The window maps with its start-up logo alone; the pages and the
+    // backdrop hidden behind the logo are made once that has been drawn
+    // (or by initUI, whichever comes first).
     const QUrl source(QStringLiteral("qrc:modules/qml/main.qml"));
     auto *component = new QQmlComponent(view->engine(), source, view);
     QObject *root =

@@ -53,8 +53,9 @@ Skin {
     property int keyCount: 8
     property bool panelsShown: false
     // The program creates the window without its pages, maps it with the
-    // backdrop and the start-up logo, and has the pages made right after
-    // (makePages); initUI makes them at the latest.
+    // start-up logo and has the pages made right after its first frame
+    // (makePages, which the program calls by name); initUI makes them at
+    // the latest.
     property bool pagesWanted: true
 
     readonly property var keyMatrixMain: keyMatrixPlace.item
