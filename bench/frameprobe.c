@@ -47,11 +47,39 @@ static void frame(void)
         note("frame", &g_drawn);
 }
 
-#define NEXT(name)                                          \
-    static __typeof__(name) *real;                          \
-    if (!real) {                                            \
-        real = (__typeof__(name) *)dlsym(RTLD_NEXT, #name); \
+// The real function. A library the platform plugin brought in privately
+// (xcb-shm, GL) is not in the global scope RTLD_NEXT searches; it is found
+// there where it is loaded already.
+static void *realSymbol(const char *name, const char *library)
+{
+    void *symbol = dlsym(RTLD_NEXT, name);
+    if (!symbol && library) {
+        void *handle = dlopen(library, RTLD_LAZY | RTLD_NOLOAD);
+        if (handle) {
+            symbol = dlsym(handle, name);
+            dlclose(handle);
+        }
     }
+    return symbol;
+}
+
+static void *mustFind(const char *name, const char *library)
+{
+    void *symbol = realSymbol(name, library);
+    if (!symbol) {
+        // Going on would crash the program and cut the measurement short.
+        fprintf(stderr, "frameprobe: %s not found\n", name);
+        _exit(3);
+    }
+    return symbol;
+}
+
+#define NEXT_IN(name, library)                               \
+    static __typeof__(name) *real;                           \
+    if (!real) {                                             \
+        real = (__typeof__(name) *)mustFind(#name, library); \
+    }
+#define NEXT(name) NEXT_IN(name, "libxcb.so.1")
 
 xcb_void_cookie_t xcb_map_window(xcb_connection_t *c, xcb_window_t window)
 {
@@ -79,7 +107,7 @@ xcb_void_cookie_t xcb_shm_put_image(xcb_connection_t *c, xcb_drawable_t drawable
                                     uint16_t src_width, uint16_t src_height, int16_t dst_x, int16_t dst_y,
                                     uint8_t depth, uint8_t format, uint8_t send_event, uint32_t shmseg, uint32_t offset)
 {
-    NEXT(xcb_shm_put_image);
+    NEXT_IN(xcb_shm_put_image, "libxcb-shm.so.0");
     frame();
     return real(c, drawable, gc, total_width, total_height, src_x, src_y, src_width, src_height, dst_x, dst_y, depth,
                 format, send_event, shmseg, offset);
@@ -99,16 +127,15 @@ typedef unsigned long GLXDrawable;
 void glXSwapBuffers(Display *display, GLXDrawable drawable);
 void glXSwapBuffers(Display *display, GLXDrawable drawable)
 {
-    NEXT(glXSwapBuffers);
+    NEXT_IN(glXSwapBuffers, "libGLX.so.0");
     frame();
-    if (real)
-        real(display, drawable);
+    real(display, drawable);
 }
 
 unsigned int eglSwapBuffers(void *display, void *surface);
 unsigned int eglSwapBuffers(void *display, void *surface)
 {
-    NEXT(eglSwapBuffers);
+    NEXT_IN(eglSwapBuffers, "libEGL.so.1");
     frame();
-    return real ? real(display, surface) : 0;
+    return real(display, surface);
 }

@@ -243,6 +243,8 @@ int main(int argc, char **argv)
     const QSGRendererInterface *renderer = view.quickWindow()->rendererInterface();
     const bool drawnInSoftware = renderer && renderer->graphicsApi() == QSGRendererInterface::Software;
     std::printf("backend %s%s\n", drawnInSoftware ? "software" : "opengl", software ? " (chosen)" : "");
+    // Why the program picked what it did: the OpenGL renderer of this machine.
+    std::printf("renderer %s\n", qPrintable(scenegraphchoice::openGlRenderer().simplified()));
     serve(300);
 
     GuiProbe probe;

@@ -118,11 +118,18 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    while (nowNs() - mapped < holdNs)
-        usleep(10000);
-    kill(child, SIGTERM);
+    // A program that ends early would show a peak cut short.
     int status = 0;
     rusage usage{};
+    while (nowNs() - mapped < holdNs) {
+        if (wait4(child, &status, WNOHANG, &usage) == child) {
+            std::fprintf(stderr, "the program ended %.0f ms after the map (status %d)\n", (nowNs() - mapped) / 1e6,
+                         status);
+            return 1;
+        }
+        usleep(10000);
+    }
+    kill(child, SIGTERM);
     wait4(child, &status, 0, &usage);
     xcb_disconnect(c);
 

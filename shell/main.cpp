@@ -9,12 +9,20 @@
 #include <QDir>
 #include <QQmlDebuggingEnabler>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 // Honours Qt's own QML debugging switch on the command line.
 static QQmlTriviallyDestructibleDebuggingEnabler qmlDebugging(false);
 
 int main(int argc, char *argv[])
 {
+    // Reading the font configuration takes about 10 ms; it is done beside
+    // the application's own set-up, and Qt finds it done.
+    std::thread fontConfiguration([] { FcInit(); });
     SingleApplication app(argc, argv);
+    fontConfiguration.join();
     if (app.isRunning()) {
         app.sendMessage(QString(), 5000);
         return 1;
@@ -32,11 +40,14 @@ int main(int argc, char *argv[])
     Widget window;
     QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);
 
+    // Mapped first: nothing below is needed for the first frame, and no
+    // notice is handled before the event loop runs.
+    window.showNormal();
+
     // Without X11 there are no global notices; the program runs on.
     InputHook inputHook(false);
     registerWindowCallbacks(&window, &app);
 
-    window.showNormal();
     // Where no hook could be installed, key capture still works for keys
     // typed into the window.
     WindowKeySource windowKeys(window.windowHandle());

@@ -22,8 +22,8 @@ bool hasRenderNodes()
     return !QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*")}, QDir::System).isEmpty();
 }
 
-// Creating a context costs a few milliseconds with a GPU driver; it is only
-// asked where a render node exists.
+} // namespace
+
 QString openGlRenderer()
 {
     QOpenGLContext context;
@@ -39,8 +39,6 @@ QString openGlRenderer()
     context.doneCurrent();
     return renderer;
 }
-
-} // namespace
 
 Choice choose(const Facts &facts)
 {

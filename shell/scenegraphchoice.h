@@ -26,6 +26,10 @@ Choice choose(const Facts &facts);
 // True for the names Mesa gives its software rasterisers.
 bool isSoftwareRasteriser(const QString &glRenderer);
 
+// The OpenGL renderer's name, from a context made for the question; empty
+// where none can be made. Costs a few milliseconds with a GPU driver.
+QString openGlRenderer();
+
 // Gathers the facts, asks the renderer when needed and sets the scene
 // graph's backend. Call after the application object exists and before the
 // first window. Returns true when the software scene graph was chosen.

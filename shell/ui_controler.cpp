@@ -4,7 +4,11 @@
 #include "storage/paths.h"
 #include "storage/regularfile.h"
 
+#include <QDebug>
+#include <QEvent>
+#include <QQmlComponent>
 #include <QQmlContext>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QUrl>
 #include <QWidget>
@@ -27,7 +31,21 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport)
     view->setObjectName(QStringLiteral("ui_View"));
     view->setResizeMode(QQuickWidget::SizeViewToRootObject);
     view->setClearColor(Qt::transparent);
-    view->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+    // The window maps with its start-up logo alone; the pages and the
+    // backdrop hidden behind the logo are made once that has been drawn
+    // (or by initUI, whichever comes first).
+    const QUrl source(QStringLiteral("qrc:modules/qml/main.qml"));
+    auto *component = new QQmlComponent(view->engine(), source, view);
+    QObject *root =
+        component->createWithInitialProperties({{QStringLiteral("pagesWanted"), false}}, view->rootContext());
+    if (!root)
+        qWarning().noquote() << component->errorString();
+    view->setContent(source, component, root);
+    if (root) {
+        m_pagesRoot = root;
+        connect(view->quickWindow(), &QQuickWindow::afterRendering, this, &Ui_Controler::noteFirstFrame,
+                Qt::SingleShotConnection);
+    }
 
     QQmlContext *context = view->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), view);
@@ -38,6 +56,24 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport)
 
     QSettings settings(regularfile::forSettings(paths::globalSettings()), QSettings::IniFormat);
     window->setWindowTitle(settings.value(QStringLiteral("common/name")).toString());
+}
+
+void Ui_Controler::noteFirstFrame()
+{
+    // The frame reaches the screen when the view paints it; the pages are
+    // made from the event loop right behind that paint.
+    if (view)
+        view->installEventFilter(this);
+}
+
+bool Ui_Controler::eventFilter(QObject *watched, QEvent *event)
+{
+    if (view && watched == view && event->type() == QEvent::Paint) {
+        view->removeEventFilter(this);
+        if (m_pagesRoot)
+            QMetaObject::invokeMethod(m_pagesRoot, "makePages", Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Ui_Controler::onMinimize()

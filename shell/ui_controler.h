@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 class myQQuickView;
@@ -24,4 +25,13 @@ public slots:
     void onXChanged(int x);
     void onYChanged(int y);
     void setBusy(int busyTime = 0);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void noteFirstFrame();
+
+    // The root made without its pages, until they are asked for.
+    QPointer<QObject> m_pagesRoot;
 };

@@ -56,7 +56,8 @@ Widget::Widget(QWidget *parent)
     m_detection = std::make_unique<DeviceDetection>(hidThread, *this, paths::globalSettings());
     connect(&pollTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
-    createTrayIcon();
+    // The tray's D-Bus set-up waits until the window is on screen.
+    QMetaObject::invokeMethod(this, &Widget::createTrayIcon, Qt::QueuedConnection);
 
     m_deviceChanges = new DeviceChangeMonitor(this);
     m_deviceChanges->setListenerRunning([this] { return hidThread.isListening(); });
@@ -77,6 +78,8 @@ myQQuickView *Widget::view() const
 
 void Widget::createTrayIcon()
 {
+    if (trayIcon)
+        return;
     trayIcon = new QSystemTrayIcon(this);
     auto *quit = new QAction(tr("Quit (&Q)"), this);
     connect(quit, &QAction::triggered, this, &Widget::exitSYS);
@@ -187,6 +190,7 @@ void Widget::queueWarning(const QString &text)
 
 void Widget::showInfoBalloon(const QString &message)
 {
+    createTrayIcon();
     trayIcon->showMessage(QStringLiteral("Info"), message, QSystemTrayIcon::Information, kBalloonMs);
 }
 

@@ -52,6 +52,11 @@ Skin {
     property int profileNo: -1
     property int keyCount: 8
     property bool panelsShown: false
+    // The program creates the window without its pages, maps it with the
+    // start-up logo and has the pages made right after its first frame
+    // (makePages, which the program calls by name); initUI makes them at
+    // the latest.
+    property bool pagesWanted: true
 
     readonly property var keyMatrixMain: keyMatrixPlace.item
     readonly property var mouseMain: mousePlace.item
@@ -108,7 +113,12 @@ Skin {
             selectDpiStage(value - 1)
     }
 
+    function makePages() {
+        pagesWanted = true
+    }
+
     function initUI() {
+        makePages()
         setProtectUI(1000)
         root.visible = true
         if (!isPownOn) {
@@ -189,14 +199,16 @@ Skin {
         opacity: root.panelsShown ? 1 : 0
         Behavior on opacity { NumberAnimation { duration: root.animation_speed; easing.type: Easing.OutCubic } }
 
+        // Hidden behind the start-up logo until the lock ends: decoded with
+        // the pages, not before the first frame.
         Environment {
             anchors.fill: parent
-            backgroundSource: root.sourceBackground
-            titleBarSource: root.sourceTitleBar
-            titleLogoSource: root.sourceTitleLogo
+            backgroundSource: root.pagesWanted ? root.sourceBackground : ""
+            titleBarSource: root.pagesWanted ? root.sourceTitleBar : ""
+            titleLogoSource: root.pagesWanted ? root.sourceTitleLogo : ""
         }
 
-        Loader { id: mousePlace; anchors.fill: parent; source: "Z7/Mouse.qml" }
+        Loader { id: mousePlace; anchors.fill: parent; active: root.pagesWanted; source: "Z7/Mouse.qml" }
 
         Column {
             id: leftColumn
@@ -207,7 +219,7 @@ Skin {
             Item {
                 width: 232
                 height: keyMatrixPlace.item ? keyMatrixPlace.item.height : 316 // qmllint disable type
-                Loader { id: keyMatrixPlace; source: "Z7/KeyMatrix.qml" }
+                Loader { id: keyMatrixPlace; active: root.pagesWanted; source: "Z7/KeyMatrix.qml" }
             }
 
             EditorBox {
@@ -256,8 +268,8 @@ Skin {
             x: 768
             y: 56
             spacing: 8
-            Loader { id: dpiPlace; source: "Z7/DpiSetting.qml" }
-            Loader { id: lightPlace; source: "Z7/LightControl.qml" }
+            Loader { id: dpiPlace; active: root.pagesWanted; source: "Z7/DpiSetting.qml" }
+            Loader { id: lightPlace; active: root.pagesWanted; source: "Z7/LightControl.qml" }
         }
 
         Menu_Down {
@@ -384,11 +396,11 @@ Skin {
         }
     }
 
-    Loader { id: keyAssigmentPlace; z: 51; source: "Z7/KeyAssigment.qml" }
-    Loader { id: macroEditorPlace; z: 51; source: "Z7/MacroEditor.qml" }
-    Loader { id: gunControlPlace; z: 51; source: "Z7/GunControl.qml" }
-    Loader { id: systemSettingPlace; z: 51; source: "Z7/SystemSetting.qml" }
-    Loader { id: profilePlace; z: 51; source: "Z7/Profile.qml" }
+    Loader { id: keyAssigmentPlace; z: 51; active: root.pagesWanted; source: "Z7/KeyAssigment.qml" }
+    Loader { id: macroEditorPlace; z: 51; active: root.pagesWanted; source: "Z7/MacroEditor.qml" }
+    Loader { id: gunControlPlace; z: 51; active: root.pagesWanted; source: "Z7/GunControl.qml" }
+    Loader { id: systemSettingPlace; z: 51; active: root.pagesWanted; source: "Z7/SystemSetting.qml" }
+    Loader { id: profilePlace; z: 51; active: root.pagesWanted; source: "Z7/Profile.qml" }
 
     Connections {
         target: root.profilePage

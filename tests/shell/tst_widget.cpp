@@ -81,8 +81,25 @@ private slots:
         QCOMPARE(other.size(), QSize(1024, 640));
     }
 
+    // The program's window is made without its pages and has them made
+    // right after its first frame, before any mouse is found.
+    void pagesFollowTheFirstFrame()
+    {
+        Widget fresh;
+        QQuickItem *root = fresh.view()->rootObject();
+        QVERIFY(root);
+        const char *pages[] = {"mouseMain", "keyMatrixMain", "dpiSettingMain", "lightControlMain", "profilePage"};
+        for (const char *page : pages)
+            QVERIFY2(!root->property(page).value<QObject *>(), page);
+        fresh.show();
+        for (const char *page : pages)
+            QTRY_VERIFY2(root->property(page).value<QObject *>(), page);
+        QVERIFY(!root->property("isPownOn").toBool());
+    }
+
     void trayIsSetUpAsShipped()
     {
+        QTRY_VERIFY(window->trayIcon);
         QCOMPARE(window->trayIcon->toolTip(), QStringLiteral("MERIDAN ORBEX MOUSE K420"));
         QMenu *menu = window->trayIcon->contextMenu();
         QVERIFY(menu);

@@ -52,7 +52,8 @@ Image {
     width: 640
     height: 448
     visible: false
-    source: shell ? shell.sourcemacroBg : ""
+    // The art is decoded when the dialog opens, not at start.
+    source: shell && visible ? shell.sourcemacroBg : ""
 
     function view(name, args, fallback) {
         return Calls.call(typeof ui_View === "undefined" ? null : ui_View, name, args, fallback, "ui_View")

@@ -191,7 +191,8 @@ Item {
 
     ListModel { id: elements }
 
-    Image { anchors.fill: parent; source: root.sourceProfileBG }
+    // Decoded when the dialog opens, not at start.
+    Image { anchors.fill: parent; source: page.visible ? root.sourceProfileBG : "" }
 
     // The background takes presses: they end a rename and drag the dialog.
     MouseArea {
