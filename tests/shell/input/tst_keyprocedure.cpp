@@ -3,19 +3,13 @@
 
 #include "programfolder.h"
 
+#include "keynotices.h"
+
 #include <QtTest>
 
 #include <vector>
 
 namespace {
-
-struct Notice {
-    int keyCode;
-    bool pressed;
-    bool operator==(const Notice &) const = default;
-};
-
-std::vector<Notice> notices;
 
 void recordKey(int keyCode, bool pressed, void *context)
 {

@@ -2,20 +2,14 @@
 #include "shell/input/keytables.h"
 #include "shell/input/windowkeysource.h"
 
+#include "keynotices.h"
+
 #include <QWindow>
 #include <QtTest>
 
 #include <vector>
 
 namespace {
-
-struct Notice {
-    int keyCode;
-    bool pressed;
-    bool operator==(const Notice &) const = default;
-};
-
-std::vector<Notice> notices;
 
 void recordKey(int keyCode, bool pressed, void *)
 {
