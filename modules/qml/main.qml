@@ -67,13 +67,18 @@ Skin {
     readonly property var gunControl: gunControlPlace.item
     readonly property var systemSetting: systemSettingPlace.item
     readonly property var profilePage: profilePlace.item
-    readonly property alias reportRateBox: reportRateBox
-    readonly property alias profileList: profileList
-    readonly property alias resetDialog: resetDialog
-    readonly property alias helpMenu: helpMenu
+    // The window's own controls are hidden behind the logo until the lock
+    // ends, so they are made with the pages, after the first frame.
+    readonly property var reportRateBox: controlsPlace.item ? controlsPlace.item.reportRateBox : null // qmllint disable type
+    readonly property var profileList: controlsPlace.item ? controlsPlace.item.profileList : null // qmllint disable type
+    readonly property var helpMenu: controlsPlace.item ? controlsPlace.item.helpMenu : null // qmllint disable type
+    readonly property var resetDialog: resetDialogPlace.item
+    // Where the window's controls start, under the key list.
+    readonly property int leftControlsX: keyMatrixArea.x
+    readonly property int leftControlsY: keyMatrixArea.y + keyMatrixArea.height + 8
     readonly property bool hasUnsaved: Pages.isUnsaved(keyMatrixMain) || Pages.isUnsaved(dpiSettingMain)
                                        || Pages.isUnsaved(lightControlMain)
-    readonly property bool dialogOpen: resetDialog.visible
+    readonly property bool dialogOpen: (!!resetDialog && resetDialog.visible)
                                        || [keyAssigmentMain, macroEditor, gunControl, systemSetting, profilePage]
                                           .some(function(p) { return !!p && p.visible === true }) // qmllint disable type
 
@@ -143,20 +148,35 @@ Skin {
     }
 
     function mainFocus() {
-        reportRateBox.closeList()
-        profileList.close()
+        if (reportRateBox)
+            reportRateBox.closeList()
+        if (profileList)
+            profileList.close()
         if (dpiSettingMain)
             dpiSettingMain.closeList()
         if (lightControlMain)
             lightControlMain.closeList()
-        helpMenu.visible = false
+        if (helpMenu)
+            helpMenu.visible = false
     }
 
     function askMenuCmd(cmd) {
-        helpMenu.choose(Values.toInt(cmd, -1))
+        if (helpMenu)
+            helpMenu.choose(Values.toInt(cmd, -1))
     }
 
     function openKeyAssigment(index) { return Pages.openKeyAssigment(index) }
+
+    function saveAll() { Pages.saveAll() }
+
+    // The title bar's profile list: the page's elements name their slots; a
+    // place in the list is none.
+    function chooseProfileAt(index) {
+        if (profilePage)
+            profilePage.chooseAt(index)
+        else
+            Pages.changeProfile(index)
+    }
 
     function showCentred(dialog) {
         if (!dialog)
@@ -210,57 +230,13 @@ Skin {
 
         Loader { id: mousePlace; anchors.fill: parent; active: root.pagesWanted; source: "Z7/Mouse.qml" }
 
-        Column {
-            id: leftColumn
+        Item {
+            id: keyMatrixArea
             x: 24
             y: 88
-            spacing: 8
-
-            Item {
-                width: 232
-                height: keyMatrixPlace.item ? keyMatrixPlace.item.height : 316 // qmllint disable type
-                Loader { id: keyMatrixPlace; active: root.pagesWanted; source: "Z7/KeyMatrix.qml" }
-            }
-
-            EditorBox {
-                id: editorBox
-                objectName: "editorBox"
-                caption: root.mainLang[0]
-                macroText: root.mainLang[1]
-                gunText: root.mainLang[2]
-                isGun: root.isGun
-                fontFamily: root.fontFamily
-                fontSize: root.fontNormalSize
-                buttonColor: root.colorBlue
-                hoverColor: root.colorOrange
-                onMacroEditorClicked: root.showCentred(root.macroEditor)
-                onGunEditorClicked: if (root.gunControl) root.gunControl.visible = true
-            }
-
-            ReportRateBox {
-                id: reportRateBox
-                objectName: "reportRateBox"
-                controller: typeof ui_View === "undefined" ? null : ui_View
-                caption: root.mainLang[3]
-                skin_No: root.skin_No
-                fontFamily: root.fontFamily
-                fontSize: root.fontNormalSize
-                hoverColor: root.colorOrange
-                onListOpened: { profileList.close(); helpMenu.visible = false }
-            }
-
-            Button {
-                objectName: "systemSettingButton"
-                width: 232
-                height: 24
-                text: root.mainLang[9]
-                iconSource: root.sourceConfigBtn
-                normalColor: root.colorBlue
-                hoverColor: root.colorOrange
-                fontFamily: root.fontFamily
-                fontSize: root.fontNormalSize
-                onClicked: root.showCentred(root.systemSetting)
-            }
+            width: 232
+            height: keyMatrixPlace.item ? keyMatrixPlace.item.height : 316 // qmllint disable type
+            Loader { id: keyMatrixPlace; active: root.pagesWanted; source: "Z7/KeyMatrix.qml" }
         }
 
         Column {
@@ -272,109 +248,7 @@ Skin {
             Loader { id: lightPlace; active: root.pagesWanted; source: "Z7/LightControl.qml" }
         }
 
-        Menu_Down {
-            id: profileList
-            objectName: "profileList"
-            x: titleButtons.x - 16 - width
-            y: 14
-            z: 30
-            width: 144
-            height: 24
-            items: root.profilePage && root.profilePage.listModel ? root.profilePage.listModel : []
-            textRole: "textValue"
-            fontFamily: root.fontFamily
-            fontSize: root.fontNormalSize
-            hoverColor: root.colorOrange
-            dropSource: root.sourceDropBtn
-            dropOpenSource: root.sourceDropBtnU
-            onOpened: { reportRateBox.closeList(); helpMenu.visible = false }
-            onItemChosen: function(index) {
-                // The page's elements name their slots; a place in the list is none.
-                if (root.profilePage)
-                    root.profilePage.chooseAt(index)
-                else
-                    Pages.changeProfile(index)
-            }
-        }
-
-        Row {
-            id: titleButtons
-            x: 920
-            y: 16
-            spacing: 16
-
-            ImageButton {
-                objectName: "helpButton"
-                normalSource: root.sourceAsk
-                hoverSource: root.sourceAskH
-                onClicked: {
-                    root.mainFocus()
-                    helpMenu.visible = true
-                }
-            }
-            ImageButton {
-                objectName: "minimiseButton"
-                normalSource: root.sourceMinBtn
-                hoverSource: root.sourceMinBtnH
-                onClicked: Calls.call(root.windowControl(), "onMinimize", [], undefined, "ui_Ctl")
-            }
-            ImageButton {
-                objectName: "closeButton"
-                normalSource: root.sourceCloseBtn
-                hoverSource: root.sourceCloseBtnH
-                onClicked: Calls.call(root.windowControl(), "onClose", [], undefined, "ui_Ctl")
-            }
-        }
-
-        Row {
-            id: bottomBar
-            anchors.right: parent.right
-            anchors.rightMargin: 24
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 8
-            spacing: 16
-
-            Button {
-                objectName: "profilesButton"
-                text: root.mainLang[4]
-                normalColor: root.colorBlue
-                hoverColor: root.colorOrange
-                fontFamily: root.fontFamily
-                onClicked: root.showCentred(root.profilePage)
-            }
-            Button {
-                objectName: "resetButton"
-                text: root.mainLang[5]
-                normalColor: root.colorBlue
-                hoverColor: root.colorOrange
-                fontFamily: root.fontFamily
-                onClicked: {
-                    root.mainFocus()
-                    resetDialog.centre()
-                    resetDialog.visible = true
-                }
-            }
-            Button {
-                objectName: "saveButton"
-                text: root.mainLang[10]
-                normalColor: root.hasUnsaved ? "#ff3030" : root.colorBlue
-                hoverColor: root.colorOrange
-                fontFamily: root.fontFamily
-                onClicked: Pages.saveAll()
-            }
-        }
-
-        HelpMenu {
-            id: helpMenu
-            objectName: "helpMenu"
-            x: root.width - 300
-            y: 30
-            z: 40
-            url: root.url
-            fontFamily: root.fontFamily
-            fontSize: root.fontNormalSize
-            hoverColor: root.colorOrange
-        }
+        Loader { id: controlsPlace; anchors.fill: parent; active: root.pagesWanted; source: "common/WindowControls.qml" }
     }
 
     // The mask under an open dialog: dims the window, hands the focus back
@@ -429,21 +303,26 @@ Skin {
         }
     }
 
-    ResetDialog {
-        id: resetDialog
-        objectName: "resetDialog"
+    Loader {
+        id: resetDialogPlace
         z: 60
-        title: root.mainLang[5]
-        question: root.mainLang[6]
-        okText: root.mainLang[8]
-        cancelText: root.mainLang[7]
-        fontFamily: root.fontFamily
-        fontSize: root.fontNormalSize
-        titleColor: root.colorBlack
-        buttonColor: root.colorBlue
-        hoverColor: root.colorOrange
-        onCancelled: visible = false
-        onAccepted: Pages.factoryReset()
+        active: root.pagesWanted
+        sourceComponent: ResetDialog {
+            objectName: "resetDialog"
+            areaWidth: root.width
+            areaHeight: root.height
+            title: root.mainLang[5]
+            question: root.mainLang[6]
+            okText: root.mainLang[8]
+            cancelText: root.mainLang[7]
+            fontFamily: root.fontFamily
+            fontSize: root.fontNormalSize
+            titleColor: root.colorBlack
+            buttonColor: root.colorBlue
+            hoverColor: root.colorOrange
+            onCancelled: visible = false
+            onAccepted: Pages.factoryReset()
+        }
     }
 
     Image {

@@ -14,42 +14,49 @@ Item {
     height: 48
     visible: busy
 
-    Rectangle {
+    // Made while shown: the window's first text costs a font look-up that
+    // the first frame, with only the logo on it, does without.
+    Loader {
         anchors.fill: parent
-        radius: height / 2
-        color: "#000000"
-        opacity: 0.78
-        border.color: "#3c3c3c"
-    }
+        active: indicator.busy
+        sourceComponent: Item {
+            Rectangle {
+                anchors.fill: parent
+                radius: height / 2
+                color: "#000000"
+                opacity: 0.78
+                border.color: "#3c3c3c"
+            }
 
-    Rectangle {
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 6
-        width: 64
-        height: 2
-        radius: 1
-        color: indicator.accentColor
-        opacity: label.opacity
-    }
+            Rectangle {
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 6
+                width: 64
+                height: 2
+                radius: 1
+                color: indicator.accentColor
+                opacity: label.opacity
+            }
 
-    Text {
-        id: label
-        objectName: "busyText"
-        anchors.centerIn: parent
-        text: "LOADING ......"
-        color: indicator.textColor
-        font.family: indicator.fontFamily
-        font.pixelSize: indicator.fontSize
-        font.bold: true
-        font.letterSpacing: 2
+            Text {
+                id: label
+                objectName: "busyText"
+                anchors.centerIn: parent
+                text: "LOADING ......"
+                color: indicator.textColor
+                font.family: indicator.fontFamily
+                font.pixelSize: indicator.fontSize
+                font.bold: true
+                font.letterSpacing: 2
 
-        SequentialAnimation on opacity {
-            running: indicator.busy
-            loops: Animation.Infinite
-            alwaysRunToEnd: false
-            NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
-            NumberAnimation { from: 0.2; to: 1.0; duration: 400 }
+                SequentialAnimation on opacity {
+                    loops: Animation.Infinite
+                    alwaysRunToEnd: false
+                    NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
+                    NumberAnimation { from: 0.2; to: 1.0; duration: 400 }
+                }
+            }
         }
     }
 }

@@ -75,10 +75,9 @@ TestCase {
     }
 
     function test_busy_text_pulses() {
-        var busy = child("busyIndicator")
+        shell.controlUIEnable(false)
         var text = child("busyText")
         compare(text.text, "LOADING ......")
-        shell.controlUIEnable(false)
         tryVerify(function() { return text.opacity < 0.6 }, 600)
         tryVerify(function() { return text.opacity > 0.9 }, 900)
         shell.controlUIEnable(true)

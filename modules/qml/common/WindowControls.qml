@@ -1,0 +1,160 @@
+import QtQuick
+import "../basic"
+import "Calls.js" as Calls
+
+// The window's own controls around the pages: the editor buttons, report
+// rate and system setting under the key list, the profile list and window
+// buttons in the title bar, the profile, reset and save buttons at the
+// bottom, and the help menu. Loaded by the main window after its first
+// frame; like the pages it reaches the window through root.
+Item {
+    id: controls
+
+    readonly property alias reportRateBox: reportRateBox
+    readonly property alias profileList: profileList
+    readonly property alias helpMenu: helpMenu
+
+    Column {
+        x: root.leftControlsX
+        y: root.leftControlsY
+        spacing: 8
+
+        EditorBox {
+            id: editorBox
+            objectName: "editorBox"
+            caption: root.mainLang[0]
+            macroText: root.mainLang[1]
+            gunText: root.mainLang[2]
+            isGun: root.isGun
+            fontFamily: root.fontFamily
+            fontSize: root.fontNormalSize
+            buttonColor: root.colorBlue
+            hoverColor: root.colorOrange
+            onMacroEditorClicked: root.showCentred(root.macroEditor)
+            onGunEditorClicked: if (root.gunControl) root.gunControl.visible = true
+        }
+
+        ReportRateBox {
+            id: reportRateBox
+            objectName: "reportRateBox"
+            controller: typeof ui_View === "undefined" ? null : ui_View
+            caption: root.mainLang[3]
+            skin_No: root.skin_No
+            fontFamily: root.fontFamily
+            fontSize: root.fontNormalSize
+            hoverColor: root.colorOrange
+            onListOpened: { profileList.close(); helpMenu.visible = false }
+        }
+
+        Button {
+            objectName: "systemSettingButton"
+            width: 232
+            height: 24
+            text: root.mainLang[9]
+            iconSource: root.sourceConfigBtn
+            normalColor: root.colorBlue
+            hoverColor: root.colorOrange
+            fontFamily: root.fontFamily
+            fontSize: root.fontNormalSize
+            onClicked: root.showCentred(root.systemSetting)
+        }
+    }
+
+    Menu_Down {
+        id: profileList
+        objectName: "profileList"
+        x: titleButtons.x - 16 - width
+        y: 14
+        z: 30
+        width: 144
+        height: 24
+        items: root.profilePage && root.profilePage.listModel ? root.profilePage.listModel : []
+        textRole: "textValue"
+        fontFamily: root.fontFamily
+        fontSize: root.fontNormalSize
+        hoverColor: root.colorOrange
+        dropSource: root.sourceDropBtn
+        dropOpenSource: root.sourceDropBtnU
+        onOpened: { reportRateBox.closeList(); helpMenu.visible = false }
+        onItemChosen: function(index) { root.chooseProfileAt(index) }
+    }
+
+    Row {
+        id: titleButtons
+        x: 920
+        y: 16
+        spacing: 16
+
+        ImageButton {
+            objectName: "helpButton"
+            normalSource: root.sourceAsk
+            hoverSource: root.sourceAskH
+            onClicked: {
+                root.mainFocus()
+                helpMenu.visible = true
+            }
+        }
+        ImageButton {
+            objectName: "minimiseButton"
+            normalSource: root.sourceMinBtn
+            hoverSource: root.sourceMinBtnH
+            onClicked: Calls.call(root.windowControl(), "onMinimize", [], undefined, "ui_Ctl")
+        }
+        ImageButton {
+            objectName: "closeButton"
+            normalSource: root.sourceCloseBtn
+            hoverSource: root.sourceCloseBtnH
+            onClicked: Calls.call(root.windowControl(), "onClose", [], undefined, "ui_Ctl")
+        }
+    }
+
+    Row {
+        id: bottomBar
+        anchors.right: parent.right
+        anchors.rightMargin: 24
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 8
+        spacing: 16
+
+        Button {
+            objectName: "profilesButton"
+            text: root.mainLang[4]
+            normalColor: root.colorBlue
+            hoverColor: root.colorOrange
+            fontFamily: root.fontFamily
+            onClicked: root.showCentred(root.profilePage)
+        }
+        Button {
+            objectName: "resetButton"
+            text: root.mainLang[5]
+            normalColor: root.colorBlue
+            hoverColor: root.colorOrange
+            fontFamily: root.fontFamily
+            onClicked: {
+                root.mainFocus()
+                root.resetDialog.centre()
+                root.resetDialog.visible = true
+            }
+        }
+        Button {
+            objectName: "saveButton"
+            text: root.mainLang[10]
+            normalColor: root.hasUnsaved ? "#ff3030" : root.colorBlue
+            hoverColor: root.colorOrange
+            fontFamily: root.fontFamily
+            onClicked: root.saveAll()
+        }
+    }
+
+    HelpMenu {
+        id: helpMenu
+        objectName: "helpMenu"
+        x: root.width - 300
+        y: 30
+        z: 40
+        url: root.url
+        fontFamily: root.fontFamily
+        fontSize: root.fontNormalSize
+        hoverColor: root.colorOrange
+    }
+}
