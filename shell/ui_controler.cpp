@@ -31,13 +31,20 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport)
     view->setObjectName(QStringLiteral("ui_View"));
     view->setResizeMode(QQuickWidget::SizeViewToRootObject);
     view->setClearColor(Qt::transparent);
+    // Named before the window is made: a name added to a context afterwards
+    // has every binding in it evaluated again.
+    QQmlContext *context = view->rootContext();
+    context->setContextProperty(QStringLiteral("ui_View"), view);
+    context->setContextProperty(QStringLiteral("hid"), transport);
+    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+
     // The window maps with its start-up logo alone; the pages and the
     // backdrop hidden behind the logo are made once that has been drawn
     // (or by initUI, whichever comes first).
     const QUrl source(QStringLiteral("qrc:modules/qml/main.qml"));
     auto *component = new QQmlComponent(view->engine(), source, view);
     QObject *root =
-        component->createWithInitialProperties({{QStringLiteral("pagesWanted"), false}}, view->rootContext());
+        component->createWithInitialProperties({{QStringLiteral("pagesWanted"), false}}, context);
     if (!root)
         qWarning().noquote() << component->errorString();
     view->setContent(source, component, root);
@@ -46,11 +53,6 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport)
         connect(view->quickWindow(), &QQuickWindow::afterRendering, this, &Ui_Controler::noteFirstFrame,
                 Qt::SingleShotConnection);
     }
-
-    QQmlContext *context = view->rootContext();
-    context->setContextProperty(QStringLiteral("ui_View"), view);
-    context->setContextProperty(QStringLiteral("hid"), transport);
-    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
 
     window->resize(view->size());
 
