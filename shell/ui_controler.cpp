@@ -43,8 +43,7 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport)
     // (or by initUI, whichever comes first).
     const QUrl source(QStringLiteral("qrc:modules/qml/main.qml"));
     auto *component = new QQmlComponent(view->engine(), source, view);
-    QObject *root =
-        component->createWithInitialProperties({{QStringLiteral("pagesWanted"), false}}, context);
+    QObject *root = component->createWithInitialProperties({{QStringLiteral("pagesWanted"), false}}, context);
     if (!root)
         qWarning().noquote() << component->errorString();
     view->setContent(source, component, root);
