@@ -1,9 +1,10 @@
 import QtQuick
 import QtTest
 
-// The window made without its pages, as the program maps it: the pages come
-// with makePages or at the latest with initUI, and the start-up then asks the
-// controller and the transport exactly what a window made with its pages asks.
+// The window made without its pages and controls, as the program maps it:
+// they come with makePages or at the latest with initUI, and the start-up
+// then asks the controller and the transport exactly what a window made with
+// its pages asks.
 Item {
     id: stage
     width: 1024
@@ -16,7 +17,8 @@ Item {
         property var shellComponent: Qt.createComponent("qrc:/modules/qml/main.qml")
         readonly property var pageNames: [
             "keyMatrixMain", "mouseMain", "dpiSettingMain", "lightControlMain", "keyAssigmentMain",
-            "macroEditor", "gunControl", "systemSetting", "profilePage"
+            "macroEditor", "gunControl", "systemSetting", "profilePage",
+            "reportRateBox", "profileList", "helpMenu", "resetDialog"
         ]
 
         function fresh() {
