@@ -27,13 +27,21 @@ struct FreeReply {
     void operator()(void *p) const { std::free(p); }
 };
 
+// qGuiApp is a plain cast of the application object: for a QCoreApplication
+// it is not null, yet no QGuiApplication either.
+QGuiApplication *guiApplication()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+}
+
 } // namespace
 
 std::unique_ptr<X11InputSource> X11InputSource::create(KeySink keys, ButtonSink buttons)
 {
-    if (!qGuiApp)
+    QGuiApplication *app = guiApplication();
+    if (!app)
         return nullptr;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    auto *x11 = app->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection())
         return nullptr;
     xcb_connection_t *connection = x11->connection();
@@ -55,7 +63,7 @@ X11InputSource::X11InputSource(xcb_connection_t *connection, quint8 opcode, KeyS
 
 X11InputSource::~X11InputSource()
 {
-    if (m_selected && qGuiApp)
+    if (m_selected && guiApplication())
         select(false);
 }
 
