@@ -15,10 +15,10 @@
 #include "shell/input/windowhooks.h"
 #include "shell/scenegraphchoice.h"
 #include "shell/widget.h"
+#include "storage/filetree.h"
 #include "virtual_mouse.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -120,19 +120,6 @@ void printStall(const char *name, const Stall &s)
     std::printf("%s %.2f %.2f\n", name, s.wall, s.busy);
 }
 
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        if (!QFile::copy(file, target))
-            return false;
-    }
-    return true;
-}
-
 void invoke(QObject *target, const char *function, const QVariantList &args = {})
 {
     if (args.isEmpty())
@@ -212,8 +199,9 @@ int main(int argc, char **argv)
     }
     const QString family = QString::fromLatin1(argv[2]);
     QTemporaryDir folder;
-    if (!folder.isValid() || !copyTree(QString::fromLocal8Bit(argv[1]), folder.path() + "/modules")) {
-        std::fprintf(stderr, "cannot make a program folder from %s\n", argv[1]);
+    QString error;
+    if (!folder.isValid() || !filetree::copy(QString::fromLocal8Bit(argv[1]), folder.path() + "/modules", &error)) {
+        std::fprintf(stderr, "cannot make a program folder from %s: %s\n", argv[1], qPrintable(error));
         return 1;
     }
     QDir::setCurrent(folder.path());

@@ -1,38 +1,19 @@
 #include "programfolder.h"
 
+#include "storage/filetree.h"
+
 #include <QDir>
-#include <QDirIterator>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        if (it.fileInfo().isDir()) {
-            if (!QDir().mkpath(target))
-                return false;
-        } else if (!QFile::copy(source, target)
-                   || !QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 ProgramFolder::ProgramFolder(bool withFactoryTree) : m_previousDir(QDir::currentPath())
 {
     if (!m_dir.isValid())
         return;
-    if (withFactoryTree)
-        copyTree(factoryTree(), m_dir.path() + QStringLiteral("/modules"));
+    QString error;
+    if (withFactoryTree && !filetree::copy(factoryTree(), m_dir.path() + QStringLiteral("/modules"), &error))
+        qWarning().noquote() << "test folder incomplete:" << error;
     else
         QDir(m_dir.path()).mkpath(QStringLiteral("modules/setting"));
     QDir::setCurrent(m_dir.path());

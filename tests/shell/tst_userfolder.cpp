@@ -118,28 +118,66 @@ private slots:
 
     // Where no per-user folder can be had, the program still starts in its
     // own folder, and whatever stands in the way stays as it was.
+    // Where no per-user folder can be had, the program still starts in its
+    // own folder, says why for the user to see, and whatever stands in the
+    // way stays as it was, as does whatever a link there points to.
     void unusableUserFolderFallsBackToTheProgramFolder_data()
     {
         QTest::addColumn<QString>("blocker");
-        QTest::newRow("folder name taken by a file") << "orbex-mouse";
-        QTest::newRow("modules name taken by a file") << "orbex-mouse/modules";
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder name taken by a file") << "orbex-mouse" << "file";
+        QTest::newRow("modules name taken by a file") << "orbex-mouse/modules" << "file";
+        QTest::newRow("folder name a dangling link") << "orbex-mouse" << "dangling link";
+        QTest::newRow("modules a link to a folder") << "orbex-mouse/modules" << "link";
     }
 
     void unusableUserFolderFallsBackToTheProgramFolder()
     {
         QFETCH(QString, blocker);
+        QFETCH(QString, kind);
         ProgramFolder program;
         QTemporaryDir home;
-        QVERIFY(QDir().mkpath(QFileInfo(home.path() + "/" + blocker).path()));
-        QFile file(home.path() + "/" + blocker);
+        QTemporaryDir elsewhere;
+        const QString blocked = home.path() + "/" + blocker;
+        QVERIFY(QDir().mkpath(QFileInfo(blocked).path()));
+        QFile file(kind == "file" ? blocked : elsewhere.path() + "/kept.bin");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("kept");
         file.close();
+        if (kind == "dangling link")
+            QVERIFY(QFile::link(elsewhere.path() + "/gone", blocked));
+        else if (kind == "link")
+            QVERIFY(QFile::link(elsewhere.path(), blocked));
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("settings changes will not be kept"));
-        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path()), program.root());
+        QString problem;
+        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path(), &problem), program.root());
+        QVERIFY(!problem.isEmpty());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("kept"));
+        QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
+                 kind == "file" ? 0 : 1);
+    }
+
+    // A link left where the first copy is made is taken away itself; the
+    // folder it points to keeps its files and never becomes the settings.
+    void linkInPlaceOfTheInterruptedCopyRemovesNothingElsewhere()
+    {
+        ProgramFolder program;
+        QTemporaryDir home;
+        QTemporaryDir elsewhere;
+        const QString user = home.path() + "/orbex-mouse";
+        QVERIFY(QDir().mkpath(user));
+        QFile precious(elsewhere.path() + "/precious.txt");
+        QVERIFY(precious.open(QIODevice::WriteOnly));
+        precious.write("mine");
+        precious.close();
+        QVERIFY(QFile::link(elsewhere.path(), user + "/modules.partial"));
+
+        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path()), user);
+        QCOMPARE(tree(elsewhere.path()), (QMap<QString, QByteArray>{{"precious.txt", "mine"}}));
+        QVERIFY(!QFileInfo(user + "/modules").isSymLink());
+        QCOMPARE(tree(user + "/modules"), tree(program.path("modules")));
     }
 
     void missingFactoryTreeIsCopiedOnceItIsThere()
@@ -150,7 +188,9 @@ private slots:
         const QString user = home.path() + "/orbex-mouse";
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is missing"));
-        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path()), user);
+        QString problem;
+        QCOMPARE(userfolder::workingFolder(program.root(), false, home.path(), &problem), program.root());
+        QVERIFY(problem.contains("is missing"));
         QVERIFY(!QFileInfo::exists(user + "/modules"));
 
         QVERIFY(program.write("modules/setting/apConfig.bin", "[common]\ndeviceCount=0\n"));
