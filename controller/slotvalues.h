@@ -22,7 +22,9 @@ int intOf(const QVariant &value);
 std::vector<int> intsOf(const QVariantList &list);
 
 // Sixteen stored four-value entries ("mouseFwKeyMatrix/0" to "/15") laid
-// end to end; a missing entry or value counts as 0.
+// end to end; a missing entry or value counts as 0. An entry with a value
+// outside 0 to 255 is replaced by the factory profile's entry (all 0 when
+// that is no better), with a warning in the log.
 std::vector<int> storedEntries(myQQuickView &view, const QString &prefix);
 
 encoding::Family familyOf(const myQQuickView &view);

@@ -1,4 +1,5 @@
 #include "mousebench.h"
+#include "storage/settingsstores.h"
 
 #include <QSettings>
 #include <QTest>
@@ -67,6 +68,8 @@ private slots:
     void gun_isgun_553_sends_four_matrices_and_switches_to_the_first();
     void reset_sends_the_factory_matrix_to_matrices_two_to_four_data();
     void reset_sends_the_factory_matrix_to_matrices_two_to_four();
+    void stored_entry_values_that_are_no_bytes_send_the_factory_entry_data();
+    void stored_entry_values_that_are_no_bytes_send_the_factory_entry();
     void switching_counts_from_one_or_zero_by_family();
     void macro_goes_to_its_slot_cut_at_128_values_data();
     void macro_goes_to_its_slot_cut_at_128_values();
@@ -199,6 +202,32 @@ void KeySlotsTest::reset_sends_the_factory_matrix_to_matrices_two_to_four()
     for (int m = 1; m <= 3; ++m)
         QCOMPARE(bench.row(QStringLiteral("keyMatrices"), m), expected);
     QCOMPARE(bench.state().value(QStringLiteral("keyMatrices")).toArray().at(0), matrix1);
+}
+
+void KeySlotsTest::stored_entry_values_that_are_no_bytes_send_the_factory_entry_data()
+{
+    QTest::addColumn<QVariantList>("stored");
+    QTest::addColumn<QList<int>>("sent");
+    QTest::newRow("past a byte") << QVariantList{1, 300, 99999, -1} << QList<int>{0x01, 0, 0xF0, 0x1F};
+    QTest::newRow("negative") << QVariantList{-255, 0, 0xF0, 0} << QList<int>{0x01, 0, 0xF0, 0x1F};
+    QTest::newRow("bytes are kept") << QVariantList{0xFF, 0, 0xF1, 2} << QList<int>{0xFF, 0, 0xF1, 2};
+}
+
+// A value past a byte would go out cut to its low eight bits (300 as 44,
+// -1 as 255), a key function nobody chose.
+void KeySlotsTest::stored_entry_values_that_are_no_bytes_send_the_factory_entry()
+{
+    QFETCH(QVariantList, stored);
+    QFETCH(QList<int>, sent);
+    MouseBench bench({false, true, false, false});
+    QVERIFY(bench.isValid());
+    bench.view().stores()->defaults()->setValue(QStringLiteral("mouseFwKeyMatrix/15"),
+                                                QStringList{"1", "0", "240", "31"});
+    storeFactoryMatrix(bench.view());
+    bench.view().setDataList(QStringLiteral("mouseFwKeyMatrix/15"), stored);
+    bench.view().mouseResetKeyMatrix();
+    for (int m = 1; m <= 3; ++m)
+        QCOMPARE(bench.row(QStringLiteral("keyMatrices"), m).mid(60, 4), sent);
 }
 
 void KeySlotsTest::switching_counts_from_one_or_zero_by_family()

@@ -83,9 +83,23 @@ function stageItems(dpiCount) {
     return items
 }
 
+// A stored value brought into the device's range ({ minDPI, maxDPI,
+// dpiBase } as limits() gives it) and onto its steps: the sensor codes wrap
+// for values outside it.
+function inRange(value, range) {
+    var lo = range.minDPI, hi = range.maxDPI, step = range.dpiBase
+    var v = Math.round(Math.max(lo, Math.min(hi, value)) / step) * step
+    if (v > hi)
+        v -= step
+    if (v < lo)
+        v = lo
+    return v
+}
+
 // Eight stage values from a stored list. A stage whose value is missing or
-// unreadable keeps the built-in value, so that saving never writes a hole.
-function stageValues(stored) {
+// unreadable keeps the built-in value, so that saving never writes a hole;
+// with a range, every value is brought into it.
+function stageValues(stored, range) {
     var values = defaultValues.slice(0)
     var list = stored && stored.length !== undefined && typeof stored !== "string" ? stored : []
     if (list.length > 0 && list.length < stageLimit)
@@ -96,6 +110,13 @@ function stageValues(stored) {
             console.warn("ui: stored DPI value", list[i], "of stage", i + 1, "is not a number")
         else
             values[i] = v
+    }
+    for (var j = 0; range && j < stageLimit; ++j) {
+        var kept = inRange(values[j], range)
+        if (kept !== values[j])
+            console.warn("ui: DPI value", values[j], "of stage", j + 1, "is outside", range.minDPI, "to",
+                         range.maxDPI, "in steps of", range.dpiBase, "; using", kept)
+        values[j] = kept
     }
     return values
 }

@@ -56,7 +56,8 @@ Item {
                                              dpiCount, dpiCount)
             stageList.select(currentDpiCount - 1)
         }
-        dpiValueArray = Dpi.stageValues(view("getDataList", ["mouse/dpiValueArray", isRecovery === true], []))
+        dpiValueArray = Dpi.stageValues(view("getDataList", ["mouse/dpiValueArray", isRecovery === true], []),
+                                        { minDPI: minDPI, maxDPI: maxDPI, dpiBase: dpiBase })
         stageValues = dpiValueArray.slice(0)
         for (var i = 0; i < stages.count; ++i)
             stages.itemAt(i).placeKnob(Dpi.positionOf(stageValues[i], minDPI, maxDPI))

@@ -83,6 +83,25 @@ Item {
             compare(Dpi.stageValues("800, 1600"), Dpi.defaultValues)
             compare(Dpi.stageValues([1, 2, 3, 4, 5, 6, 7, 8, 9]), [1, 2, 3, 4, 5, 6, 7, 8])
         }
+
+        // Stored values outside the device's range would wrap in the sensor code.
+        function test_stored_values_in_range_data() {
+            return [
+                { tag: "far above, far below", stored: [99999, -500, 70000, 800, 0, 6000, 200, 6001],
+                  range: { minDPI: 200, maxDPI: 6000, dpiBase: 50 },
+                  want: [6000, 200, 6000, 800, 200, 6000, 200, 6000] },
+                { tag: "between steps", stored: [820, 849, 5990, 230, 224, 1000, 1000, 1000],
+                  range: { minDPI: 200, maxDPI: 6000, dpiBase: 50 },
+                  want: [800, 850, 6000, 250, 200, 1000, 1000, 1000] },
+                { tag: "top off the steps", stored: [26000, 100, 400, 400, 400, 400, 400, 400],
+                  range: { minDPI: 100, maxDPI: 25950, dpiBase: 100 },
+                  want: [25900, 100, 400, 400, 400, 400, 400, 400] }
+            ]
+        }
+
+        function test_stored_values_in_range(data) {
+            compare(Dpi.stageValues(data.stored, data.range), data.want)
+        }
     }
 
     TestCase {
@@ -112,6 +131,14 @@ Item {
         }
 
         function row(i) { return findChild(panel, "dpiStage" + i) }
+
+        function test_stored_values_outside_the_range_are_shown_and_sent_inside_it() {
+            ui_View.profile["mouse/dpiValueArray"] = ["99999", "-500", "70000", "800", "800", "800", "800", "800"]
+            ui_View.calls = []
+            panel.init(true, false)
+            compare(panel.stageValues.slice(0, 4), [6000, 200, 6000, 800])
+            compare(ui_View.callsOf("mouseSetDpi")[0][3].slice(0, 4), [6000, 200, 6000, 800])
+        }
         function slider(i) { return findChild(row(i), "dpiSlider") }
         function label(i) { return findChild(row(i), "stageValue").text }
         function shownRows() {

@@ -1,0 +1,3 @@
+#include "controller/controllerlog.h"
+
+Q_LOGGING_CATEGORY(lcController, "orbex.controller", QtInfoMsg)
