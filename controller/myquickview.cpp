@@ -8,18 +8,33 @@
 #include "storage/paths.h"
 #include "storage/settingsstores.h"
 #include "storage/settingsvalues.h"
+#include "storage/storagefaults.h"
 
 #include <QFocusEvent>
 #include <QQuickItem>
 #include <QSettings>
 #include <QThread>
 
-myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent), m_stores(new SettingsStores(this))
+myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
 {
+    // Installed before the stores open, which may already find faults.
+    storagefaults::install([this](storagefaults::Kind kind, const QString &path) {
+        QMetaObject::invokeMethod(
+            this, [this, kind, path] { emit storageFailed(int(kind), path); }, Qt::QueuedConnection);
+    });
+    m_stores = new SettingsStores(this);
     model = devicemodel::fromSettings(*m_stores->global());
 }
 
-myQQuickView::~myQQuickView() = default;
+myQQuickView::~myQQuickView()
+{
+    storagefaults::install({});
+}
+
+bool myQQuickView::flushSettings()
+{
+    return m_stores->flush();
+}
 
 int myQQuickView::currentProfile() const
 {
@@ -104,17 +119,20 @@ void myQQuickView::setData(QVariant key, QVariant value)
 {
     if (QSettings *store = m_stores->current())
         store->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(value)));
+    m_stores->flushSoon();
 }
 
 void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
 {
     m_stores->global()->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(tmpdata)));
+    m_stores->flushSoon();
 }
 
 void myQQuickView::setDataList(QVariant key, QVariantList datalist)
 {
     if (QSettings *store = m_stores->current())
         store->setValue(key.toString(), settingsvalues::toStorable(QVariant(datalist)));
+    m_stores->flushSoon();
 }
 
 void myQQuickView::setBusy(int busyTime)

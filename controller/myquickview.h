@@ -48,6 +48,16 @@ public:
     // settings page need not pretend a refused value took effect.
     Q_INVOKABLE bool pointerSettingTaken(int setting) const;
 
+    // Writes the settings changed so far to their files at once; false when
+    // one could not be written (the user is told through storageFailed).
+    Q_INVOKABLE bool flushSettings();
+
+signals:
+    // A settings file that was not written, not read or cannot be used, for
+    // the user to see: `kind` is a storagefaults::Kind, `path` the file or
+    // folder. Sent from the event loop, never from inside the failing call.
+    void storageFailed(int kind, const QString &path);
+
 public slots:
     void clearHidBusy();
     void initUI();

@@ -102,12 +102,15 @@ QVariant myQQuickView::updataNameList(QVariant type, QStringList nameList)
 
 QVariant myQQuickView::modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname)
 {
-    return macrolibrary::rename(*m_stores, textOf(oldname), textOf(newname));
+    const bool renamed = macrolibrary::rename(*m_stores, textOf(oldname), textOf(newname));
+    m_stores->flushSoon();
+    return renamed;
 }
 
 void myQQuickView::deleteMacroUpdateProfile(QVariant macroName)
 {
     macrolibrary::takeOffKeys(*m_stores, textOf(macroName));
+    m_stores->flushSoon();
 }
 
 QVariant myQQuickView::deleteMacroIni(QVariant name)
@@ -143,9 +146,11 @@ QVariant myQQuickView::getselectGun(QVariant index)
 void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
 {
     profiles::setXYSensitive(m_stores->current(), slotvalues::plain(index), slotvalues::plain(xyData));
+    m_stores->flushSoon();
 }
 
 void myQQuickView::setSelectGun(QVariant index, QVariant xyData)
 {
     profiles::setSelectGun(m_stores->current(), slotvalues::plain(index), slotvalues::plain(xyData));
+    m_stores->flushSoon();
 }

@@ -1,6 +1,7 @@
 #include "storage/filereplace.h"
 
 #include "storage/regularfile.h"
+#include "storage/storagefaults.h"
 #include "storage/storagelog.h"
 
 #include <QFile>
@@ -13,6 +14,12 @@ bool copyOver(const QString &source, const QString &target)
 {
     if (!QFileInfo(source).isFile() || regularfile::isSpecial(target)) {
         qCWarning(lcStorage) << "not copied, no regular file:" << source << "to" << target;
+        if (regularfile::isSpecial(target))
+            storagefaults::report(storagefaults::Kind::NotRegular, target);
+        return false;
+    }
+    if (regularfile::isTooLarge(source)) {
+        storagefaults::report(storagefaults::Kind::TooLarge, source);
         return false;
     }
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath() && QFileInfo::exists(target))
@@ -23,16 +30,21 @@ bool copyOver(const QString &source, const QString &target)
         return false;
 
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly)) {
+        storagefaults::report(storagefaults::Kind::NotSaved, target);
         return false;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(64 * 1024);
-        if (in.error() != QFileDevice::NoError || out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            return false;
-        }
     }
-    return out.commit();
+    // The source may grow while it is read; no more than the limit is taken.
+    const QByteArray content = in.read(regularfile::kMaxBytes + 1);
+    if (in.error() != QFileDevice::NoError || content.size() > regularfile::kMaxBytes) {
+        out.cancelWriting();
+        return false;
+    }
+    if (out.write(content) != content.size() || !out.commit()) {
+        storagefaults::report(storagefaults::Kind::NotSaved, target);
+        return false;
+    }
+    return true;
 }
 
 } // namespace filereplace

@@ -1,7 +1,8 @@
 #include "storage/gundata.h"
 
+#include "storage/regularfile.h"
 #include "storage/settingsvalues.h"
-#include "storage/storagelog.h"
+#include "storage/storagefaults.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -33,7 +34,7 @@ void finish(QSettings &settings)
 {
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        qCWarning(lcStorage) << "gun records not written:" << settings.fileName();
+        storagefaults::report(storagefaults::Kind::NotSaved, regularfile::settingsFile(settings.fileName()));
 }
 
 } // namespace
@@ -52,7 +53,7 @@ void saveRecord(const QString &file, const QVariant &index, const QVariantList &
     const QString name = index.toString();
     if (!QFileInfo(file).isFile() || !isRecordName(name) || src6.isEmpty())
         return;
-    QSettings settings(file, QSettings::IniFormat);
+    QSettings settings(regularfile::forSettings(file), QSettings::IniFormat);
     settings.setValue(keyOf(name), textsOf(src6, 0, kRecordValues));
     finish(settings);
 }
@@ -68,14 +69,14 @@ void modify(const QString &file, const QVariant &modifyType, const QVariantList 
         return;
 
     if (type == kModifyRemove) {
-        QSettings settings(file, QSettings::IniFormat);
+        QSettings settings(regularfile::forSettings(file), QSettings::IniFormat);
         settings.remove(keyOf(name));
         finish(settings);
     } else if (type == kModifyRename && src6.size() >= kRenameValues) {
         const QString oldName = src6.at(kRenameValues - 1).toString();
         if (!isRecordName(oldName))
             return;
-        QSettings settings(file, QSettings::IniFormat);
+        QSettings settings(regularfile::forSettings(file), QSettings::IniFormat);
         settings.remove(keyOf(oldName));
         settings.setValue(keyOf(name), textsOf(src6, 1, kRecordValues - 1));
         finish(settings);
@@ -87,7 +88,7 @@ QVariantList record(const QString &file, const QVariant &name)
     const QString text = name.toString();
     if (!QFileInfo(file).isFile() || !isRecordName(text))
         return {};
-    const QSettings settings(file, QSettings::IniFormat);
+    const QSettings settings(regularfile::forSettings(file), QSettings::IniFormat);
     return settingsvalues::toList(settings.value(keyOf(text), 0));
 }
 
@@ -95,7 +96,7 @@ QStringList names(const QString &file)
 {
     if (!QFileInfo(file).isFile())
         return {};
-    QSettings settings(file, QSettings::IniFormat);
+    QSettings settings(regularfile::forSettings(file), QSettings::IniFormat);
     settings.beginGroup(kGroup);
     const QStringList keys = settings.allKeys();
     settings.endGroup();

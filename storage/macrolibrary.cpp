@@ -6,6 +6,7 @@
 #include "storage/safename.h"
 #include "storage/settingsstores.h"
 #include "storage/settingsvalues.h"
+#include "storage/storagefaults.h"
 #include "storage/storagelog.h"
 
 #include <QDir>
@@ -32,6 +33,12 @@ bool macroExists(const QString &name)
     return safename::isSafe(name) && QFileInfo(paths::macroFile(name)).isFile();
 }
 
+// A macro file that may be opened: no link and not too large, else reported.
+bool macroUsable(const QString &name)
+{
+    return macroExists(name) && regularfile::forSettings(paths::macroFile(name)) == paths::macroFile(name);
+}
+
 // Qt's settings writer would make missing folders; the program makes none.
 bool folderExists(const QString &file)
 {
@@ -56,7 +63,7 @@ bool writtenOrUndone(QSettings &settings, const Content &before)
     settings.sync();
     if (settings.status() == QSettings::NoError)
         return true;
-    qCWarning(lcStorage) << "macro file not written:" << settings.fileName();
+    storagefaults::report(storagefaults::Kind::NotSaved, regularfile::settingsFile(settings.fileName()));
     settings.clear();
     for (auto it = before.cbegin(); it != before.cend(); ++it)
         settings.setValue(it.key(), it.value());
@@ -78,8 +85,12 @@ QString eventText(const QVariant &stored)
 bool create(const QString &name, const QVariant &macroIndex)
 {
     const QString file = paths::macroFile(name);
-    if (!safename::isStorable(name) || !folderExists(file) || regularfile::isSpecial(file))
+    if (!safename::isStorable(name) || !folderExists(file))
         return false;
+    if (regularfile::isSpecial(file)) {
+        storagefaults::report(storagefaults::Kind::NotRegular, file);
+        return false;
+    }
     QSettings settings(file, QSettings::IniFormat);
     const Content before = contentOf(settings);
     settings.beginGroup(QStringLiteral("config"));
@@ -93,7 +104,7 @@ bool create(const QString &name, const QVariant &macroIndex)
 
 bool save(const QString &name, const QStringList &events, const QVariant &repeat)
 {
-    if (!macroExists(name))
+    if (!macroUsable(name))
         return false;
     QSettings settings(paths::macroFile(name), QSettings::IniFormat);
     const Content before = contentOf(settings);
@@ -109,7 +120,7 @@ bool save(const QString &name, const QStringList &events, const QVariant &repeat
 
 QStringList load(const QString &name)
 {
-    if (!macroExists(name))
+    if (!macroUsable(name))
         return {};
     const QSettings settings(paths::macroFile(name), QSettings::IniFormat);
     const int total = std::clamp(settings.value(QStringLiteral("config/total"), 0).toInt(), 0, kMaxEvents);
@@ -125,7 +136,10 @@ bool remove(const QString &name)
 {
     if (!macroExists(name))
         return false;
-    return QFile::remove(paths::macroFile(name));
+    if (QFile::remove(paths::macroFile(name)))
+        return true;
+    storagefaults::report(storagefaults::Kind::NotSaved, paths::macroFile(name));
+    return false;
 }
 
 bool rename(SettingsStores &stores, const QString &oldName, const QString &newName)

@@ -1,6 +1,7 @@
 #include "storage/namelists.h"
 
 #include "storage/regularfile.h"
+#include "storage/storagefaults.h"
 #include "storage/settingsvalues.h"
 #include "storage/storagelog.h"
 
@@ -55,7 +56,8 @@ bool store(const QString &file, const QVariant &type, QStringList names)
     settings.sync();
     if (settings.status() == QSettings::NoError)
         return true;
-    qCWarning(lcStorage) << "name list" << key << "not written to" << file;
+    qCWarning(lcStorage) << "name list" << key << "not written";
+    storagefaults::report(storagefaults::Kind::NotSaved, regularfile::settingsFile(settings.fileName()));
     return false;
 }
 

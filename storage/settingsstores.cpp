@@ -3,6 +3,7 @@
 #include "storage/filereplace.h"
 #include "storage/paths.h"
 #include "storage/regularfile.h"
+#include "storage/storagefaults.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -73,12 +74,58 @@ bool SettingsStores::replaceGlobal(const QString &source)
     return replaceStore(m_global, source);
 }
 
+bool SettingsStores::flush()
+{
+    return flushAll(true);
+}
+
+void SettingsStores::flushSoon()
+{
+    if (m_flushQueued)
+        return;
+    m_flushQueued = true;
+    QMetaObject::invokeMethod(this, [this] { flushAll(false); }, Qt::QueuedConnection);
+}
+
+bool SettingsStores::flushAll(bool asked)
+{
+    m_flushQueued = false;
+    bool stored = flushStore(m_global, asked);
+    for (QSettings *&store : m_profiles)
+        stored = flushStore(store, asked) && stored;
+    return stored;
+}
+
+bool SettingsStores::flushStore(QSettings *&store, bool asked)
+{
+    // A store keeps its first error for good. A fresh one on the same file
+    // shares what is still unwritten and tries it again; the old one has
+    // nothing left to write when it goes.
+    if (store->status() != QSettings::NoError) {
+        QSettings *fresh = new QSettings(store->fileName(), QSettings::IniFormat, this);
+        store->deleteLater();
+        store = fresh;
+    }
+    store->sync();
+    const QString file = regularfile::settingsFile(store->fileName());
+    if (store->status() == QSettings::NoError) {
+        m_failing.remove(file);
+        return true;
+    }
+    // Told every time a save asks, and once for the flushes in between.
+    if (asked || !m_failing.contains(file))
+        storagefaults::report(storagefaults::Kind::NotSaved, file);
+    m_failing.insert(file);
+    return false;
+}
+
 bool SettingsStores::replaceStore(QSettings *&store, const QString &source)
 {
     const QString target = store->fileName();
     // Write what the old store still holds before its file goes, so that its
     // deferred destruction has nothing left to write over the new content.
-    store->sync();
+    if (!flushStore(store, true))
+        return false;
     const FileStamp before = stampOf(target);
     if (!filereplace::copyOver(source, target))
         return false;

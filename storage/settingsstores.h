@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -29,11 +30,25 @@ public:
     bool replaceProfile(int slot, const QString &source);
     bool replaceGlobal(const QString &source);
 
+    // Writes what the global and profile stores hold to their files now.
+    // A file that could not be written is reported (storagefaults) and the
+    // result is false; what it should have held stays in its store, shown
+    // and tried again with the next flush.
+    bool flush();
+    // The same once control is back in the event loop, so that the many
+    // writes of one save make one flush.
+    void flushSoon();
+
 private:
     bool replaceStore(QSettings *&store, const QString &source);
+    bool flushAll(bool asked);
+    bool flushStore(QSettings *&store, bool asked);
 
     QSettings *m_global = nullptr;
     QSettings *m_defaults = nullptr;
     std::array<QSettings *, 10> m_profiles{};
     int m_currentProfile = 0;
+    bool m_flushQueued = false;
+    QSet<QString> m_failing; // files whose last flush failed
+
 };
