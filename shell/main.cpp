@@ -5,6 +5,7 @@
 #include "shell/singleapplication.h"
 #include "shell/userfolder.h"
 #include "shell/widget.h"
+#include "storage/storagefaults.h"
 
 #include <QDir>
 #include <QQmlDebuggingEnabler>
@@ -31,13 +32,17 @@ int main(int argc, char *argv[])
     // Every path of the program is relative to its own folder, or to the
     // user's copy of it where the user may not write there.
     const QString program = QCoreApplication::applicationFilePath();
-    QDir::setCurrent(userfolder::workingFolder(program.left(program.lastIndexOf(QLatin1Char('/')))));
+    QString unusableFolder;
+    QDir::setCurrent(userfolder::workingFolder(program.left(program.lastIndexOf(QLatin1Char('/'))), &unusableFolder));
 
     // Before the first window: without a GPU the software scene graph draws
     // the same window for far less.
     scenegraphchoice::applyPreferred();
 
     Widget window;
+    // Told once the window can show it, not only logged.
+    if (!unusableFolder.isEmpty())
+        storagefaults::report(storagefaults::Kind::Folder, unusableFolder);
     QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);
 
     // Mapped first: nothing below is needed for the first frame, and no

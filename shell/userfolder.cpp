@@ -65,7 +65,7 @@ QString dataHome()
 }
 
 QString workingFolder(const QString &programFolder, bool programFolderWritable, const QString &dataHome,
-                      QString *problem)
+                      QString *unusable)
 {
     if (programFolderWritable)
         return programFolder;
@@ -80,16 +80,16 @@ QString workingFolder(const QString &programFolder, bool programFolderWritable, 
         return userFolder;
     qCWarning(lcUserFolder).noquote() << "cannot set up" << userFolder << "(" + error
                                              + ") - settings changes will not be kept";
-    if (problem)
-        *problem = error;
+    if (unusable)
+        *unusable = userFolder;
     return programFolder;
 }
 
-QString workingFolder(const QString &programFolder, QString *problem)
+QString workingFolder(const QString &programFolder, QString *unusable)
 {
     // access() answers for this user, root included, as the writes will.
     const bool writable = ::access(QFile::encodeName(programFolder).constData(), W_OK) == 0;
-    return workingFolder(programFolder, writable, dataHome(), problem);
+    return workingFolder(programFolder, writable, dataHome(), unusable);
 }
 
 } // namespace userfolder

@@ -22,13 +22,14 @@ QString dataHome();
 // copied from the program folder's the first time and left alone after.
 // When the per-user folder cannot be set up (its name or that of its
 // modules/ taken by a file or a link, no installed tree to copy, no room),
-// a diagnostic goes to the log and into `problem`, for the user to see, and
-// the program folder is returned, so the program still starts.
+// a diagnostic goes to the log, the folder's name to `unusable`, for the
+// user to see, and the program folder is returned, so the program still
+// starts.
 QString workingFolder(const QString &programFolder, bool programFolderWritable, const QString &dataHome,
-                      QString *problem = nullptr);
+                      QString *unusable = nullptr);
 
 // The above for the running program: the folder's writability as the user
 // sees it, the data folder from the environment.
-QString workingFolder(const QString &programFolder, QString *problem = nullptr);
+QString workingFolder(const QString &programFolder, QString *unusable = nullptr);
 
 } // namespace userfolder

@@ -2,6 +2,8 @@
 
 #include "storage/storagelog.h"
 
+#include <QFileInfo>
+
 namespace storagefaults {
 namespace {
 
@@ -35,9 +37,11 @@ void install(Sink receiver)
 
 void report(Kind kind, const QString &path)
 {
-    qCWarning(lcStorage).noquote() << textOf(kind) << path;
+    // The user sees where the file is, not where it is from the program.
+    const QString where = QFileInfo(path).absoluteFilePath();
+    qCWarning(lcStorage).noquote() << textOf(kind) << where;
     if (sink())
-        sink()(kind, path);
+        sink()(kind, where);
 }
 
 } // namespace storagefaults

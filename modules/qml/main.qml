@@ -4,6 +4,7 @@ import "common"
 import "common/Calls.js" as Calls
 import "common/Values.js" as Values
 import "common/ShellPages.js" as Pages
+import "common/StorageNotices.js" as StorageNotices
 
 // The main window of the UI. The program calls setProtectUI, setCurrentDPI,
 // initUI, run, detectKeyboard and detectMouse by name. The pages under Z7/
@@ -21,6 +22,7 @@ Skin {
         "Reset factory setting", "Cancel", "OK", "System setting", "Save", "", "", "", ""
     ]
     property var mainLang: defaultMainLang.slice(0)
+    property var storageLang: StorageNotices.builtInTexts.slice(0)
     property string language: "ChineseSimplified"
     property string url: "https://www.meridan-orbex.example"
     property bool isColorful: false
@@ -323,6 +325,26 @@ Skin {
             onCancelled: visible = false
             onAccepted: Pages.factoryReset()
         }
+    }
+
+    StorageNotice {
+        id: storageNotice
+        objectName: "storageNotice"
+        x: 268
+        width: 496
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 8
+        z: 80
+        texts: root.storageLang
+        fontFamily: root.fontFamily
+        fontSize: root.fontNormalSize
+        accentColor: root.colorOrange
+    }
+
+    Connections {
+        target: typeof ui_View === "undefined" ? null : ui_View
+        ignoreUnknownSignals: true
+        function onStorageFailed(kind, path) { storageNotice.add(kind, path) }
     }
 
     Image {

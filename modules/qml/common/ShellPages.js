@@ -22,7 +22,8 @@ var languageGroups = [
     { group: "gunControl", page: () => root.gunControl, texts: "gunControlLang" },
     { group: "profile", page: () => root.profilePage, texts: "profileLang" },
     { group: "keyCode" },
-    { group: "other" }
+    { group: "other" },
+    { group: "storage", rootTexts: "storageLang" }
 ]
 
 function view(name, args, fallback) {
@@ -91,6 +92,8 @@ function loadLanguages() {
         var texts = view("getLangStrings", [entry.group, root.language], [])
         if (entry.group === "main") {
             root.mainLang = Texts.merged(root.defaultMainLang, texts)
+        } else if (entry.rootTexts) {
+            root[entry.rootTexts] = Texts.merged(root[entry.rootTexts], texts)
         } else if (entry.group === "keyCode") {
             _KeyCodeString.setNames(texts)
         } else if (entry.page) {
@@ -205,18 +208,25 @@ function saveAll() {
     if (deferWhileLinkBusy("save", saveAll))
         return
     root.controlUIEnable(false)
+    var saved = []
     if (isUnsaved(root.keyMatrixMain)) {
         root.keyMatrixMain.isSave = false
+        saved.push(root.keyMatrixMain)
         guarded("keyMatrixMain.saveData", () => root.keyMatrixMain.modKeys.saveData())
     }
     if (isUnsaved(root.dpiSettingMain)) {
         root.dpiSettingMain.isSave = false
+        saved.push(root.dpiSettingMain)
         guarded("dpiSettingMain.saveData", () => root.dpiSettingMain.saveData(true))
     }
     if (isUnsaved(root.lightControlMain)) {
         root.lightControlMain.isSave = false
+        saved.push(root.lightControlMain)
         guarded("lightControlMain.saveData", () => root.lightControlMain.saveData(true, 0))
     }
+    // The profile file kept its old values: the pages are still unsaved.
+    if (view("flushSettings", [], true) === false)
+        saved.forEach(p => { p.isSave = true })
     root.controlUIEnable(true)
 }
 

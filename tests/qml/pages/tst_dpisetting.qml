@@ -170,7 +170,8 @@ Item {
             var saved = ui_View.calls.filter(function(c) { return c[0] !== "setEnabled" })
             compare(saved, [["setDataList", "mouse/dpiValueArray", values],
                             ["setData", "mouse/currentDpiCount", 3],
-                            ["mouseSetDpi", 3, "3389", values]])
+                            ["mouseSetDpi", 3, "3389", values],
+                            ["flushSettings"]])
             verify(!panel.isSave)
         }
 

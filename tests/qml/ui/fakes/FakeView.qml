@@ -18,6 +18,8 @@ QtObject {
     property bool enabled: true
     property var failing: []
 
+    signal storageFailed(int kind, string path)
+
     function reset() {
         calls = []
         globals = {}
@@ -117,6 +119,7 @@ QtObject {
     function mouseSetDoubleClickSpeed(speed) { record("mouseSetDoubleClickSpeed", arguments) }
     function mouseGetKeydefine(index, isRecovery) { return answer("mouseGetKeydefine", arguments, [0, 0, 0, 0]) }
     function openUpdateExe() { record("openUpdateExe", arguments) }
+    function flushSettings() { return answer("flushSettings", arguments, true) }
     function setBusy(ms) { record("setBusy", arguments) }
     function setCurrentDPI(value) { record("setCurrentDPI", arguments) }
     function pointerSettingTaken(setting) { return answer("pointerSettingTaken", arguments, true) }
