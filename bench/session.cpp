@@ -5,9 +5,11 @@
 // a DPI button press on the mouse until the UI shows the stage; the cost of
 // the keyboard procedure per event.
 //
-//   orbex-bench-session <modules folder> <family 553|560>
+//   orbex-bench-session <modules folder> <family 553|560> [soak rounds]
 //
 // Prints "name value" lines (milliseconds unless the name says otherwise).
+#include "bench/benchloop.h"
+#include "bench/soak.h"
 #include "device/linkclock.h"
 #include "controller/myquickview.h"
 #include "shell/input/inputhook.h"
@@ -34,27 +36,8 @@
 
 namespace {
 
-QElapsedTimer g_clock;
-
-double nowMs()
-{
-    return g_clock.nsecsElapsed() / 1e6;
-}
-
-// Serves the event loop for ms milliseconds, or until done() holds.
-bool serve(int ms, const std::function<bool()> &done = {})
-{
-    const double end = nowMs() + ms;
-    QTimer wake;
-    wake.setTimerType(Qt::PreciseTimer);
-    while (nowMs() < end) {
-        if (done && done())
-            return true;
-        wake.start(1);
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
-    return done && done();
-}
+using benchloop::nowMs;
+using benchloop::serve;
 
 // CPU time of the calling thread.
 double threadCpuMs()
@@ -192,7 +175,6 @@ public slots:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    g_clock.start();
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s modules-folder 553|560\n", argv[0]);
         return 2;
@@ -234,6 +216,13 @@ int main(int argc, char **argv)
     // Why the program picked what it did: the OpenGL renderer of this machine.
     std::printf("renderer %s\n", qPrintable(scenegraphchoice::openGlRenderer().simplified()));
     serve(300);
+
+    if (argc >= 5 && QByteArray(argv[3]) == "soak") {
+        soak(root, window.hidThread, QByteArray(argv[4]).toInt());
+        window.hidThread.stopListening();
+        InputHook::removeHooks();
+        return 0;
+    }
 
     GuiProbe probe;
     printStall("stall_idle", probe.during([] { serve(500); }));

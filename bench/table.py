@@ -57,6 +57,7 @@ def target(s, backend, text, met):
     return f"ref. ({text})", None
 
 
+soak = session.pop(("553", "soak"), None)
 for (family, backend), s in sorted(session.items()):
     label = f"{family}, {s.get('backend', backend)}"
     idle, idle_busy = (float(x) for x in s["stall_idle"].split())
@@ -83,6 +84,18 @@ for (family, backend), s in sorted(session.items()):
     k, fl = float(s["key_us"]), float(s["key_floor_us"])
     row(f"keyboard procedure per event ({label})", f"{k:.1f} us", f"queued UI call {fl:.1f} us",
         f"{k / fl:.2f}", "", None)
+
+if soak:
+    rounds = int(soak["soak_rounds"])
+    what = f"{rounds} saves, profile switches ({soak['soak_switches']}) and rate changes, 553"
+    first, last = (int(x) for x in soak["soak_rss_kib"].split())
+    row(f"resident memory after 100 and {rounds} rounds ({what})", f"{last / 1024:.1f} MiB",
+        f"after 100: {first / 1024:.1f} MiB", f"+{(last - first) / 1024:.2f} MiB", "<= +2 MiB",
+        last - first <= 2048)
+    for key, name in (("soak_fds", "open file descriptors"), ("soak_threads", "threads")):
+        first, last = (int(x) for x in soak[key].split())
+        row(f"{name} after 100 and {rounds} rounds", f"{last}", f"after 100: {first}", "", "unchanged",
+            first == last)
 
 others = sorted({drawn(s, b) for (_, b), s in session.items()} - {chosen})
 why = ""

@@ -12,13 +12,17 @@ Item {
 
     width: 220
     height: 48
-    visible: busy
+    // Made when first shown: the window's first text costs a font look-up
+    // that the first frame, with only the logo on it, does without. Kept
+    // after that: made and dropped at every lock, it left memory behind.
+    property bool made: false
 
-    // Made while shown: the window's first text costs a font look-up that
-    // the first frame, with only the logo on it, does without.
+    visible: busy
+    onBusyChanged: if (busy) made = true
+
     Loader {
         anchors.fill: parent
-        active: indicator.busy
+        active: indicator.made
         sourceComponent: Item {
             Rectangle {
                 anchors.fill: parent
@@ -51,6 +55,7 @@ Item {
                 font.letterSpacing: 2
 
                 SequentialAnimation on opacity {
+                    running: indicator.busy
                     loops: Animation.Infinite
                     alwaysRunToEnd: false
                     NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
