@@ -117,22 +117,22 @@ QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
 
 void myQQuickView::setData(QVariant key, QVariant value)
 {
-    if (QSettings *store = m_stores->current())
-        store->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(value)));
-    m_stores->flushSoon();
+    QSettings *store = m_stores->current();
+    if (store && settingsvalues::store(*store, key.toString(), slotvalues::plain(value)))
+        m_stores->flushSoon();
 }
 
 void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
 {
-    m_stores->global()->setValue(key.toString(), settingsvalues::toStorable(slotvalues::plain(tmpdata)));
-    m_stores->flushSoon();
+    if (settingsvalues::store(*m_stores->global(), key.toString(), slotvalues::plain(tmpdata)))
+        m_stores->flushSoon();
 }
 
 void myQQuickView::setDataList(QVariant key, QVariantList datalist)
 {
-    if (QSettings *store = m_stores->current())
-        store->setValue(key.toString(), settingsvalues::toStorable(QVariant(datalist)));
-    m_stores->flushSoon();
+    QSettings *store = m_stores->current();
+    if (store && settingsvalues::store(*store, key.toString(), QVariant(datalist)))
+        m_stores->flushSoon();
 }
 
 void myQQuickView::setBusy(int busyTime)

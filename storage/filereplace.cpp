@@ -29,18 +29,18 @@ bool copyOver(const QString &source, const QString &target)
     if (!in.open(QIODevice::ReadOnly))
         return false;
 
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        storagefaults::report(storagefaults::Kind::NotSaved, target);
-        return false;
-    }
     // The source may grow while it is read; no more than the limit is taken.
     const QByteArray content = in.read(regularfile::kMaxBytes + 1);
-    if (in.error() != QFileDevice::NoError || content.size() > regularfile::kMaxBytes) {
-        out.cancelWriting();
+    if (in.error() != QFileDevice::NoError || content.size() > regularfile::kMaxBytes)
         return false;
-    }
-    if (out.write(content) != content.size() || !out.commit()) {
+    // A target that holds these bytes already is left alone: each write
+    // waits for the disk.
+    QFile existing(target);
+    if (existing.size() == content.size() && existing.open(QIODevice::ReadOnly) && existing.readAll() == content)
+        return true;
+
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit()) {
         storagefaults::report(storagefaults::Kind::NotSaved, target);
         return false;
     }

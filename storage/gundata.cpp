@@ -54,8 +54,8 @@ void saveRecord(const QString &file, const QVariant &index, const QVariantList &
     if (!QFileInfo(file).isFile() || !isRecordName(name) || src6.isEmpty())
         return;
     QSettings settings(regularfile::forSettings(file), QSettings::IniFormat);
-    settings.setValue(keyOf(name), textsOf(src6, 0, kRecordValues));
-    finish(settings);
+    if (settingsvalues::store(settings, keyOf(name), textsOf(src6, 0, kRecordValues)))
+        finish(settings);
 }
 
 void modify(const QString &file, const QVariant &modifyType, const QVariantList &src6)

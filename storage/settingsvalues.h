@@ -3,6 +3,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+class QSettings;
+
 // Qt 6 writes a one-element QVariantList as an @Variant blob and reads a
 // plain text back as a list of characters. These keep the INI files in the
 // shape the product has always used: lists of two or more values on one line,
@@ -15,5 +17,15 @@ QVariantList toList(const QVariant &stored);
 
 // What to hand to QSettings::setValue so that the file holds plain texts.
 QVariant toStorable(const QVariant &value);
+
+// Whether a stored value already says what `storable` (from toStorable)
+// would write: the same texts, whether read from the file or written in
+// this run. A missing value never does.
+bool sameAs(const QVariant &stored, const QVariant &storable);
+
+// Sets `key` to `value` (through toStorable) unless the store already holds
+// that; true when the store changed. Every write of a settings file syncs
+// it to the disk, which holds the window while it waits.
+bool store(QSettings &settings, const QString &key, const QVariant &value);
 
 } // namespace settingsvalues

@@ -163,6 +163,34 @@ private slots:
         QCOMPARE(fileText("modules/setting/apConfig.bin"), fileText("modules/setting/apConfigD.bin"));
     }
 
+    // Every write of a settings file waits for the disk; a value the file
+    // holds already, read from it or written before, writes nothing.
+    void valuesAlreadyStoredAreNotWrittenAgain()
+    {
+        folder->write("modules/setting/p1.bin", "[mouse]\nreportRate=3\nlightValue=1, 2, 3\n");
+        myQQuickView view;
+        const QString file = folder->path("modules/setting/p1.bin");
+        const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+        auto age = [&] {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(old, QFileDevice::FileModificationTime));
+        };
+        age();
+        view.setData("mouse/reportRate", 3);
+        view.setDataList("mouse/lightValue", {1, 2, 3});
+        view.setGlobalData("mouse/profileNo", 0);
+        QVERIFY(view.flushSettings());
+        QCOMPARE(QFileInfo(file).lastModified(), old);
+
+        view.setData("mouse/reportRate", 2);
+        QVERIFY(view.flushSettings());
+        QVERIFY(fileText("modules/setting/p1.bin").contains("reportRate=2"));
+        age();
+        view.setData("mouse/reportRate", "2");
+        QVERIFY(view.flushSettings());
+        QCOMPARE(QFileInfo(file).lastModified(), old);
+    }
+
     void slotOutsideTheTenTouchesNoFile_data()
     {
         QTest::addColumn<int>("slot");

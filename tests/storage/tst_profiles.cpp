@@ -168,6 +168,24 @@ private slots:
         QVERIFY(fileOf(2).contains("which=9"));
     }
 
+    // A factory reset of a slot that holds the factory profile already
+    // writes nothing: each write waits for the disk, the window with it.
+    void replacementWithTheSameBytesWritesNothing()
+    {
+        QVERIFY(folder->write(slotFile(3), folder->read("modules/setting/pD.bin")));
+        const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+        {
+            QFile file(folder->path(slotFile(3)));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        SettingsStores stores;
+        QVERIFY(profiles::resetToFactory(stores, 3));
+        // Stamped a millisecond later for the settings cache, not written.
+        QVERIFY(QFileInfo(folder->path(slotFile(3))).lastModified() < old.addSecs(1));
+        QCOMPARE(fileOf(3), folder->read("modules/setting/pD.bin"));
+    }
+
     void copyOntoItselfChangesNothing()
     {
         SettingsStores stores;
