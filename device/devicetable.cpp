@@ -1,6 +1,7 @@
 #include "device/devicetable.h"
 
 #include "device/devicelog.h"
+#include "storage/regularfile.h"
 
 #include <hidapi/hidapi.h>
 
@@ -93,6 +94,11 @@ DeviceTable readFile(const QString &path)
     // without end. Either reads as an empty table.
     if (!file.isFile()) {
         qCWarning(lcDevice) << "device table" << path << "is no regular file; read as empty";
+        return {};
+    }
+    // The window tells the user of it; the poll only keeps out of it.
+    if (regularfile::isTooLarge(path)) {
+        qCWarning(lcDevice) << "device table" << path << "is larger than 1 MiB; read as empty";
         return {};
     }
     QSettings settings(path, QSettings::IniFormat);

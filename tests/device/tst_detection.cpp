@@ -115,6 +115,7 @@ private slots:
     void tableFieldsThatDoNotConvert();
     void damagedCountIsCapped();
     void tableInAFifoReadsAsEmptyWithoutWaiting();
+    void tableLargerThanTheLimitReadsAsEmpty();
     void factoryTableDescribesTheDefaultMouse();
     void matching_data();
     void matching();
@@ -206,6 +207,16 @@ void tst_Detection::tableInAFifoReadsAsEmptyWithoutWaiting()
     DeviceTable table{DeviceEntry{}};
     QVERIFY2(specialfiles::endsWithin(2000, [&] { table = devicetable::readFile(fifo); }, {fifo}), "blocked on a FIFO");
     QVERIFY(table.isEmpty());
+}
+
+// Read at every poll: a file of hundreds of megabytes would be parsed again
+// and again.
+void tst_Detection::tableLargerThanTheLimitReadsAsEmpty()
+{
+    ProgramFolder folder(false);
+    QVERIFY(folder.write(kSettings, "[common]\ndeviceCount=2147483647\n;" + QByteArray(1024 * 1024, 'x') + "\n"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("larger than 1 MiB"));
+    QVERIFY(devicetable::readFile(QString::fromLatin1("./") + kSettings).isEmpty());
 }
 
 void tst_Detection::factoryTableDescribesTheDefaultMouse()
