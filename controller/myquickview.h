@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller/actiongatherer.h"
 #include "device/devicemodel.h"
 
 #include <QQuickWidget>
@@ -7,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <QVariantMap>
 
 #include <array>
 #include <cstdint>
@@ -52,11 +54,32 @@ public:
     // one could not be written (the user is told through storageFailed).
     Q_INVOKABLE bool flushSettings();
 
+    // Whether a user action reached the mouse. The UI brackets the slots
+    // of one action (a save, a report rate, a profile switch, ...) with
+    // these; the end gives {action, ok, kind, commands, failed, command},
+    // kind one of "done", "gone", "noAnswer", "busy", "refused", "notKept".
+    // Actions may nest; the outermost one counts.
+    Q_INVOKABLE void beginDeviceAction(const QString &name);
+    Q_INVOKABLE QVariantMap endDeviceAction();
+    // The outcome of the last action that ended; empty before the first.
+    Q_INVOKABLE QVariantMap lastDeviceOutcome() const { return m_lastOutcome; }
+    // True from a failed write until a catch-up action ("catchUp") has
+    // sent the stored profile in use, also across a restart.
+    Q_INVOKABLE bool mouseBehind() const;
+    // The action name whose success means the mouse holds the stored profile.
+    static constexpr char kCatchUpAction[] = "catchUp";
+
+    // The UI's answer to a quit that had to ask about unsaved changes first.
+    Q_INVOKABLE void quitProgram() { emit quitAsked(); }
+
 signals:
     // A settings file that was not written, not read or cannot be used, for
     // the user to see: `kind` is a storagefaults::Kind, `path` the file or
     // folder. Sent from the event loop, never from inside the failing call.
     void storageFailed(int kind, const QString &path);
+    // The outcome of every user action on the mouse, as endDeviceAction gives it.
+    void deviceActionEnded(const QVariantMap &outcome);
+    void quitAsked();
 
 public slots:
     void clearHidBusy();
@@ -128,6 +151,11 @@ private:
     // The family's commands over the transport; only while hid is set.
     std::unique_ptr<FamilyCommands> commands() const;
 
+    void watchTransport();
+
     SettingsStores *m_stores = nullptr;
     std::array<bool, 3> m_pointerTaken{true, true, true};
+    ActionGatherer m_gatherer;
+    QVariantMap m_lastOutcome;
+    Hid_Thread *m_watched = nullptr;
 };

@@ -17,7 +17,9 @@ void myQQuickView::mouseSetProfile(uint profileNo)
 {
     if (!hid || !isProfileImage(profileNo))
         return;
-    hid->hid560_0CH_setProfile(hid->profileImages[profileNo].data(), uchar(profileNo));
+    // Only an image the mouse sent, checked afterwards as every image write is.
+    if (hid->profileImageKnown(int(profileNo)) || hid->readProfileImage(int(profileNo)))
+        hid->writeProfileImage(int(profileNo));
 }
 
 void myQQuickView::mouseReadProfile(uint profileNo)

@@ -73,6 +73,7 @@ void DeviceDetection::connectSequence()
     m_host.setDeviceConnected(true);
     m_host.showInfoBalloon(QStringLiteral("Detect Device"));
     m_hid.startListening(uint(m_hid.deviceIndex));
+    m_hid.forgetProfileImages();
     if (m_hid.deviceModel().is560()) {
         const int last = m_hid.deviceModel().lastUserProfile();
         // A mouse that sends no image keeps each read waiting for it; when

@@ -113,12 +113,14 @@ public:
     {
         const uint8_t mask = dpi::enableMask(stageCount);
         const std::optional<uint8_t> highBits = deviceplan::imageHighBits(sensor, table);
+        readUserBlocks(m_model.lastUserProfile());
         patchUserBlocks([&](profileimage::Block &b) { profileimage::patchDpi(b, table.codes, mask, highBits); });
         sendUserBlocks(m_model.lastUserProfile());
     }
     void setEffect(uint8_t effect, uint8_t speed, uint8_t brightness) override
     {
         const deviceplan::EffectPlan plan = deviceplan::effectPlan(m_model, effect, speed, brightness);
+        readUserBlocks(plan.lastBlock);
         patchUserBlocks([&](profileimage::Block &b) { profileimage::patchEffect(b, plan.triple); });
         if (plan.block1Option)
             block(profileimage::kFirstUserBlock)[profileimage::kEffectOption] = *plan.block1Option;
@@ -129,10 +131,14 @@ public:
         for (const ColourSend &send : deviceplan::colourSends(m_model, type, colours)) {
             switch (send.kind) {
             case ColourSend::ColourfulBlock0:
+                if (!haveBlock(profileimage::kSharedBlock))
+                    break;
                 profileimage::patchColourfulColours(block(profileimage::kSharedBlock), colours);
                 sendBlock(profileimage::kSharedBlock);
                 break;
             case ColourSend::PlainBlock1:
+                if (!haveBlock(profileimage::kFirstUserBlock))
+                    break;
                 profileimage::patchPlainColours(block(profileimage::kFirstUserBlock), colours);
                 sendBlock(profileimage::kFirstUserBlock);
                 break;
@@ -149,6 +155,8 @@ public:
         if (!m_model.gun || !gunpreset::isSlot(gunSlot))
             return;
         const int n = gunpreset::blockOf(gunSlot);
+        if (!haveBlock(n))
+            return;
         gunpreset::patchBlock(block(n), preset);
         sendBlock(n);
     }
@@ -159,6 +167,8 @@ public:
                 sendMatrixStep(*this, send, matrices);
                 continue;
             }
+            if (!haveBlock(profileimage::kSharedBlock))
+                continue;
             if (matrices.gunLevel)
                 profileimage::patchGunLevel(block(profileimage::kSharedBlock), *matrices.gunLevel);
             sendBlock(profileimage::kSharedBlock);
@@ -171,7 +181,18 @@ public:
 
 private:
     profileimage::Block &block(int n) { return m_hid.profileImages[n]; }
-    void sendBlock(int n) { m_hid.hid560_0CH_setProfile(block(n).data(), uint8_t(n)); }
+    // Written and read back.
+    void sendBlock(int n) { m_hid.writeProfileImage(n); }
+    // An image the mouse did not send at connect is asked for again before
+    // it is patched; one it still does not send is not written at all, so
+    // that no made-up bytes reach the mouse. The failed read is the action's
+    // outcome.
+    bool haveBlock(int n) { return m_hid.profileImageKnown(n) || m_hid.readProfileImage(n); }
+    void readUserBlocks(int last)
+    {
+        for (int n = profileimage::kFirstUserBlock; n <= last; ++n)
+            haveBlock(n);
+    }
 
     // Every user profile carries the setting, also those a mouse without
     // the gun does not use.
@@ -183,8 +204,10 @@ private:
     // Profile 1 and on to `last`, in that order.
     void sendUserBlocks(int last)
     {
-        for (int n = profileimage::kFirstUserBlock; n <= last; ++n)
-            sendBlock(n);
+        for (int n = profileimage::kFirstUserBlock; n <= last; ++n) {
+            if (m_hid.profileImageKnown(n))
+                sendBlock(n);
+        }
     }
 
     Hid_Thread &m_hid;

@@ -145,20 +145,49 @@ int Hid_Thread::endExchange(int result)
 {
     closeCmdDevice();
     m_idle = true;
+    if (result == 1)
+        m_exchangeFailure = linkoutcome::Kind::Done;
     return result;
+}
+
+int Hid_Thread::failExchange(int index, linkoutcome::Kind kind)
+{
+    m_exchangeFailure = kind;
+    const std::optional<DeviceEntry> e = entry(index);
+    if (e && !e->cmdPath.isEmpty()) {
+        bool present = false;
+        hid_device_info *devices = hid_enumerate(e->vid, e->pid);
+        const QByteArray path = e->cmdPath.toLocal8Bit();
+        for (hid_device_info *d = devices; d && !present; d = d->next)
+            present = d->path && path == d->path;
+        hid_free_enumeration(devices);
+        if (!present)
+            m_exchangeFailure = linkoutcome::Kind::Gone;
+    } else {
+        m_exchangeFailure = linkoutcome::Kind::Gone;
+    }
+    closeCmdDevice();
+    m_idle = true;
+    return 0;
 }
 
 // Opens the interface and sends the command report, enciphered where the
 // interface asks for it. Empty when the mouse cannot be reached.
 std::optional<DeviceEntry> Hid_Thread::sendCommandReport(int index)
 {
+    // A mouse that cannot be opened is gone until a detection pass finds it.
+    m_exchangeFailure = linkoutcome::Kind::Gone;
     std::optional<DeviceEntry> e = entry(index);
     if (!e || !openCmdDevice(index))
         return std::nullopt;
     if (e->isEncode)
         linkcipher::encipher(block(commandReport), linkcipher::secrecyCode());
-    if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0)
+    if (!openCmdDevice(index))
         return std::nullopt;
+    if (hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0) {
+        failExchange(index, linkoutcome::Kind::Refused);
+        return std::nullopt;
+    }
     dumpReport("feature", commandReport.data(), kReportSize);
     return e;
 }
@@ -177,7 +206,7 @@ int Hid_Thread::sendCommand(int dataLen, bool settle)
     if (dataLen > 0) {
         const int length = e->reportLength;
         if (length < 1)
-            return endExchange(0);
+            return failExchange(index, linkoutcome::Kind::Refused);
         const int chunk = std::min(dataLen, length);
         std::vector<uint8_t> report(size_t(length) + 1, 0);
         for (int offset = 0; offset < dataLen; offset += chunk) {
@@ -187,8 +216,10 @@ int Hid_Thread::sendCommand(int dataLen, bool settle)
             const int available = std::clamp(kPayloadSize - offset, 0, chunk);
             std::memcpy(report.data() + 1, payload.data() + offset, size_t(available));
             std::fill(report.begin() + 1 + available, report.begin() + 1 + chunk, uint8_t(0));
-            if (!openCmdDevice(index) || hid_write(cmdHandle, report.data(), report.size()) < 0)
+            if (!openCmdDevice(index))
                 return endExchange(0);
+            if (hid_write(cmdHandle, report.data(), report.size()) < 0)
+                return failExchange(index, linkoutcome::Kind::Refused);
             dumpReport("output", report.data(), report.size());
             linkclock::sleep(kReportPauseMs);
         }
@@ -212,7 +243,7 @@ int Hid_Thread::queryCommand(int dataLen)
         return endExchange(0);
     const int got = hid_get_feature_report(cmdHandle, reply.data(), reply.size());
     if (got < 0)
-        return endExchange(0);
+        return failExchange(index, linkoutcome::Kind::NoAnswer);
     std::copy_n(reply.begin(), std::min(got, kReportSize), replyReport.begin());
 
     if (dataLen <= 0) {
@@ -223,7 +254,7 @@ int Hid_Thread::queryCommand(int dataLen)
 
     const int length = e->reportLength;
     if (length < 1)
-        return endExchange(0);
+        return failExchange(index, linkoutcome::Kind::NoAnswer);
     const int chunk = std::min(dataLen, length);
     std::vector<uint8_t> report(size_t(length) + 1);
     for (int offset = 0; offset < dataLen; offset += chunk) {
@@ -233,7 +264,7 @@ int Hid_Thread::queryCommand(int dataLen)
         const int n = hid_read_timeout(cmdHandle, report.data(), report.size(), kPayloadReadMs);
         if (n <= 0) {
             qCDebug(lcDevice) << "no payload report from the mouse at offset" << offset;
-            return endExchange(0);
+            return failExchange(index, linkoutcome::Kind::NoAnswer);
         }
         // Bytes the mouse did not deliver keep what the buffer held.
         const int delivered = std::min({n, chunk, std::max(kPayloadSize - offset, 0)});

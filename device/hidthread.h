@@ -3,6 +3,7 @@
 #include "device/deviceentry.h"
 #include "device/devicemodel.h"
 #include "device/framing.h"
+#include "device/linkoutcome.h"
 #include "device/profilelayout.h"
 
 #include <QFuture>
@@ -100,10 +101,25 @@ public:
     // Reads block n (0 to 4) from the mouse into profileImages; true when
     // the mouse sent the whole image.
     bool readProfileImage(int n);
+    // Whether block n was read from the mouse since it connected: an image
+    // the mouse never sent must not be patched and written back.
+    bool profileImageKnown(int n) const;
+    // At a connect: every image is to be read again.
+    void forgetProfileImages() { m_imageKnown.fill(false); }
+    // Writes block n and reads it back; a copy the mouse did not keep is
+    // written once more. False, with the failure recorded, when the mouse
+    // does not hold the block afterwards.
+    bool writeProfileImage(int n);
+
+    // How the last command ended, all its exchanges together.
+    linkoutcome::Kind lastCommandOutcome() const { return m_lastOutcome; }
 
 signals:
     // Emitted when the first command starts and when the last one has ended.
     void commandRunningChanged(bool running);
+    // After every command (and after a written image that read back
+    // different): its name and how it ended.
+    void commandEnded(const QString &command, linkoutcome::Kind kind);
 
 public slots:
     uchar hidCS(uchar *cmd);
@@ -139,6 +155,12 @@ public slots:
 private:
     std::optional<DeviceEntry> sendCommandReport(int index);
     int endExchange(int result);
+    // An exchange that failed after its interface was opened: gone when the
+    // mouse no longer enumerates, else `kind`.
+    int failExchange(int index, linkoutcome::Kind kind);
+    void recordCommand(const QString &name, linkoutcome::Kind kind);
+    bool runExchanges(const commandset::Command &command, std::span<uint8_t> params, const uint8_t *payloadSource,
+                      uint8_t *payloadTarget);
 
     // One command as its table entry says: waits for the idle flag, builds
     // the report, runs the exchange, copies the reply into params. Returns
@@ -158,4 +180,8 @@ private:
     mutable QMutex tableLock;
     devicemodel::Model m_model; // GUI thread only
     int m_commandDepth = 0;     // GUI thread only
+    // Why the last exchange failed; Done after a good one.
+    linkoutcome::Kind m_exchangeFailure = linkoutcome::Kind::Done;
+    linkoutcome::Kind m_lastOutcome = linkoutcome::Kind::Done;
+    std::array<bool, profileimage::kBlocks> m_imageKnown{};
 };

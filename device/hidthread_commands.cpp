@@ -35,14 +35,29 @@ private:
 
 } // namespace
 
+void Hid_Thread::recordCommand(const QString &name, linkoutcome::Kind kind)
+{
+    m_lastOutcome = kind;
+    emit commandEnded(name, kind);
+}
+
 bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_t> params, const uint8_t *payloadSource,
                             uint8_t *payloadTarget)
 {
+    const CommandScope scope(m_commandDepth, *this);
+    const bool ok = runExchanges(command, params, payloadSource, payloadTarget);
+    recordCommand(QString::fromLatin1(command.name), ok ? linkoutcome::Kind::Done : m_exchangeFailure);
+    return ok;
+}
+
+bool Hid_Thread::runExchanges(const commandset::Command &command, std::span<uint8_t> params,
+                              const uint8_t *payloadSource, uint8_t *payloadTarget)
+{
     using commandset::Exchange;
 
-    const CommandScope scope(m_commandDepth, *this);
     if (!waitIdle()) {
         qDebug("%s", command.failure);
+        m_exchangeFailure = linkoutcome::Kind::Busy;
         return false;
     }
 
@@ -51,15 +66,17 @@ bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_
     if (command.exchange == Exchange::PerProfile) {
         // One wait for the whole operation; profiles 2 to 4 only on a gun mouse.
         const int last = m_model.lastUserProfile();
-        bool ok = true;
+        linkoutcome::Kind worst = linkoutcome::Kind::Done;
         for (int p = devicemodel::kFirstUserProfile; p <= last; ++p) {
             // Each exchange frees the link at its end; the next profile's
             // takes it again at once, before its pauses let any event in.
             m_idle = false;
             commandReport = framing::commandReport(command.code, commandset::arguments(command, params, uint8_t(p)));
-            ok = sendCommand(0, command.settle) == 1 && ok;
+            if (sendCommand(0, command.settle) != 1)
+                worst = linkoutcome::worse(worst, m_exchangeFailure);
         }
-        return ok;
+        m_exchangeFailure = worst;
+        return worst == linkoutcome::Kind::Done;
     }
 
     commandReport = framing::commandReport(command.code, commandset::arguments(command, params));
@@ -235,7 +252,40 @@ bool Hid_Thread::readProfileImage(int n)
     if (n < 0 || n >= profileimage::kBlocks)
         return false;
     uint8_t p[] = {uint8_t(n)};
-    return runCommand(commandset::k560_8CH, p, nullptr, profileImages[size_t(n)].data());
+    const bool ok = runCommand(commandset::k560_8CH, p, nullptr, profileImages[size_t(n)].data());
+    m_imageKnown[size_t(n)] = ok;
+    return ok;
+}
+
+bool Hid_Thread::profileImageKnown(int n) const
+{
+    return n >= 0 && n < profileimage::kBlocks && m_imageKnown[size_t(n)];
+}
+
+bool Hid_Thread::writeProfileImage(int n)
+{
+    if (n < 0 || n >= profileimage::kBlocks)
+        return false;
+    const CommandScope scope(m_commandDepth, *this);
+    profileimage::Block &written = profileImages[size_t(n)];
+    uint8_t p[] = {uint8_t(n)};
+    constexpr int kTries = 2;
+    for (int attempt = 1; attempt <= kTries; ++attempt) {
+        if (!runCommand(commandset::k560_0CH, p, written.data()))
+            return false;
+        // Bytes the mouse does not send back must not pass for kept ones.
+        profileimage::Block back;
+        std::transform(written.begin(), written.end(), back.begin(), [](uint8_t b) { return uint8_t(~b); });
+        if (!runCommand(commandset::k560_8CH, p, nullptr, back.data()))
+            return false;
+        const std::optional<int> differs = profileimage::firstDifference(written, back);
+        if (!differs)
+            return true;
+        qCWarning(lcDevice) << "profile" << n << "read back different at byte" << *differs << "after write" << attempt
+                            << "of" << kTries;
+    }
+    recordCommand(QStringLiteral("hid560_0CH_setProfile"), linkoutcome::Kind::NotKept);
+    return false;
 }
 
 void Hid_Thread::hid560_02H_SetCurrentProfile(uchar profile)

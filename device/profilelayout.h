@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The 128-byte on-board profile image of the 560 family, blocks 0 to 4.
 // Every block is read from the mouse first; only the bytes below are
@@ -42,5 +43,15 @@ static_assert(kEffectMode + 1 == kEffectValue && kEffectValue + 1 == kEffectOpti
 static_assert(kGunRepeat + 1 == kGunAdjustX && kGunAdjustX + 1 == kGunAdjustY);
 static_assert(kEffectOption < kGunMarker && kGunAdjustY < kDpiHighBits);
 static_assert(kDpiHighBits + 2 == kDpiCodes);
+
+// The first position where two images differ.
+inline std::optional<int> firstDifference(const Block &a, const Block &b)
+{
+    for (int i = 0; i < kBlockSize; ++i) {
+        if (a[size_t(i)] != b[size_t(i)])
+            return i;
+    }
+    return std::nullopt;
+}
 
 } // namespace profileimage

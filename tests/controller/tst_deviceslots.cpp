@@ -65,9 +65,10 @@ void DeviceSlotsTest::dpi_560_patches_all_user_blocks_and_sends_by_gun_flag_data
     QTest::addColumn<QStringList>("codes");
     QTest::addColumn<QList<int>>("stageCodes");
     QTest::addColumn<int>("highBits"); // -1: bytes 82 and 83 untouched
-    QTest::newRow("3389 gun") << true << QStringLiteral("3389") << QStringList{"0C:01", "0C:02", "0C:03", "0C:04"}
+    QTest::newRow("3389 gun") << true << QStringLiteral("3389")
+                              << QStringList{"0C:01", "8C:01", "0C:02", "8C:02", "0C:03", "8C:03", "0C:04", "8C:04"}
                               << QList<int>{16, 32, 0, 128, 0, 0, 0, 0} << 0x04;
-    QTest::newRow("4090 single profile") << false << QStringLiteral("4090") << QStringList{"0C:01"}
+    QTest::newRow("4090 single profile") << false << QStringLiteral("4090") << QStringList{"0C:01", "8C:01"}
                                          << QList<int>{0x07, 0x0F, 0x40, 0x60, 0, 0, 0, 0} << -1;
 }
 
@@ -168,7 +169,7 @@ void DeviceSlotsTest::effect_560_colourful_goes_into_blocks_one_to_four()
     QVERIFY(bench.isValid());
     bench.readProfileImages();
     bench.view().mouseSetRGBEffect(9, 1, 2);
-    QCOMPARE(bench.codes(), (QStringList{"0C:01", "0C:02", "0C:03", "0C:04"}));
+    QCOMPARE(bench.codes(), (QStringList{"0C:01", "8C:01", "0C:02", "8C:02", "0C:03", "8C:03", "0C:04", "8C:04"}));
     for (int block = 1; block <= 4; ++block)
         QCOMPARE(slice(profileBlock(bench, block), 71, 3), (QList<int>{9, 0x80, 13}));
 }
@@ -180,7 +181,7 @@ void DeviceSlotsTest::effect_560_plain_without_gun_sends_block_one_only()
     bench.readProfileImages();
     const QList<int> untouched = profileBlock(bench, 3);
     bench.view().mouseSetRGBEffect(1, 2, 4);
-    QCOMPARE(bench.codes(), QStringList{"0C:01"});
+    QCOMPARE(bench.codes(), QStringList{"0C:01", "8C:01"});
     QCOMPARE(slice(profileBlock(bench, 1), 71, 3), (QList<int>{2, 3, 3}));
     for (int block = 2; block <= 4; ++block)
         QCOMPARE(slice(viewBlock(bench, block), 71, 3), (QList<int>{2, 3, 2}));
@@ -191,7 +192,7 @@ void DeviceSlotsTest::effect_560_plain_without_gun_sends_block_one_only()
     QVERIFY(gun.isValid());
     gun.readProfileImages();
     gun.view().mouseSetRGBEffect(1, 2, 4);
-    QCOMPARE(gun.codes(), (QStringList{"0C:01", "0C:02", "0C:03", "0C:04"}));
+    QCOMPARE(gun.codes(), (QStringList{"0C:01", "8C:01", "0C:02", "8C:02", "0C:03", "8C:03", "0C:04", "8C:04"}));
     QCOMPARE(slice(profileBlock(gun, 1), 71, 3), (QList<int>{2, 3, 2}));
 }
 
@@ -238,7 +239,7 @@ void DeviceSlotsTest::colours_560_go_to_their_block_by_model()
     QVERIFY(colourful.isValid());
     colourful.readProfileImages();
     colourful.view().mouseSetRGBColor(0, colours);
-    QCOMPARE(colourful.codes(), QStringList{"0C:00"});
+    QCOMPARE(colourful.codes(), QStringList{"0C:00", "8C:00"});
     QCOMPARE(slice(profileBlock(colourful, 0), 24, 24), expected);
 
     MouseBench plain({true, false, false, false});
@@ -246,7 +247,7 @@ void DeviceSlotsTest::colours_560_go_to_their_block_by_model()
     plain.readProfileImages();
     const QList<int> block0 = profileBlock(plain, 0);
     plain.view().mouseSetRGBColor(1, colours);
-    QCOMPARE(plain.codes(), QStringList{"0C:01"});
+    QCOMPARE(plain.codes(), QStringList{"0C:01", "8C:01"});
     QCOMPARE(slice(profileBlock(plain, 1), 104, 24), expected);
     QCOMPARE(profileBlock(plain, 0), block0);
 }

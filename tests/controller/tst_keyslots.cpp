@@ -136,7 +136,7 @@ void KeySlotsTest::gun_on_slot_two_sends_block_zero_then_four_matrices_560()
     storeFactoryMatrix(bench.view());
     bench.view().mouseSetKeyMatrix(withGunOnKey(6, 2), true, {0x105, 25, 40});
 
-    QCOMPARE(bench.codes(), (QStringList{"0C:00", "0D:01", "0D:02", "0D:03", "0D:04", "02:01"}));
+    QCOMPARE(bench.codes(), (QStringList{"0C:00", "8C:00", "0D:01", "0D:02", "0D:03", "0D:04", "02:01"}));
     QCOMPARE(bench.row(QStringLiteral("profiles"), 0).at(2), 0x0F);
     QCOMPARE(int(bench.hid().profileImages[0][2]), 0x0F);
     QCOMPARE(bench.state().value(QStringLiteral("currentProfile")).toInt(), 1);

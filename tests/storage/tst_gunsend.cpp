@@ -40,7 +40,9 @@ private slots:
 
         bench.view().mouseSendGundata(gunSlot, values);
 
-        QCOMPARE(bench.codes(), QStringList{QStringLiteral("0C:%1").arg(block, 2, 10, QLatin1Char('0'))});
+        // Written, then read back.
+        const QString n = QString::number(block).rightJustified(2, QLatin1Char('0'));
+        QCOMPARE(bench.codes(), (QStringList{QStringLiteral("0C:") + n, QStringLiteral("8C:") + n}));
         const QList<int> image = bench.row("profiles", block);
         QCOMPARE(gunBytes(image), bytes78To81);
         QCOMPARE(image[65], 0xFB);

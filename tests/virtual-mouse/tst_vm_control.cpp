@@ -282,6 +282,12 @@ void VirtualMouseControl::controlToolPressesUnplugsAndReports_data()
                            << "";
     QTest::newRow("no command") << QStringList{} << 2 << "usage:"
                                 << "";
+    QTest::newRow("fault") << QStringList{"fault", "keepsOldByte=1", "1"} << 0 << "ok"
+                           << "";
+    QTest::newRow("unknown fault") << QStringList{"fault", "sneeze=1"} << 1 << "error: unknown fault 'sneeze'"
+                                   << "";
+    QTest::newRow("fault without value") << QStringList{"fault", "noReply"} << 1 << "error: fault takes"
+                                         << "";
 }
 
 void VirtualMouseControl::controlToolPressesUnplugsAndReports()

@@ -49,7 +49,9 @@
 //   faults: openFails, noReply, wrongEcho, featureError, writeError (bool),
 //           unplugAfter (calls, 0 = never), eventNeedsOption (bool, default
 //           false: DPI events only while the event-notice option bit is set,
-//           553 byte 4 bit 0x40, 560 byte 1 bit 0x08)
+//           553 byte 4 bit 0x40, 560 byte 1 bit 0x08), keepsOldByte (bool:
+//           a 560 profile image written with 0CH keeps the old value of the
+//           first byte that the write changes, and says nothing)
 // Keys are matched without regard to case; unknown keys and bad values are
 // errors ("line N: ..."). Unset keys take the built-in default device's
 // values (one enciphered 560-family gun mouse, code "519370", 04d9:a1ee, ff00/ff00 and ff01/ff01,
@@ -87,13 +89,14 @@ extern "C" {
 #endif
 
 typedef enum vm_fault {
-    VM_FAULT_OPEN_FAILS = 0,        // hid_open_path fails, the device stays enumerated
-    VM_FAULT_NO_REPLY = 1,          // queries are not answered: hid_get_feature_report fails
-    VM_FAULT_WRONG_ECHO = 2,        // 00H answers with the complement of the bytes sent
-    VM_FAULT_FEATURE_ERROR = 3,     // hid_send_feature_report and hid_get_feature_report fail
-    VM_FAULT_WRITE_ERROR = 4,       // hid_write fails
-    VM_FAULT_UNPLUG_AFTER = 5,      // value N > 0: unplugged after N more calls reach it; 0 = off
-    VM_FAULT_EVENT_NEEDS_OPTION = 6 // DPI events only with the event-notice option bit set
+    VM_FAULT_OPEN_FAILS = 0,         // hid_open_path fails, the device stays enumerated
+    VM_FAULT_NO_REPLY = 1,           // queries are not answered: hid_get_feature_report fails
+    VM_FAULT_WRONG_ECHO = 2,         // 00H answers with the complement of the bytes sent
+    VM_FAULT_FEATURE_ERROR = 3,      // hid_send_feature_report and hid_get_feature_report fail
+    VM_FAULT_WRITE_ERROR = 4,        // hid_write fails
+    VM_FAULT_UNPLUG_AFTER = 5,       // value N > 0: unplugged after N more calls reach it; 0 = off
+    VM_FAULT_EVENT_NEEDS_OPTION = 6, // DPI events only with the event-notice option bit set
+    VM_FAULT_KEEPS_OLD_BYTE = 7 // 560: a written profile image silently keeps the old value of its first changed byte
 } vm_fault;
 
 // Replaces the devices by the INI text; returns the device count, or -1 (old devices kept, see vm_last_error).

@@ -24,6 +24,7 @@ void usage()
                  "  plug [N]       plug device N in again\n"
                  "  state          print the state of every device as JSON\n"
                  "  reset          put every device back to its configured state\n"
+                 "  fault NAME=VALUE [N]  set a fault of device N (names as in the configuration)\n"
                  "The socket is %s unless --socket or VIRTUAL_MOUSE_SOCKET names another.\n",
                  vm::defaultSocketPath().c_str());
 }
@@ -42,13 +43,13 @@ int main(int argc, char **argv)
         path = argv[arg + 1];
         arg += 2;
     }
-    if (arg >= argc || argc - arg > 2) {
+    if (arg >= argc || argc - arg > 3) {
         usage();
         return kUsage;
     }
     std::string request = argv[arg];
-    if (arg + 1 < argc)
-        request += std::string(" ") + argv[arg + 1];
+    for (int i = arg + 1; i < argc; ++i)
+        request += std::string(" ") + argv[i];
     if (request.find('\n') != std::string::npos) {
         std::fprintf(stderr, "virtual-mouse-ctl: a command is one line\n");
         return kUsage;

@@ -40,6 +40,9 @@ public:
     // The option bit that switches event notices on is set.
     virtual bool eventNoticesOn() const = 0;
     virtual void writeState(JsonWriter &json) const = 0;
+
+    // The firmware fault of the same name (Faults), set before each command.
+    bool keepsOldByte = false;
 };
 
 // Next stage after `current` (1-based) among the stages whose bit is set in

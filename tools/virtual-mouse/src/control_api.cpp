@@ -128,6 +128,9 @@ int vm_set_fault(int device, vm_fault fault, int value)
     case VM_FAULT_EVENT_NEEDS_OPTION:
         f.eventNeedsOption = value != 0;
         return 0;
+    case VM_FAULT_KEEPS_OLD_BYTE:
+        f.keepsOldByte = value != 0;
+        return 0;
     }
     return -1;
 }

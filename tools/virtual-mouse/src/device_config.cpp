@@ -161,6 +161,8 @@ private:
             flag(key, v, d.faults.writeError);
         else if (lowered == "eventneedsoption")
             flag(key, v, d.faults.eventNeedsOption);
+        else if (lowered == "keepsoldbyte")
+            flag(key, v, d.faults.keepsOldByte);
         else if (lowered == "unplugafter") {
             const auto n = parseNumber(v, 10);
             if (!n || *n < 0 || *n > 1000000000)

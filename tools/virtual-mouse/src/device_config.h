@@ -17,7 +17,8 @@ struct Faults {
     bool featureError = false;
     bool writeError = false;
     bool eventNeedsOption = false;
-    int unplugAfter = 0; // calls that still reach the mouse before it is pulled; 0 never
+    bool keepsOldByte = false; // 560: a written image keeps the old value of its first changed byte
+    int unplugAfter = 0;       // calls that still reach the mouse before it is pulled; 0 never
 };
 
 // Defaults are the device of the factory table.

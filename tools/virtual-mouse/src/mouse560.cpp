@@ -113,9 +113,16 @@ void Mouse560::execute(const Block &cmd, std::span<const uint8_t> payload, Execu
     case SetCurrentDpi:
         currentDpi[a1 - 1] = cmd[kArg2];
         break;
-    case SetProfile:
+    case SetProfile: {
+        const Image old = profiles[a1];
         store(profiles[a1]);
+        if (keepsOldByte) {
+            const auto changed = std::mismatch(old.begin(), old.end(), profiles[a1].begin());
+            if (changed.first != old.end())
+                *changed.second = *changed.first;
+        }
         break;
+    }
     case SetKeyMatrix:
         store(keyMatrices[a1 - 1]);
         break;

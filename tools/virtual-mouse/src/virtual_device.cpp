@@ -120,6 +120,7 @@ void VirtualDevice::receiveBlock(const Block &plain)
 void VirtualDevice::run(const Block &cmd, std::span<const uint8_t> payload)
 {
     Execution out;
+    commands->keepsOldByte = fault.keepsOldByte;
     commands->execute(cmd, payload, out);
     std::copy(out.reply.begin() + kArg1, out.reply.begin() + kChecksumPos, reply.begin() + kArg1);
     reply[kChecksumPos] = blockChecksum(reply);
