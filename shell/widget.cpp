@@ -16,6 +16,7 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
+#include <QQuickItem>
 
 Q_LOGGING_CATEGORY(lcWindow, "orbex.shell.window", QtInfoMsg)
 
@@ -49,6 +50,7 @@ Widget::Widget(QWidget *parent)
     uiController = new Ui_Controler;
     uiController->setupUi(this, &hidThread);
     uiController->view->hid = &hidThread;
+    connect(uiController->view, &myQQuickView::quitAsked, this, &Widget::exitSYS, Qt::QueuedConnection);
     hidThread.setDeviceModel(uiController->view->model);
 
     pollTimer.setInterval(kPollIntervalMs);
@@ -82,7 +84,7 @@ void Widget::createTrayIcon()
         return;
     trayIcon = new QSystemTrayIcon(this);
     auto *quit = new QAction(tr("Quit (&Q)"), this);
-    connect(quit, &QAction::triggered, this, &Widget::exitSYS);
+    connect(quit, &QAction::triggered, this, &Widget::quitFromTray);
 
     auto *menu = new QMenu(this);
     menu->addAction(quit);
@@ -111,6 +113,25 @@ void Widget::exitSYS()
 {
     hidThread.stopListening();
     QCoreApplication::exit(0);
+}
+
+void Widget::quitFromTray()
+{
+    // The UI quits through the controller, at once or once the user has
+    // answered; it answers true while it asks, and the window must show then.
+    QObject *root = view() ? static_cast<QObject *>(view()->rootObject()) : nullptr;
+    QVariant asking = false;
+    if (!root
+        || !QMetaObject::invokeMethod(root, "confirmQuit", Qt::DirectConnection, Q_RETURN_ARG(QVariant, asking))) {
+        exitSYS();
+        return;
+    }
+    if (asking.toBool()) {
+        setVisible(true);
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        raise();
+        activateWindow();
+    }
 }
 
 void Widget::receiveMessage(QString)

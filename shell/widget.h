@@ -60,6 +60,8 @@ public slots:
     // One detection pass; asked for during a pass, it runs after that pass.
     void checkDevice();
     void exitSYS();
+    // The tray's Quit: asks about unsaved changes first, in the window.
+    void quitFromTray();
     void receiveMessage(QString message);
 
 protected:

@@ -5,12 +5,21 @@ import "common/Calls.js" as Calls
 import "common/Values.js" as Values
 import "common/ShellPages.js" as Pages
 import "common/StorageNotices.js" as StorageNotices
+import "common/DeviceActions.js" as Actions
+import "common/Leave.js" as Leave
 
 // The main window of the UI. The program calls setProtectUI, setCurrentDPI,
 // initUI, run, detectKeyboard and detectMouse by name. The pages under Z7/
 // are loaded into their places below; the shell reaches them through the
 // properties keyMatrixMain, mouseMain, dpiSettingMain, lightControlMain,
 // keyAssigmentMain, macroEditor, gunControl, systemSetting and profilePage.
+//
+// For every part of the UI: showNotice(kind, text, tag) shows a notice
+// beside the Save button ("done" and "info" fade, "failure" stays until
+// dismissed or replaced by a notice of the same tag), clearNotice(tag)
+// takes it away, ask(text, buttons, onChosen, title) asks a question with up
+// to three buttons, deviceAction(name, body) runs a user action on the mouse
+// and shows its outcome.
 Skin {
     id: root
     width: 1024
@@ -23,6 +32,19 @@ Skin {
     ]
     property var mainLang: defaultMainLang.slice(0)
     property var storageLang: StorageNotices.builtInTexts.slice(0)
+    readonly property var defaultSavesLang: [
+        "Saved to the mouse",
+        "Not saved to the mouse: it was unplugged. Your settings are kept and will be sent when it is back.",
+        "Not saved to the mouse: it does not answer. Your settings are kept; press Save to send them again.",
+        "Not saved to the mouse: it was busy with another change. Your settings are kept; press Save to send them again.",
+        "Not saved to the mouse: it refused the settings. Your settings are kept; press Save to send them again.",
+        "Not saved to the mouse: it did not keep what was written. Your settings are kept; press Save to send them again.",
+        "Your settings were sent to the mouse",
+        "Some changes are not saved yet.", "Save", "Discard", "Cancel", "Unsaved changes"
+    ]
+    property var savesLang: defaultSavesLang.slice(0)
+    // A write failed and the mouse is still to get the stored profile.
+    property bool mouseBehind: false
     property string language: "ChineseSimplified"
     property string url: "https://www.meridan-orbex.example"
     property bool isColorful: false
@@ -80,7 +102,7 @@ Skin {
     readonly property int leftControlsY: keyMatrixArea.y + keyMatrixArea.height + 8
     readonly property bool hasUnsaved: Pages.isUnsaved(keyMatrixMain) || Pages.isUnsaved(dpiSettingMain)
                                        || Pages.isUnsaved(lightControlMain)
-    readonly property bool dialogOpen: (!!resetDialog && resetDialog.visible)
+    readonly property bool dialogOpen: questionDialog.visible || (!!resetDialog && resetDialog.visible)
                                        || [keyAssigmentMain, macroEditor, gunControl, systemSetting, profilePage]
                                           .some(function(p) { return !!p && p.visible === true }) // qmllint disable type
 
@@ -120,6 +142,33 @@ Skin {
             selectDpiStage(value - 1)
     }
 
+    function showNotice(kind, text, tag) { noticeArea.show(kind, text, tag) }
+    function clearNotice(tag) { noticeArea.clear(tag) }
+    function ask(text, buttons, onChosen, title) { questionDialog.ask(text, buttons, onChosen, title) }
+    function deviceAction(name, body) { Actions.run(name, body) }
+
+    // Runs `proceed` now, or after the user answered the unsaved-changes
+    // question with Save or Discard; `cancel` when the answer is Cancel.
+    // True while the question is asked.
+    function askBeforeLeaving(proceed, cancel) {
+        var pages = [keyMatrixMain, dpiSettingMain, lightControlMain]
+        return Leave.guard(pages, function(chosen) {
+            ask(savesLang[7], [savesLang[8], savesLang[9], savesLang[10]], chosen, savesLang[11])
+        }, { save: saveAll, discard: Pages.discardEdits, proceed: function() { Pages.whenLinkFree("leave", proceed) },
+             cancel: cancel })
+    }
+
+    // The close button hides the window; the tray's Quit asks here first
+    // (the program calls it by name) and quits through the controller.
+    function closeWindow() {
+        askBeforeLeaving(function() { Calls.call(windowControl(), "onClose", [], undefined, "ui_Ctl") })
+    }
+    function confirmQuit() {
+        return askBeforeLeaving(function() {
+            Calls.call(typeof ui_View === "undefined" ? null : ui_View, "quitProgram", [], undefined, "ui_View")
+        })
+    }
+
     function makePages() {
         pagesWanted = true
     }
@@ -136,6 +185,10 @@ Skin {
             isPownOn = true
         }
         setCurrentDPI(Pages.view("mouseGetCurrentDPI", [], 0))
+        // A mouse that missed a write gets the stored profile now.
+        mouseBehind = Actions.mouseBehind()
+        if (mouseBehind)
+            Pages.catchUp()
     }
 
     function run() {
@@ -177,7 +230,7 @@ Skin {
         if (profilePage)
             profilePage.chooseAt(index)
         else
-            Pages.changeProfile(index)
+            Pages.requestProfile(index)
     }
 
     function showCentred(dialog) {
@@ -281,7 +334,7 @@ Skin {
     Connections {
         target: root.profilePage
         ignoreUnknownSignals: true
-        function onChangeProfile(tmpProfileNo) { Pages.changeProfile(tmpProfileNo) }
+        function onChangeProfile(tmpProfileNo) { Pages.requestProfile(tmpProfileNo) }
         function onInUsePositionChanged() { profileList.select(root.profilePage.inUsePosition) }
         function onProfileReplaced(slot) { Pages.profileReplaced(slot) }
     }
@@ -345,6 +398,34 @@ Skin {
         target: typeof ui_View === "undefined" ? null : ui_View
         ignoreUnknownSignals: true
         function onStorageFailed(kind, path) { storageNotice.add(kind, path) }
+    }
+
+    NoticeArea {
+        id: noticeArea
+        objectName: "noticeArea"
+        z: 80
+        anchors.right: parent.right
+        anchors.rightMargin: 264
+        // Above the line of settings files that could not be used, if shown.
+        anchors.bottom: storageNotice.visible ? storageNotice.top : parent.bottom
+        anchors.bottomMargin: 6
+        visible: root.panelsShown
+        fontFamily: root.fontFamily
+        fontSize: root.fontNormalSize
+        failureColor: "#ff3030"
+    }
+
+    QuestionDialog {
+        id: questionDialog
+        objectName: "questionDialog"
+        z: 60
+        areaWidth: root.width
+        areaHeight: root.height
+        fontFamily: root.fontFamily
+        fontSize: root.fontNormalSize
+        titleColor: root.colorBlack
+        buttonColor: root.colorBlue
+        hoverColor: root.colorOrange
     }
 
     Image {

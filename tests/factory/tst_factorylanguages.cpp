@@ -16,6 +16,7 @@ constexpr Group kGroups[] = {
     {"main", 15},         {"keyMatrix", 5},    {"keyAssigment", 60},  {"dpiSetting", 5},
     {"lightControl", 20}, {"macroEditor", 20}, {"systemSetting", 15}, {"gunControl", 10},
     {"profile", 20},      {"keyCode", 133},    {"other", 8},        {"storage", 4},
+    {"saves", 12},
 };
 
 const QStringList kLanguages{"English", "ChineseSimplified"};

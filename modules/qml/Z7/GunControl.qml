@@ -179,8 +179,12 @@ Rectangle {
         if (!isSave)
             return
         isSave = false
-        sendSlots()
-        saveKeyList()
+        if (shell)
+            shell.deviceAction("gun", function() { sendSlots(); saveKeyList() })
+        else {
+            sendSlots()
+            saveKeyList()
+        }
     }
 
     function resetData() {

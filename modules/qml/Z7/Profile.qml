@@ -32,6 +32,8 @@ Item {
     // Import wrote the file of `slot`; the profile in use must then be reloaded.
     signal profileReplaced(int slot)
 
+    readonly property var shell: typeof root === "undefined" ? null : root
+
     function controller() { return typeof ui_View === "undefined" ? null : ui_View }
     function view(name, args, fallback) { return Calls.call(controller(), name, args, fallback, "ui_View") }
 
@@ -96,15 +98,27 @@ Item {
         var slot = slotAt(selectedIndex)
         if (slot < 0)
             return false
-        var taken = Values.toBool(view("loadProfile", [slot], false), false)
-        if (!taken && appended) {
-            elements.remove(elements.count - 1)
-            selectedIndex = previous
-            store()
+        var undo = function() {
+            if (appended) {
+                elements.remove(elements.count - 1)
+                selectedIndex = previous
+                store()
+            }
         }
-        if (taken && slot === profileNo)
-            profileReplaced(slot)
-        return taken
+        var load = function() {
+            var taken = Values.toBool(view("loadProfile", [slot], false), false)
+            if (!taken)
+                undo()
+            if (taken && slot === profileNo)
+                profileReplaced(slot)
+            return taken
+        }
+        // An import over the profile in use would drop its unsaved edits.
+        if (slot === profileNo && shell && shell.hasUnsaved === true) {
+            shell.askBeforeLeaving(load, undo)
+            return false
+        }
+        return load()
     }
 
     function canDeleteAt(position) {

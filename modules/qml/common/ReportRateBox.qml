@@ -9,6 +9,8 @@ Rectangle {
     id: box
 
     property var controller: null
+    // The window, which reports whether a chosen rate reached the mouse.
+    property var shell: null
     property string caption: "Report Rate"
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
@@ -65,7 +67,11 @@ Rectangle {
             return
         list.select(i)
         Calls.call(controller, "setData", ["mouse/reportRate", i], undefined, "ui_View")
-        Calls.call(controller, "mouseSetReportRate", [deviceValues[i]], undefined, "ui_View")
+        var send = function() { Calls.call(controller, "mouseSetReportRate", [deviceValues[i]], undefined, "ui_View") }
+        if (shell && typeof shell.deviceAction === "function")
+            shell.deviceAction("reportRate", send)
+        else
+            send()
     }
 
     function closeList() {

@@ -8,6 +8,8 @@
 .import "Texts.js" as Texts
 .import "Values.js" as Values
 .import "LinkGuard.js" as LinkGuard
+.import "DeviceActions.js" as Actions
+.import "Outcome.js" as Outcome
 
 // The language groups read at start, in this order, and the page and
 // property whose built-in texts each group's texts replace.
@@ -21,6 +23,7 @@ var languageGroups = [
     { group: "systemSetting", page: () => root.systemSetting, texts: "systemSettingLang" },
     { group: "gunControl", page: () => root.gunControl, texts: "gunControlLang" },
     { group: "profile", page: () => root.profilePage, texts: "profileLang" },
+    { group: "saves", page: () => root, texts: "savesLang" },
     { group: "keyCode" },
     { group: "other" },
     { group: "storage", rootTexts: "storageLang" }
@@ -155,8 +158,18 @@ function profileReplaced(n) {
     if (Values.toInt(n, -1) !== root.profileNo)
         return
     root.controlUIEnable(false)
-    reloadAndSend()
+    Actions.run("profile", reloadAndSend)
     root.controlUIEnable(true)
+}
+
+// The title bar's or the profile page's choice: edits of the profile in use
+// are not dropped without asking.
+function requestProfile(n) {
+    var number = Values.toInt(n, -1)
+    if (number < 0 || number === root.profileNo)
+        return
+    root.askBeforeLeaving(function() { changeProfile(number) },
+                          function() { root.profileList.select(profilePosition(root.profileNo)) })
 }
 
 function changeProfile(n) {
@@ -172,8 +185,45 @@ function changeProfile(n) {
     root.profileList.select(profilePosition(number))
     view("setGlobalData", ["mouse/profileNo", number])
     view("setCurrentProfile", [number])
-    reloadAndSend()
+    clearUnsaved()
+    Actions.run("profile", reloadAndSend)
     root.controlUIEnable(true)
+}
+
+// The pages show the stored profile again, their edits dropped.
+function discardEdits() {
+    clearUnsaved()
+    onPage(root.keyMatrixMain, "keyMatrixMain.init", p => p.init(false, false))
+    onPage(root.dpiSettingMain, "dpiSettingMain.init", p => p.init(false, false))
+    onPage(root.lightControlMain, "lightControlMain.init", p => p.init(false, false))
+    clearUnsaved()
+}
+
+// The stored profile in use, whole, to a mouse that missed a write: keys,
+// report rate, DPI and lighting, the macros its keys play and the gun slots.
+function sendStoredProfile() {
+    reloadAndSend()
+    for (const k of macroKeys()) {
+        const name = macroNameOfSlot(k.slot)
+        if (name !== "")
+            onPage(root.macroEditor, "macroEditor.sendMacro", p => p.sendMacro(k.slot, name))
+    }
+    if (root.isGun)
+        onPage(root.gunControl, "gunControl.sendSlots", p => p.sendSlots())
+}
+
+function catchUp() {
+    if (deferWhileLinkBusy("catchUp", catchUp))
+        return
+    root.controlUIEnable(false)
+    Actions.run(Outcome.catchUpAction, sendStoredProfile)
+    root.controlUIEnable(true)
+}
+
+// Runs `action` now, or once the link is free, after what waits already.
+function whenLinkFree(kind, action) {
+    if (!deferWhileLinkBusy(kind, action))
+        action()
 }
 
 function clearUnsaved() {
@@ -190,10 +240,12 @@ function factoryReset() {
     root.resetDialog.visible = false
     clearUnsaved()
     view("resetProfile", [root.profileNo])
-    reloadAndSend()
-    view("mouseSetCurrentDPI", [2])
-    root.selectDpiStage(1)
-    onPage(root.gunControl, "gunControl.resetData", p => p.resetData())
+    Actions.run("reset", function() {
+        reloadAndSend()
+        view("mouseSetCurrentDPI", [2])
+        root.selectDpiStage(1)
+        onPage(root.gunControl, "gunControl.resetData", p => p.resetData())
+    })
     root.controlUIEnable(true)
 }
 
@@ -201,13 +253,28 @@ function isUnsaved(page) {
     return !!page && page.isSave === true
 }
 
-// Key list first, then DPI, then lighting; only what has changed.
+// Key list first, then DPI, then lighting; only what has changed. A mouse
+// that missed a write gets the whole stored profile as well.
 function saveAll() {
-    if (!root.hasUnsaved)
+    var behind = Actions.mouseBehind()
+    if (!root.hasUnsaved && !behind)
         return
     if (deferWhileLinkBusy("save", saveAll))
         return
     root.controlUIEnable(false)
+    Actions.run(behind ? Outcome.catchUpAction : "save", function() {
+        var saved = savePages()
+        // The profile file kept its old values: the pages are still unsaved.
+        if (view("flushSettings", [], true) === false)
+            saved.forEach(p => { p.isSave = true })
+        if (behind)
+            sendStoredProfile()
+    })
+    root.controlUIEnable(true)
+}
+
+// The pages with changes save them; returns those pages.
+function savePages() {
     var saved = []
     if (isUnsaved(root.keyMatrixMain)) {
         root.keyMatrixMain.isSave = false
@@ -224,10 +291,7 @@ function saveAll() {
         saved.push(root.lightControlMain)
         guarded("lightControlMain.saveData", () => root.lightControlMain.saveData(true, 0))
     }
-    // The profile file kept its old values: the pages are still unsaved.
-    if (view("flushSettings", [], true) === false)
-        saved.forEach(p => { p.isSave = true })
-    root.controlUIEnable(true)
+    return saved
 }
 
 // The keys of the current profile that play a macro, as { key, slot }.
@@ -282,11 +346,13 @@ function macroRenamed(oldName, newName) {
 }
 
 function macroChanged(name) {
-    var keys = macroKeys()
-    for (var i = 0; i < keys.length; ++i) {
-        if (macroNameOfSlot(keys[i].slot) === name)
-            root.macroEditor.sendMacro(keys[i].slot, name)
-    }
+    Actions.run("macro", function() {
+        var keys = macroKeys()
+        for (var i = 0; i < keys.length; ++i) {
+            if (macroNameOfSlot(keys[i].slot) === name)
+                root.macroEditor.sendMacro(keys[i].slot, name)
+        }
+    })
 }
 
 // Keyboard notices go to whichever page is capturing keys.

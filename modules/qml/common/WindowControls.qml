@@ -38,6 +38,7 @@ Item {
             id: reportRateBox
             objectName: "reportRateBox"
             controller: typeof ui_View === "undefined" ? null : ui_View
+            shell: root
             caption: root.mainLang[3]
             skin_No: root.skin_No
             fontFamily: root.fontFamily
@@ -104,7 +105,7 @@ Item {
             objectName: "closeButton"
             normalSource: root.sourceCloseBtn
             hoverSource: root.sourceCloseBtnH
-            onClicked: Calls.call(root.windowControl(), "onClose", [], undefined, "ui_Ctl")
+            onClicked: root.closeWindow()
         }
     }
 
@@ -139,7 +140,7 @@ Item {
         Button {
             objectName: "saveButton"
             text: root.mainLang[10]
-            normalColor: root.hasUnsaved ? "#ff3030" : root.colorBlue
+            normalColor: root.hasUnsaved || root.mouseBehind ? "#ff3030" : root.colorBlue
             hoverColor: root.colorOrange
             fontFamily: root.fontFamily
             onClicked: root.saveAll()

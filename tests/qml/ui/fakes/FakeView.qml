@@ -17,6 +17,12 @@ QtObject {
     property bool family560: false
     property bool enabled: true
     property var failing: []
+    // What endDeviceAction answers, as a function of the action's name; by
+    // default every action reached the mouse with one command. `behind` is
+    // the controller's note that the mouse missed a write.
+    property var outcomeOf: null
+    property bool behind: false
+    property var actions: []
 
     signal storageFailed(int kind, string path)
 
@@ -31,6 +37,9 @@ QtObject {
         family560 = false
         enabled = true
         failing = []
+        outcomeOf = null
+        behind = false
+        actions = []
     }
 
     // Records the call; a name listed in `failing` then throws, as a broken
@@ -124,4 +133,20 @@ QtObject {
     function setCurrentDPI(value) { record("setCurrentDPI", arguments) }
     function pointerSettingTaken(setting) { return answer("pointerSettingTaken", arguments, true) }
     function usesFamily560() { return answer("usesFamily560", arguments, family560) }
+    function beginDeviceAction(name) { record("beginDeviceAction", arguments); actions.push(String(name)) }
+    function endDeviceAction() {
+        record("endDeviceAction", arguments)
+        var name = actions.pop()
+        if (actions.length > 0)
+            return {}
+        var outcome = outcomeOf ? outcomeOf(name)
+                                : { action: name, ok: true, kind: "done", commands: 1, failed: 0, command: "" }
+        if (outcome.ok === false)
+            behind = true
+        else if (name === "catchUp")
+            behind = false
+        return outcome
+    }
+    function mouseBehind() { record("mouseBehind", arguments); return behind }
+    function quitProgram() { record("quitProgram", arguments) }
 }
