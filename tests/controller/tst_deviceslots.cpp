@@ -181,7 +181,7 @@ void DeviceSlotsTest::effect_560_plain_without_gun_sends_block_one_only()
     bench.readProfileImages();
     const QList<int> untouched = profileBlock(bench, 3);
     bench.view().mouseSetRGBEffect(1, 2, 4);
-    QCOMPARE(bench.codes(), QStringList{"0C:01", "8C:01"});
+    QCOMPARE(bench.codes(), (QStringList{"0C:01", "8C:01"}));
     QCOMPARE(slice(profileBlock(bench, 1), 71, 3), (QList<int>{2, 3, 3}));
     for (int block = 2; block <= 4; ++block)
         QCOMPARE(slice(viewBlock(bench, block), 71, 3), (QList<int>{2, 3, 2}));
@@ -239,7 +239,7 @@ void DeviceSlotsTest::colours_560_go_to_their_block_by_model()
     QVERIFY(colourful.isValid());
     colourful.readProfileImages();
     colourful.view().mouseSetRGBColor(0, colours);
-    QCOMPARE(colourful.codes(), QStringList{"0C:00", "8C:00"});
+    QCOMPARE(colourful.codes(), (QStringList{"0C:00", "8C:00"}));
     QCOMPARE(slice(profileBlock(colourful, 0), 24, 24), expected);
 
     MouseBench plain({true, false, false, false});
@@ -247,7 +247,7 @@ void DeviceSlotsTest::colours_560_go_to_their_block_by_model()
     plain.readProfileImages();
     const QList<int> block0 = profileBlock(plain, 0);
     plain.view().mouseSetRGBColor(1, colours);
-    QCOMPARE(plain.codes(), QStringList{"0C:01", "8C:01"});
+    QCOMPARE(plain.codes(), (QStringList{"0C:01", "8C:01"}));
     QCOMPARE(slice(profileBlock(plain, 1), 104, 24), expected);
     QCOMPARE(profileBlock(plain, 0), block0);
 }

@@ -267,8 +267,12 @@ void OutcomesTest::a_failure_is_remembered_until_a_catch_up_succeeds()
     bench.view().endDeviceAction();
     QVERIFY(bench.view().mouseBehind());
 
-    // A good save of one setting does not bring the rest of the mouse up to date.
+    // Plugged in again and found by the next detection pass. A good save of
+    // one setting does not bring the rest of the mouse up to date.
     vm_set_present(0, 1);
+    DeviceTable found = bench.hid().deviceTable;
+    found[0].cmdPath = QStringLiteral("virtual:0:cmd");
+    bench.hid().setDeviceTable(found);
     bench.view().beginDeviceAction(QStringLiteral("report rate"));
     bench.view().mouseSetReportRate(2);
     QVERIFY(bench.view().endDeviceAction().value("ok").toBool());

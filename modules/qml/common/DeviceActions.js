@@ -25,8 +25,9 @@ function run(name, body) {
 }
 
 function report(outcome) {
-    var notice = Outcome.notice(outcome, mouseBehind())
+    var behind = mouseBehind()
+    var notice = Outcome.notice(outcome, behind)
     if (notice)
         root.showNotice(notice.kind, root.savesLang[notice.text], notice.tag)
-    root.mouseBehind = mouseBehind()
+    root.mouseBehind = behind
 }

@@ -75,12 +75,13 @@ TestCase {
         tryCompare(shell, "profileNo", data.profile)
         compare(shell.profileList.currentIndex, data.profile, "the title bar shows the profile in use")
         var effects = ui_View.callsOf("mouseSetRGBEffect")
-        var stored = ui_View.callsOf("setDataList").filter(function(c) { return c[1] === "mouse/lightValue" })
-        compare(stored.length > 0, data.saved, "the edit is stored only with Save")
+        var edited = ui_View.calls.findIndex(function(c) {
+            return c[0] === "setDataList" && c[1] === "mouse/lightValue" && Number(c[2][0]) === 5
+        })
+        compare(edited >= 0, data.saved, "the edit is stored only with Save")
         if (data.saved) {
             var names = ui_View.calls.map(function(c) { return c[0] })
-            verify(names.indexOf("setDataList") < names.indexOf("setCurrentProfile"),
-                   "saved into the profile it was made in")
+            verify(edited < names.indexOf("setCurrentProfile"), "saved into the profile it was made in")
         }
         compare(shell.hasUnsaved, data.unsaved)
         if (data.answer !== 2)

@@ -121,7 +121,8 @@ TestCase {
 
         var groups = ui_View.callsOf("getLangStrings").map(function(c) { return c[1] })
         compare(groups, ["main", "keyMatrix", "keyAssigment", "dpiSetting", "lightControl",
-                         "macroEditor", "systemSetting", "gunControl", "profile", "keyCode", "other", "storage"])
+                         "macroEditor", "systemSetting", "gunControl", "profile", "saves", "keyCode", "other",
+                         "storage"])
         ui_View.callsOf("getLangStrings").forEach(function(c) { compare(c[2], "English") })
         compare(ui_View.callsOf("setCurrentProfile"), [["setCurrentProfile", 2]])
         compare(ui_View.callsOf("getData")[0], ["getData", "mouse/reportRate", false])
