@@ -31,6 +31,7 @@ choose_wave() {
 choose_profile() { # position in the title bar's list
     e2e_click 832 26 0.4
     e2e_click 832 $((53 + 24 * $1)) 0.6
+    e2e_settle # a switch locks the window until its last report
 }
 in_use() { awk -F= '/^profileNo=/ { print $2 }' "$setting/apConfig.bin"; }
 

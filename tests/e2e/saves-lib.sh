@@ -34,6 +34,15 @@ saves_wait_notice() { # pattern what [seconds]
     e2e_fail "the window never said $2"
 }
 
+# A picture of the window, once it is mapped again after the reconnect.
+saves_shot() { # name
+    for _ in $(seq 1 20); do
+        e2e_shot "$1" 2>/dev/null && return 0
+        sleep 0.25
+    done
+    e2e_fail "no picture of the window for $1"
+}
+
 saves_flow() { # family build
     local family=$1 build=$2 settings encoder
     settings="$E2E_FOLDER/modules/setting"
@@ -50,7 +59,7 @@ saves_flow() { # family build
     "$E2E_CTL" fault unplugAfter="$3" >/dev/null
     xdotool mousemove --window "$E2E_WINDOW" 968 620 click 1
     saves_wait_notice "failure mouse .*$4" "that the save did not reach the mouse"
-    e2e_shot "saves-$family-failure"
+    saves_shot "saves-$family-failure"
     local light
     light=$(saves_ini "$settings/p1.bin" lightValue)
     [ "${light%%,*}" = "5" ] || e2e_fail "the profile does not hold Wave (5): $light"
@@ -61,8 +70,12 @@ saves_flow() { # family build
 
     "$E2E_CTL" plug >/dev/null
     saves_wait_notice "done mouse .*$5" "that the settings were sent" 40
-    e2e_shot "saves-$family-sent"
     e2e_settle
+    # The window stays in the tray after a reconnect; a second start brings
+    # it up. The confirmation may have faded by then.
+    "$E2E_FOLDER/orbex-mouse" >/dev/null 2>&1 || true
+    sleep 0.5
+    saves_shot "saves-$family-sent"
 
     read -r -a light_values <<<"${light//,/ }"
     local colourful=plain triple

@@ -14,7 +14,7 @@ Item {
     property color doneColor: "#2f9e44"
     property color infoColor: "#3b6fd6"
     property color failureColor: "#ff3030"
-    property int maxWidth: 460
+    property int maxWidth: 476
 
     function show(kind, text, tag) {
         notices = Notices.put(notices, { kind: kind, text: text, tag: tag })
