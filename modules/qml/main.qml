@@ -183,6 +183,7 @@ Skin {
             Pages.loadLanguages()
             Pages.initPages()
             isPownOn = true
+            Pages.showStorageFaults()
         }
         setCurrentDPI(Pages.view("mouseGetCurrentDPI", [], 0))
         // A mouse that missed a write gets the stored profile now.
@@ -380,24 +381,10 @@ Skin {
         }
     }
 
-    StorageNotice {
-        id: storageNotice
-        objectName: "storageNotice"
-        x: 268
-        width: 496
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 8
-        z: 80
-        texts: root.storageLang
-        fontFamily: root.fontFamily
-        fontSize: root.fontNormalSize
-        accentColor: root.colorOrange
-    }
-
     Connections {
         target: typeof ui_View === "undefined" ? null : ui_View
         ignoreUnknownSignals: true
-        function onStorageFailed(kind, path) { storageNotice.add(kind, path) }
+        function onStorageFailed(kind, path) { Pages.storageFailed(kind, path) }
     }
 
     NoticeArea {
@@ -406,8 +393,7 @@ Skin {
         z: 80
         anchors.right: parent.right
         anchors.rightMargin: 264
-        // Above the line of settings files that could not be used, if shown.
-        anchors.bottom: storageNotice.visible ? storageNotice.top : parent.bottom
+        anchors.bottom: parent.bottom
         anchors.bottomMargin: 6
         visible: root.panelsShown
         fontFamily: root.fontFamily

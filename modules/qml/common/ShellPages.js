@@ -10,6 +10,7 @@
 .import "LinkGuard.js" as LinkGuard
 .import "DeviceActions.js" as Actions
 .import "Outcome.js" as Outcome
+.import "StorageNotices.js" as StorageNotices
 
 // The language groups read at start, in this order, and the page and
 // property whose built-in texts each group's texts replace.
@@ -28,6 +29,25 @@ var languageGroups = [
     { group: "other" },
     { group: "storage", rootTexts: "storageLang" }
 ]
+
+// Settings files that could not be used, held until the window's texts are
+// loaded, so that each is told in its language.
+var heldStorageFaults = []
+
+function storageFailed(kind, path) {
+    if (!root.isPownOn) {
+        heldStorageFaults.push({ kind: kind, path: path })
+        return
+    }
+    var fault = { kind: kind, path: path }
+    root.showNotice("failure", StorageNotices.line(root.storageLang, fault), StorageNotices.tag(fault))
+}
+
+function showStorageFaults() {
+    var held = heldStorageFaults
+    heldStorageFaults = []
+    held.forEach(f => storageFailed(f.kind, f.path))
+}
 
 function view(name, args, fallback) {
     return Calls.call(ui_View, name, args, fallback, "ui_View")

@@ -4,7 +4,7 @@ import "qrc:/modules/qml/common/StorageNotices.js" as Notices
 
 // Settings files that could not be used: a save whose profile file was not
 // written leaves its pages unsaved, and the window names the file in its
-// language until the user closes the line.
+// language, also for a fault found before the texts were loaded.
 Item {
     id: stage
     width: 1024
@@ -13,23 +13,20 @@ Item {
     TestCase {
         name: "StorageNoticeLines"
 
-        function test_added_data() {
+        // One notice per kind of fault, so that a failed save does not hide
+        // a file refused at start, and no more than four stay.
+        function test_tag_data() {
             return [
-                { tag: "first", before: [], entry: { kind: 0, path: "/a" }, after: [{ kind: 0, path: "/a" }] },
-                { tag: "same fault again moves to the end",
-                  before: [{ kind: 0, path: "/a" }, { kind: 1, path: "/b" }], entry: { kind: 0, path: "/a" },
-                  after: [{ kind: 1, path: "/b" }, { kind: 0, path: "/a" }] },
-                { tag: "same file, other fault", before: [{ kind: 0, path: "/a" }], entry: { kind: 2, path: "/a" },
-                  after: [{ kind: 0, path: "/a" }, { kind: 2, path: "/a" }] },
-                { tag: "oldest gives way",
-                  before: [{ kind: 0, path: "/1" }, { kind: 0, path: "/2" }, { kind: 0, path: "/3" }],
-                  entry: { kind: 0, path: "/4" },
-                  after: [{ kind: 0, path: "/2" }, { kind: 0, path: "/3" }, { kind: 0, path: "/4" }] }
+                { tag: "not saved", kind: 0, want: "computer" },
+                { tag: "too large", kind: 1, want: "computer1" },
+                { tag: "no regular file", kind: 2, want: "computer2" },
+                { tag: "folder", kind: 3, want: "computer3" },
+                { tag: "unknown", kind: 7, want: "computer" }
             ]
         }
 
-        function test_added(data) {
-            compare(Notices.added(data.before, data.entry), data.after)
+        function test_tag(data) {
+            compare(Notices.tag({ kind: data.kind, path: "/p" }), data.want)
         }
 
         function test_unknown_kind_reads_as_not_saved() {
@@ -49,11 +46,18 @@ Item {
             ui_Ctl.reset()
             hid.reset()
             ui_View.globals = { "mouse/profileNo": 0, "mouse/isGun": "false" }
-            ui_View.languages = { storage: ["未保存到本机：", "", "", ""] }
+            ui_View.languages = { storage: ["未保存到本机：", "", "", "设置文件夹无法使用，更改不会保留："] }
             shell = createTemporaryObject(shellComponent, stage)
             verify(shell, shellComponent.errorString())
+        }
+
+        function started() {
             shell.initUI()
             tryCompare(shell, "panelsShown", true, 2000)
+        }
+
+        function texts() {
+            return findChild(shell, "noticeArea").notices.map(function(n) { return n.text })
         }
 
         function test_save_not_stored_leaves_the_pages_unsaved_data() {
@@ -64,6 +68,7 @@ Item {
         }
 
         function test_save_not_stored_leaves_the_pages_unsaved(data) {
+            started()
             ui_View.answers = { flushSettings: data.stored }
             shell.dpiSettingMain.isSave = true
             shell.lightControlMain.isSave = true
@@ -75,17 +80,16 @@ Item {
         }
 
         function test_failure_names_the_file_in_the_window_language() {
-            var notice = findChild(shell, "storageNotice")
-            verify(!notice.visible)
+            ui_View.storageFailed(3, "/home/ann/.local/share/orbex-mouse")
+            compare(texts(), [], "held until the texts are loaded")
+            started()
             ui_View.storageFailed(0, "/home/ann/.local/share/orbex-mouse/modules/setting/p1.bin")
             ui_View.storageFailed(1, "/home/ann/big.pf")
-            verify(notice.visible)
-            compare(notice.entries.length, 2)
-            compare(Notices.line(notice.texts, notice.entries[0]),
-                    "未保存到本机： /home/ann/.local/share/orbex-mouse/modules/setting/p1.bin")
-            compare(Notices.line(notice.texts, notice.entries[1]), Notices.builtInTexts[1] + " /home/ann/big.pf")
-            mouseClick(findChild(notice, "storageNoticeClose"))
-            verify(!notice.visible)
+            compare(texts(), ["设置文件夹无法使用，更改不会保留： /home/ann/.local/share/orbex-mouse",
+                              "未保存到本机： /home/ann/.local/share/orbex-mouse/modules/setting/p1.bin",
+                              Notices.builtInTexts[1] + " /home/ann/big.pf"])
+            ui_View.storageFailed(0, "/home/ann/.local/share/orbex-mouse/modules/setting/p2.bin")
+            compare(texts().length, 3, "a later failed save takes the place of the earlier one")
         }
     }
 }
