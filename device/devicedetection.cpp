@@ -4,6 +4,7 @@
 #include "device/devicelog.h"
 #include "device/devicetable.h"
 #include "device/hidthread.h"
+#include "device/noticetexts.h"
 
 #include <QtGlobal>
 
@@ -71,7 +72,7 @@ void DeviceDetection::connectSequence()
     qDebug("Device Connect");
     m_host.clearHidBusy();
     m_host.setDeviceConnected(true);
-    m_host.showInfoBalloon(QStringLiteral("Detect Device"));
+    m_host.showInfoBalloon(noticetexts::text(noticetexts::MouseDetected));
     m_hid.startListening(uint(m_hid.deviceIndex));
     m_hid.forgetProfileImages();
     if (m_hid.deviceModel().is560()) {

@@ -120,10 +120,7 @@ void Hid_Thread::listen(uint index)
         if (framing::dpiEvent(report, n, stage)) {
             qCDebug(lcDevice) << "mouse switched to DPI stage" << stage;
             const QString text = dpiswitchtext::forStage(stage) + QLatin1Char(' ');
-            toOwner([stage, text](DeviceOwner &o) {
-                o.showCurrentDpi(stage);
-                o.showInfoBalloon(text);
-            });
+            toOwner([stage, text](DeviceOwner &o) { o.dpiStageSwitched(stage, text); });
         }
         closeEventDevice();
     }

@@ -1,6 +1,7 @@
 #include "shell/ui_controler.h"
 
 #include "controller/myquickview.h"
+#include "shell/windowfit.h"
 #include "storage/paths.h"
 #include "storage/regularfile.h"
 
@@ -8,10 +9,13 @@
 #include <QEvent>
 #include <QQmlComponent>
 #include <QQmlContext>
+#include <QQuickItem>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QSettings>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 
 Ui_Controler::Ui_Controler(QObject *parent) : QObject(parent)
 { }
@@ -54,6 +58,7 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport)
     }
 
     window->resize(view->size());
+    fitToScreen(window->screen());
 
     QSettings settings(regularfile::forSettings(paths::globalSettings()), QSettings::IniFormat);
     window->setWindowTitle(settings.value(QStringLiteral("common/name")).toString());
@@ -87,6 +92,31 @@ void Ui_Controler::onClose()
 {
     if (widget)
         widget->setVisible(false);
+}
+
+void Ui_Controler::fitToScreen(QScreen *screen)
+{
+    QQuickItem *root = view ? view->rootObject() : nullptr;
+    if (!root || !screen)
+        return;
+    const QSize designed(qRound(root->width()), qRound(root->height()));
+    const QRect available = screen->availableGeometry();
+    const double scale = windowfit::scaleFor(available.size(), designed);
+    if (qFuzzyCompare(root->scale(), scale))
+        return;
+    root->setTransformOrigin(QQuickItem::TopLeft);
+    root->setScale(scale);
+    const QSize size = windowfit::scaledSize(designed, scale);
+    view->resize(size);
+    widget->resize(size);
+    widget->move(windowfit::placeIn(available, size));
+}
+
+bool Ui_Controler::startSystemMove()
+{
+    // Wayland compositors ignore a window placing itself; the move is theirs.
+    QWindow *handle = widget ? widget->windowHandle() : nullptr;
+    return handle && handle->startSystemMove();
 }
 
 void Ui_Controler::onXChanged(int x)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QScreen;
 class QWidget;
 class myQQuickView;
 
@@ -19,7 +20,15 @@ public:
     QWidget *widget = nullptr;
     myQQuickView *view = nullptr;
 
+    // Scales the window's content down uniformly where the screen's free
+    // area is smaller than the designed layout, and places it there.
+    void fitToScreen(QScreen *screen);
+
 public slots:
+    // Hands the window's move to the window system (the only way on
+    // Wayland); false where it does not take it, and onXChanged/onYChanged
+    // move the window instead.
+    bool startSystemMove();
     void onMinimize();
     void onClose();
     void onXChanged(int x);

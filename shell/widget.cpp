@@ -2,10 +2,13 @@
 
 #include "controller/myquickview.h"
 #include "device/devicedetection.h"
+#include "device/noticetexts.h"
+#include "storage/languagestrings.h"
 #include "shell/devicechangemonitor.h"
 #include "shell/programstate.h"
 #include "shell/ui_controler.h"
 #include "shell/userevent.h"
+#include "shell/waitingwindow.h"
 #include "shell/warningtext.h"
 #include "storage/paths.h"
 
@@ -17,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QQuickItem>
+#include <QSettings>
 
 Q_LOGGING_CATEGORY(lcWindow, "orbex.shell.window", QtInfoMsg)
 
@@ -46,6 +50,8 @@ Widget::Widget(QWidget *parent)
       })
 {
     hidThread.owner = this;
+
+    loadNoticeTexts();
 
     uiController = new Ui_Controler;
     uiController->setupUi(this, &hidThread);
@@ -83,12 +89,18 @@ void Widget::createTrayIcon()
     if (trayIcon)
         return;
     trayIcon = new QSystemTrayIcon(this);
-    auto *quit = new QAction(tr("Quit (&Q)"), this);
-    connect(quit, &QAction::triggered, this, &Widget::quitFromTray);
+    m_showAction = new QAction(noticetexts::text(noticetexts::ShowWindow), this);
+    connect(m_showAction, &QAction::triggered, this, &Widget::requestRestore);
+    m_quitAction = new QAction(noticetexts::text(noticetexts::Quit), this);
+    connect(m_quitAction, &QAction::triggered, this, &Widget::quitFromTray);
 
     auto *menu = new QMenu(this);
-    menu->addAction(quit);
+    menu->addAction(m_showAction);
+    menu->addSeparator();
+    menu->addAction(m_quitAction);
     menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
+    // The language may have changed on the system page since the last time.
+    connect(menu, &QMenu::aboutToShow, this, &Widget::retranslateTray);
     trayIcon->setContextMenu(menu);
     trayIcon->setToolTip(QStringLiteral("MERIDAN ORBEX MOUSE K420"));
     // A FIFO in the icon's place would hold the start for ever.
@@ -100,7 +112,7 @@ void Widget::createTrayIcon()
 
 void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::DoubleClick)
+    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
         requestRestore();
 }
 
@@ -143,6 +155,52 @@ void Widget::requestRestore()
 {
     if (deviceConnected)
         QCoreApplication::postEvent(this, new QEvent(kRestoreEvent));
+    else {
+        m_reopenWithMouse = true;
+        showNoMouseNotice();
+    }
+}
+
+void Widget::loadNoticeTexts()
+{
+    const QSettings settings(paths::globalSettings(), QSettings::IniFormat);
+    const QString language = settings.value(QStringLiteral("common/language")).toString();
+    if (!language.isEmpty())
+        noticetexts::replace(languagestrings::readGroup(paths::languageFile(language), QStringLiteral("notice")));
+    retranslateTray();
+}
+
+void Widget::retranslateTray()
+{
+    if (m_showAction)
+        m_showAction->setText(noticetexts::text(noticetexts::ShowWindow));
+    if (m_quitAction)
+        m_quitAction->setText(noticetexts::text(noticetexts::Quit));
+}
+
+bool Widget::trayAvailable() const
+{
+    return trayAvailableCheck ? trayAvailableCheck() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void Widget::showNoMouseNotice()
+{
+    if (!trayAvailable()) {
+        if (!m_waitingWindow) {
+            m_waitingWindow = new WaitingWindow(this);
+            connect(m_waitingWindow, &WaitingWindow::quitRequested, this, &Widget::exitSYS);
+        }
+        m_waitingWindow->present(windowTitle());
+        return;
+    }
+    createTrayIcon();
+    trayIcon->showMessage(noticetexts::text(noticetexts::NoMouseCaption),
+                          noticetexts::text(noticetexts::NoMouseAdvice), QSystemTrayIcon::Warning, kBalloonMs);
+}
+
+WaitingWindow *Widget::waitingWindow() const
+{
+    return m_waitingWindow;
 }
 
 void Widget::customEvent(QEvent *event)
@@ -166,6 +224,12 @@ void Widget::onDeviceChanged()
 
 void Widget::startUI()
 {
+    // A window open when the mouse left, or asked for while none was there,
+    // comes back with the mouse.
+    if (m_reopenWithMouse) {
+        m_reopenWithMouse = false;
+        requestRestore();
+    }
     view()->initUI();
     QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUiCode));
 }
@@ -212,7 +276,8 @@ void Widget::queueWarning(const QString &text)
 void Widget::showInfoBalloon(const QString &message)
 {
     createTrayIcon();
-    trayIcon->showMessage(QStringLiteral("Info"), message, QSystemTrayIcon::Information, kBalloonMs);
+    trayIcon->showMessage(noticetexts::text(noticetexts::InfoCaption), message, QSystemTrayIcon::Information,
+                          kBalloonMs);
 }
 
 void Widget::setViewEnabled(bool enabled)
@@ -240,12 +305,39 @@ void Widget::clearHidBusy()
         view()->clearHidBusy();
 }
 
+void Widget::dpiStageSwitched(int stage, const QString &stageText)
+{
+    showCurrentDpi(stage);
+    int dpi = 0;
+    if (view()) {
+        const QVariantList values = view()->getDataList(QStringLiteral("mouse/dpiValueArray"), false);
+        if (stage >= 1 && stage <= values.size())
+            dpi = values.at(stage - 1).toInt();
+    }
+    showInfoBalloon(noticetexts::dpiNotice(stageText, dpi));
+}
+
 void Widget::setDeviceConnected(bool connected)
 {
     deviceConnected = connected;
+    if (!connected)
+        return;
+    m_everConnected = true;
+    m_noMouseNoticed = false;
+    if (m_waitingWindow)
+        m_waitingWindow->hide();
 }
 
 void Widget::hideWindow()
 {
+    const bool wasOpen = isVisible();
+    if (wasOpen)
+        m_reopenWithMouse = true;
     setVisible(false);
+    // Told once per absence: at a start without a mouse, or, where no tray
+    // keeps the program in reach, when an open window goes with the mouse.
+    if (!m_noMouseNoticed && (!m_everConnected || (wasOpen && !trayAvailable()))) {
+        m_noMouseNoticed = true;
+        showNoMouseNotice();
+    }
 }

@@ -12,6 +12,8 @@
 #include <memory>
 
 class DeviceChangeMonitor;
+class QAction;
+class WaitingWindow;
 class DeviceDetection;
 class Ui_Controler;
 class myQQuickView;
@@ -44,10 +46,17 @@ public:
     // Warnings asked for while a box is open wait, at most this many.
     static constexpr qsizetype kMaxPendingWarnings = 100;
 
+    // Whether the desktop shows tray icons; replaceable for tests.
+    std::function<bool()> trayAvailableCheck;
+    // The window that waits for a mouse where there is no tray; null until
+    // first needed.
+    WaitingWindow *waitingWindow() const;
+
     // DeviceOwner
     void showInfoBalloon(const QString &message) override;
     void setViewEnabled(bool enabled) override;
     void showCurrentDpi(int stage) override;
+    void dpiStageSwitched(int stage, const QString &stageText) override;
     void eventInterfaceLost() override;
 
     // DetectionHost
@@ -73,6 +82,11 @@ private slots:
 private:
     void createTrayIcon();
     void requestRestore();
+    void loadNoticeTexts();
+    void retranslateTray();
+    bool trayAvailable() const;
+    // What to do without a mouse: a tray notice, or the waiting window.
+    void showNoMouseNotice();
     void startUI() override;
     void queueWarning(const QString &text);
 
@@ -82,4 +96,11 @@ private:
     // there would nest inside it, without bound. They wait their turn here.
     QStringList m_pendingWarnings;
     bool m_showingWarning = false;
+
+    QAction *m_showAction = nullptr;
+    QAction *m_quitAction = nullptr;
+    WaitingWindow *m_waitingWindow = nullptr;
+    bool m_everConnected = false;
+    bool m_noMouseNoticed = false;
+    bool m_reopenWithMouse = false;
 };

@@ -43,7 +43,7 @@ QByteArray tableFile(const QList<QByteArray> &entries)
 
 QStringList connectSequence(bool profiles560 = false, bool gun = false)
 {
-    QStringList s{"clearHidBusy", "connected", "balloon:Detect Device"};
+    QStringList s{"clearHidBusy", "connected", "balloon:Mouse detected"};
     if (profiles560) {
         s << "read:0"
           << "read:1";

@@ -2,12 +2,16 @@
 #include "shell/programstate.h"
 #include "shell/ui_controler.h"
 #include "shell/userevent.h"
+#include "shell/waitingwindow.h"
 #include "shell/warningtext.h"
 #include "shell/widget.h"
+#include "shell/windowfit.h"
 
 #include "programfolder.h"
 
+#include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QQuickItem>
 #include <QtTest>
 
@@ -78,7 +82,11 @@ private slots:
         Ui_Controler controller;
         controller.setupUi(&other, nullptr);
         QCOMPARE(other.objectName(), QStringLiteral("mainFrame"));
-        QCOMPARE(other.size(), QSize(1024, 640));
+        // The window fits the screen's free area (the offscreen screen is small).
+        const QSize available = other.screen()->availableGeometry().size();
+        const QSize designed(1024, 640);
+        QCOMPARE(other.size(), windowfit::scaledSize(designed, windowfit::scaleFor(available, designed)));
+        QVERIFY(other.width() <= std::max(available.width(), 512));
     }
 
     // The program's window is made without its pages and has them made
@@ -103,35 +111,87 @@ private slots:
         QCOMPARE(window->trayIcon->toolTip(), QStringLiteral("MERIDAN ORBEX MOUSE K420"));
         QMenu *menu = window->trayIcon->contextMenu();
         QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 1);
-        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Quit (&Q)"));
         QCOMPARE(menu->styleSheet().size(), 504);
         QVERIFY(menu->styleSheet().endsWith(QLatin1Char(' ')));
     }
 
-    void restoreOnlyWhileConnected()
+    // Single click, double click, the menu's first entry and a second start
+    // all bring the window back while a mouse is there; the context click
+    // leaves it to the menu.
+    void everyWayBackShowsTheWindowWhileConnected()
     {
-        window->hide();
-        window->receiveMessage(QString());
-        window->trayIconActivated(QSystemTrayIcon::DoubleClick);
-        settle();
-        QVERIFY(!window->isVisible());
-
+        window->trayAvailableCheck = [] { return true; };
+        QTRY_VERIFY(window->trayIcon);
+        QAction *show = window->trayIcon->contextMenu()->actions().first();
+        const std::vector<std::function<void()>> ways{
+            [&] { window->trayIconActivated(QSystemTrayIcon::Trigger); },
+            [&] { window->trayIconActivated(QSystemTrayIcon::DoubleClick); },
+            [&] { show->trigger(); },
+            [&] { window->receiveMessage(QString()); },
+        };
         deviceConnected = true;
-        window->trayIconActivated(QSystemTrayIcon::Trigger);
-        window->trayIconActivated(QSystemTrayIcon::Context);
-        settle();
-        QVERIFY(!window->isVisible());
-
-        window->trayIconActivated(QSystemTrayIcon::DoubleClick);
-        settle();
-        QVERIFY(window->isVisible());
+        for (const auto &way : ways) {
+            window->hide();
+            window->trayIconActivated(QSystemTrayIcon::Context);
+            settle();
+            QVERIFY(!window->isVisible());
+            way();
+            settle();
+            QVERIFY(window->isVisible());
+        }
 
         window->showMinimized();
         window->receiveMessage(QStringLiteral("ignored"));
         settle();
         QVERIFY(window->isVisible());
         QVERIFY(!window->isMinimized());
+    }
+
+    // Without a mouse the window stays hidden; where there is no tray the
+    // waiting window answers instead, and goes when the mouse connects,
+    // which brings the window asked for.
+    void withoutMouseTheWaitingWindowAnswers()
+    {
+        window->trayAvailableCheck = [] { return false; };
+        window->show();
+        window->hideWindow();
+        QVERIFY(!window->isVisible());
+        QVERIFY(window->waitingWindow());
+        QVERIFY(window->waitingWindow()->isVisible());
+        QVERIFY(window->waitingWindow()->findChild<QLabel *>("advice")->text().contains("plug"));
+
+        window->waitingWindow()->hide();
+        window->hideWindow(); // the next pass finding none stays quiet
+        QVERIFY(!window->waitingWindow()->isVisible());
+        window->receiveMessage(QString());
+        settle();
+        QVERIFY(!window->isVisible());
+        QVERIFY(window->waitingWindow()->isVisible());
+
+        window->setDeviceConnected(true);
+        QVERIFY(!window->waitingWindow()->isVisible());
+        static_cast<DetectionHost &>(*window).startUI();
+        settle();
+        QVERIFY(window->isVisible());
+    }
+
+    // The window open when the mouse left opens again when it comes back;
+    // one the user had closed stays closed.
+    void windowFollowsTheMouseOnlyIfItWasOpen()
+    {
+        window->trayAvailableCheck = [] { return true; };
+        for (const bool wasOpen : {true, false}) {
+            window->setDeviceConnected(true);
+            window->setVisible(wasOpen);
+            window->setDeviceConnected(false);
+            window->hideWindow();
+            settle();
+            QVERIFY(!window->isVisible());
+            window->setDeviceConnected(true);
+            static_cast<DetectionHost &>(*window).startUI();
+            settle();
+            QCOMPARE(window->isVisible(), wasOpen);
+        }
     }
 
     void windowControlMovesMinimisesAndHides()

@@ -1,0 +1,59 @@
+#include "device/noticetexts.h"
+
+#include <array>
+
+namespace noticetexts {
+namespace {
+
+using Texts = std::array<QString, Count>;
+
+Texts builtIn()
+{
+    return {
+        QStringLiteral("Info"),
+        QStringLiteral("Mouse detected"),
+        QStringLiteral("Show window"),
+        QStringLiteral("Quit"),
+        QStringLiteral("No mouse found"),
+        QStringLiteral("Plug the mouse in. Right after installing the program, unplug it once and plug it in "
+                       "again so that the program may use it. This message closes by itself when the mouse is "
+                       "found."),
+        QStringLiteral("DPI"),
+    };
+}
+
+Texts &current()
+{
+    static Texts texts = builtIn();
+    return texts;
+}
+
+} // namespace
+
+QString text(Text which)
+{
+    return current().at(size_t(which));
+}
+
+void replace(const QStringList &texts)
+{
+    for (int i = 0; i < Count && i < texts.size(); ++i) {
+        if (!texts.at(i).trimmed().isEmpty())
+            current()[size_t(i)] = texts.at(i);
+    }
+}
+
+void reset()
+{
+    current() = builtIn();
+}
+
+QString dpiNotice(const QString &stageText, int dpi)
+{
+    const QString stage = stageText.trimmed();
+    if (dpi <= 0)
+        return stage;
+    return QStringLiteral("%1: %2 %3").arg(stage).arg(dpi).arg(text(DpiUnit));
+}
+
+} // namespace noticetexts
