@@ -4,6 +4,7 @@
 #include "device/dpiswitchtext.h"
 #include "device/familycommands.h"
 #include "device/hidthread.h"
+#include "device/noticetexts.h"
 #include "storage/languagestrings.h"
 #include "storage/paths.h"
 #include "storage/settingsstores.h"
@@ -78,6 +79,10 @@ QStringList myQQuickView::getLangStrings(QString typeStr, QString langCode)
     const QStringList texts = languagestrings::readGroup(paths::languageFile(langCode), typeStr);
     if (typeStr == QLatin1String("other"))
         dpiswitchtext::replace(texts);
+    else if (typeStr == QLatin1String("notice")) {
+        noticetexts::reset();
+        noticetexts::replace(texts);
+    }
     return texts;
 }
 

@@ -72,6 +72,14 @@ public:
     // The UI's answer to a quit that had to ask about unsaved changes first.
     Q_INVOKABLE void quitProgram() { emit quitAsked(); }
 
+    // The name the next export dialog offers (with the filter's extension);
+    // an export of a macro offers the macro's name without being told.
+    Q_INVOKABLE void nameNextExport(const QString &name);
+    // What the last import or export dialog came to: "file" the picked file
+    // ("" when cancelled), "name" its base name, "done" whether the file was
+    // read or written.
+    Q_INVOKABLE QVariantMap lastFileOutcome() const;
+
 signals:
     // A settings file that was not written, not read or cannot be used, for
     // the user to see: `kind` is a storagefaults::Kind, `path` the file or
@@ -152,10 +160,16 @@ private:
     std::unique_ptr<FamilyCommands> commands() const;
 
     void watchTransport();
+    // The file dialog over the view; records the pick for lastFileOutcome.
+    QString askForFile(bool isSave, const char *filter, const QString &offeredName = QString());
+    void noteFileOutcome(bool done);
 
     SettingsStores *m_stores = nullptr;
     std::array<bool, 3> m_pointerTaken{true, true, true};
     ActionGatherer m_gatherer;
     QVariantMap m_lastOutcome;
     Hid_Thread *m_watched = nullptr;
+    QString m_nextExportName;
+    QString m_lastFile;
+    bool m_lastFileDone = false;
 };

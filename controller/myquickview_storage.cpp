@@ -12,6 +12,10 @@
 #include "storage/safename.h"
 #include "storage/settingsstores.h"
 
+#include <QFileInfo>
+
+#include <utility>
+
 namespace {
 
 QString textOf(const QVariant &value)
@@ -22,62 +26,83 @@ QString textOf(const QVariant &value)
 constexpr char kProfileFilter[] = QT_TRANSLATE_NOOP("myQQuickView", "Profile(*.pf)");
 constexpr char kMacroFilter[] = QT_TRANSLATE_NOOP("myQQuickView", "Macro(*.mc)");
 
+} // namespace
+
 // The modal dialog over the view, starting on the desktop; the texts pass
 // through the view's translation.
-QString askForFile(myQQuickView *view, storagedialogs::Kind kind, const char *filter)
+QString myQQuickView::askForFile(bool isSave, const char *filter, const QString &offeredName)
 {
     storagedialogs::Request request;
-    request.kind = kind;
-    request.parent = view;
-    request.caption =
-        kind == storagedialogs::Kind::Save ? myQQuickView::tr("Save File") : myQQuickView::tr("Open File");
+    request.kind = isSave ? storagedialogs::Kind::Save : storagedialogs::Kind::Open;
+    request.parent = this;
+    request.caption = isSave ? tr("Save File") : tr("Open File");
     request.directory = storagedialogs::desktopFolder();
-    request.filter = myQQuickView::tr(filter);
-    return storagedialogs::ask(request);
+    request.filter = tr(filter);
+    if (isSave && !offeredName.isEmpty())
+        request.fileName = storagedialogs::suggestedFileName(offeredName, storagedialogs::extensionOf(request.filter));
+    m_lastFile = storagedialogs::ask(request);
+    m_lastFileDone = false;
+    return m_lastFile;
 }
 
-constexpr auto kOpen = storagedialogs::Kind::Open;
-constexpr auto kSave = storagedialogs::Kind::Save;
+void myQQuickView::noteFileOutcome(bool done)
+{
+    m_lastFileDone = done;
+}
 
-} // namespace
+void myQQuickView::nameNextExport(const QString &name)
+{
+    m_nextExportName = name;
+}
+
+QVariantMap myQQuickView::lastFileOutcome() const
+{
+    return {{QStringLiteral("file"), m_lastFile},
+            {QStringLiteral("name"), QFileInfo(m_lastFile).completeBaseName()},
+            {QStringLiteral("done"), m_lastFileDone}};
+}
 
 bool myQQuickView::loadMacroFile(QVariant macroFileName)
 {
     // A name that can be no macro file asks the user nothing.
     if (!safename::isSafe(textOf(macroFileName)))
         return false;
-    const QString picked = askForFile(this, kOpen, kMacroFilter);
+    const QString picked = askForFile(false, kMacroFilter);
     if (picked.isEmpty())
         return false;
-    return macrolibrary::importFrom(picked, textOf(macroFileName));
+    noteFileOutcome(macrolibrary::importFrom(picked, textOf(macroFileName)));
+    return m_lastFileDone;
 }
 
 void myQQuickView::saveMacroFile(QVariant macroFileName)
 {
+    m_nextExportName.clear();
     if (!safename::isSafe(textOf(macroFileName)))
         return;
-    const QString picked = askForFile(this, kSave, kMacroFilter);
+    const QString picked = askForFile(true, kMacroFilter, textOf(macroFileName));
     if (!picked.isEmpty())
-        macrolibrary::exportTo(textOf(macroFileName), picked);
+        noteFileOutcome(macrolibrary::exportTo(textOf(macroFileName), picked));
 }
 
 bool myQQuickView::loadProfile(int profile)
 {
     if (!profiles::isSlot(profile))
         return false;
-    const QString picked = askForFile(this, kOpen, kProfileFilter);
+    const QString picked = askForFile(false, kProfileFilter);
     if (picked.isEmpty())
         return false;
-    return profiles::importFrom(*m_stores, profile, picked);
+    noteFileOutcome(profiles::importFrom(*m_stores, profile, picked));
+    return m_lastFileDone;
 }
 
 void myQQuickView::saveProfile(int profile)
 {
+    const QString offered = std::exchange(m_nextExportName, QString());
     if (!profiles::isSlot(profile))
         return;
-    const QString picked = askForFile(this, kSave, kProfileFilter);
+    const QString picked = askForFile(true, kProfileFilter, offered);
     if (!picked.isEmpty())
-        profiles::exportTo(*m_stores, profile, picked);
+        noteFileOutcome(profiles::exportTo(*m_stores, profile, picked));
 }
 
 void myQQuickView::resetProfile(int profile)

@@ -19,6 +19,9 @@ struct Request {
     QString caption;
     QString directory;
     QString filter;
+    // Export only: the file name offered, with the extension the filter
+    // expects, which a typed name without one also gets.
+    QString fileName;
 };
 
 using Provider = std::function<QString(const Request &)>;
@@ -31,5 +34,13 @@ void setProvider(Provider provider);
 
 // Where the dialogs start: the user's desktop folder.
 QString desktopFolder();
+
+// The extension a filter such as "Macro(*.mc)" expects ("mc"); empty when it
+// names none.
+QString extensionOf(const QString &filter);
+
+// The file name an export offers: the element's name, with characters no
+// file name may hold replaced, and the extension.
+QString suggestedFileName(const QString &name, const QString &extension);
 
 } // namespace storagedialogs

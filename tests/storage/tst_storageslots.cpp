@@ -112,6 +112,80 @@ private slots:
         QCOMPARE(asked[0].directory, QDir::homePath() + "/Desktop");
     }
 
+    // An export offers the element's name with the filter's extension, so
+    // that the import's filter shows the file again.
+    void exportOffersTheNameWithItsExtension_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("plain") << "Sniper burst" << "mc" << "Sniper burst.mc";
+        QTest::newRow("blanks around") << "  p1 " << "pf" << "p1.pf";
+        QTest::newRow("characters no file name holds") << "a/b:c*?" << "pf" << "a_b_c__.pf";
+        QTest::newRow("only a dot") << "." << "mc" << "export.mc";
+        QTest::newRow("nothing") << "" << "pf" << "export.pf";
+        QTest::newRow("no extension known") << "x" << "" << "x";
+    }
+
+    void exportOffersTheNameWithItsExtension()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, extension);
+        QFETCH(QString, offered);
+        QCOMPARE(storagedialogs::suggestedFileName(name, extension), offered);
+    }
+
+    void filterNamesItsExtension_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("profile") << "Profile(*.pf)" << "pf";
+        QTest::newRow("macro with a blank") << "Macro (*.mc)" << "mc";
+        QTest::newRow("translated") << "宏(*.mc)" << "mc";
+        QTest::newRow("any file") << "All (*)" << "";
+    }
+
+    void filterNamesItsExtension()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, extension);
+        QCOMPARE(storagedialogs::extensionOf(filter), extension);
+    }
+
+    // The export dialogs offer the element's name; the outcome tells the
+    // page what to confirm, and a failed write is never reported done.
+    void exportAndImportReportTheirOutcome()
+    {
+        QVERIFY(folder->write("modules/macro/Burst.bin", "[config]\ntotal=0\n"));
+        myQQuickView view;
+        answerWith(folder->path("out/Burst.mc"));
+        QVERIFY(QDir(folder->root()).mkpath("out"));
+        view.saveMacroFile("Burst");
+        QCOMPARE(asked.last().fileName, QStringLiteral("Burst.mc"));
+        QVariantMap outcome = view.lastFileOutcome();
+        QCOMPARE(outcome.value("done").toBool(), true);
+        QCOMPARE(outcome.value("name").toString(), QStringLiteral("Burst"));
+
+        view.nameNextExport("My profile");
+        answerWith(folder->path("no/such/folder/p.pf"));
+        view.saveProfile(1);
+        QCOMPARE(asked.last().fileName, QStringLiteral("My profile.pf"));
+        QCOMPARE(view.lastFileOutcome().value("done").toBool(), false);
+        // The name was for that one export only.
+        view.saveProfile(1);
+        QCOMPARE(asked.last().fileName, QString());
+
+        answerWith(folder->path("picked.pf"));
+        QVERIFY(view.loadProfile(3));
+        outcome = view.lastFileOutcome();
+        QCOMPARE(outcome.value("name").toString(), QStringLiteral("picked"));
+        QCOMPARE(outcome.value("done").toBool(), true);
+
+        answerWith(QString());
+        QVERIFY(!view.loadMacroFile("Macro_0"));
+        QCOMPARE(view.lastFileOutcome().value("file").toString(), QString());
+    }
+
     void cancelledImportChangesNothing()
     {
         myQQuickView view;
