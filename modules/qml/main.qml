@@ -7,6 +7,7 @@ import "common/ShellPages.js" as Pages
 import "common/StorageNotices.js" as StorageNotices
 import "common/DeviceActions.js" as Actions
 import "common/Leave.js" as Leave
+import "common/Hints.js" as Hints
 
 // The main window of the UI. The program calls setProtectUI, setCurrentDPI,
 // initUI, run, detectKeyboard and detectMouse by name. The pages under Z7/
@@ -28,7 +29,7 @@ Skin {
 
     readonly property var defaultMainLang: [
         "Editor", "Macro Editor", "Gun Editor", "Report Rate", "Config", "Reset",
-        "Reset factory setting", "Cancel", "OK", "System setting", "Save", "", "", "", ""
+        "Reset the profile in use to its factory settings?", "Cancel", "OK", "System Setting", "Save", "", "", "", ""
     ]
     property var mainLang: defaultMainLang.slice(0)
     property var storageLang: StorageNotices.builtInTexts.slice(0)
@@ -45,6 +46,8 @@ Skin {
     property var savesLang: defaultSavesLang.slice(0)
     // A write failed and the mouse is still to get the stored profile.
     property bool mouseBehind: false
+    // Notices, confirmations, reasons and tooltips of every page.
+    property var hintLang: Hints.defaultTexts.slice(0)
     property string language: "ChineseSimplified"
     property string url: "https://www.meridan-orbex.example"
     property bool isColorful: false
@@ -243,6 +246,13 @@ Skin {
     }
 
     onMsg_KB: function(isDown, usbCode) { Pages.routeKeyboard(isDown, usbCode) }
+
+    // Escape closes and Enter confirms the topmost dialog; keys a field or
+    // list takes never arrive here.
+    focus: true
+    Keys.onEscapePressed: function(event) { event.accepted = Pages.dialogKey(true) }
+    Keys.onReturnPressed: function(event) { event.accepted = Pages.dialogKey(false) }
+    Keys.onEnterPressed: function(event) { event.accepted = Pages.dialogKey(false) }
     onCurrentDPIChanged: if (dpiSettingMain) dpiSettingMain.currentDPI = currentDPI
 
     KeyCodeString { id: _KeyCodeString }

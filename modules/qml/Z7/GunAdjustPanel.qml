@@ -1,4 +1,5 @@
 import QtQuick
+import "../common/Hints.js" as Hints
 import "../basic"
 import "GunControl.js" as Gun
 
@@ -118,6 +119,7 @@ Item {
             x: 216
             y: 24
             readOnly: true
+            readOnlyTip: Hints.text(panel.shell ? panel.shell.hintLang : null, Hints.Index.gunSetsX)
             text: panel.shown ? panel.shown.gunX : ""
             fontFamily: panel.fontFamily
             fontSize: panel.fontSize

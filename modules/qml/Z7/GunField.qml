@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // A one-line input of the gun editor. `committed` is emitted with the typed
 // text when the input ends (Enter, the focus going elsewhere, or endInput());
@@ -8,6 +9,8 @@ Rectangle {
 
     property string text: ""
     property bool readOnly: false
+    // Why a read-only field cannot be typed in, shown on hover.
+    property string readOnlyTip: ""
     property int maximumLength: 3
     property var validator: null
     property string suffix: ""
@@ -24,9 +27,10 @@ Rectangle {
     width: 64
     height: 24
     radius: 3
-    color: readOnly ? "#111113" : "#050506"
-    border.color: input.activeFocus ? accentColor
-                : area.containsMouse && !readOnly ? "#6a6a6a" : "#3c3c3c"
+    // A read-only value is drawn as a value, not as a box to type in.
+    color: readOnly ? "transparent" : "#050506"
+    border.color: readOnly ? "transparent" : input.activeFocus ? accentColor
+                : area.containsMouse ? "#6a6a6a" : "#3c3c3c"
 
     function beginInput() {
         if (readOnly)
@@ -49,9 +53,10 @@ Rectangle {
         anchors.fill: parent
         z: 1
         hoverEnabled: true
-        enabled: !field.readOnly
-        cursorShape: Qt.IBeamCursor
+        cursorShape: field.readOnly ? Qt.ArrowCursor : Qt.IBeamCursor
         onPressed: function(mouse) {
+            if (field.readOnly)
+                return
             if (input.activeFocus)
                 mouse.accepted = false
             else
@@ -73,7 +78,7 @@ Rectangle {
         maximumLength: field.maximumLength
         validator: field.validator
         text: field.text
-        color: field.readOnly ? "#969696" : "#ffffff"
+        color: field.readOnly ? "#d1d1d1" : "#ffffff"
         selectionColor: field.accentColor
         selectedTextColor: "#ffffff"
         font.family: field.fontFamily
@@ -112,5 +117,12 @@ Rectangle {
         color: "#969696"
         font.family: field.fontFamily
         font.pixelSize: field.fontSize - 2
+    }
+
+    HoverTip {
+        text: field.readOnly ? field.readOnlyTip : ""
+        hovered: area.containsMouse
+        fontFamily: field.fontFamily
+        fontSize: field.fontSize - 1
     }
 }

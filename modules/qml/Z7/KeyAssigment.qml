@@ -231,7 +231,10 @@ Rectangle {
         section = Assign.sectionOf(entry[0])
     }
 
+    // OK keeps what was captured, as the fire field does without a tick.
     function close() {
+        if (isComboInput && !Assign.comboIsEmpty(combo))
+            confirmCombo()
         keyAssigmentFocus()
         var stored = keyMatrix && keyIndex >= 0 ? keyMatrix.modKeys.get(keyIndex) : null
         if (stored) {

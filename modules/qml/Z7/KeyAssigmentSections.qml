@@ -1,6 +1,7 @@
 import QtQuick
 import "../basic"
 import "../common"
+import "../common/Hints.js" as Hints
 import "KeyAssigment.js" as Assign
 
 // The choices of each function section of the assignment dialog; only the
@@ -16,6 +17,8 @@ Item {
     readonly property int fontSize: d ? d.fontSize : 12
     readonly property color accentColor: d ? d.accentColor : "#cf3e00"
     readonly property int labelWidth: 92
+
+    function hint(index) { return Hints.text(shell ? shell.hintLang : null, index) }
 
     readonly property alias rateSlider: rateSlider
     readonly property alias timesInput: timesInput
@@ -126,8 +129,10 @@ Item {
                 KeyCaptureField {
                     objectName: "fireField"
                     width: 220
-                    text: sections.d.keyCode0 === Assign.Type.fire ? sections.d.keyName(sections.d.keyCode1) : ""
+                    text: sections.d.keyCode0 === Assign.Type.fire && !sections.d.isFireInput
+                          ? sections.d.keyName(sections.d.keyCode1) : ""
                     hint: sections.lang[10]
+                    waitingHint: sections.hint(Hints.Index.captureWaiting)
                     capturing: sections.d.isFireInput
                     fontFamily: sections.fontFamily
                     accentColor: sections.accentColor
@@ -233,6 +238,7 @@ Item {
                 width: 196
                 text: Assign.comboText(sections.d.combo, sections.d.keyName)
                 hint: sections.lang[10]
+                waitingHint: sections.hint(Hints.Index.captureWaiting)
                 capturing: sections.d.isComboInput
                 fontFamily: sections.fontFamily
                 accentColor: sections.accentColor
@@ -281,6 +287,7 @@ Item {
                 y: 0
                 width: 220
                 items: sections.d.macroNames
+                emptyText: sections.hint(Hints.Index.noMacro)
                 onItemChosen: function(index) { sections.d.chooseMacro(index) }
             }
             Button {

@@ -1,13 +1,14 @@
 import QtQuick
 
 // A field that takes a key from the keyboard: a click starts the capture,
-// the frame pulses while it waits, and the captured names show in it. The
-// hint shows while the field is empty.
+// the frame pulses while it waits, and the captured names show in it. While
+// the field is empty it shows the hint, or while capturing that it waits.
 Rectangle {
     id: field
 
     property string text: ""
     property string hint: ""
+    property string waitingHint: ""
     property bool capturing: false
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
@@ -45,7 +46,7 @@ Rectangle {
         anchors.right: parent.right
         anchors.rightMargin: 10
         anchors.verticalCenter: parent.verticalCenter
-        text: field.text !== "" ? field.text : field.hint
+        text: field.text !== "" ? field.text : field.capturing && field.waitingHint !== "" ? field.waitingHint : field.hint
         elide: Text.ElideRight
         color: field.text !== "" ? "#ffffff" : field.capturing ? "#ff9a66" : "#6e6e74"
         font.family: field.fontFamily

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common/Hints.js" as Hints
 import "../common"
 import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
@@ -109,8 +110,17 @@ Rectangle {
     function openKey(index) {
         if (shell && shell.openKeyAssigment(index))
             selectedKey = index
-        else if (index >= 0 && index < Matrix.buttonCount)
-            keyButtons.itemAt(index).refuse()
+        else if (index >= 0 && index < Matrix.buttonCount) {
+            var button = keyButtons.itemAt(index)
+            button.refuse()
+            // The only refusal is the only left button's.
+            if (checkOneLeftKey(index) === true) {
+                var p = button.mapToItem(keyMatrix, 0, button.height + 4)
+                refusalNotice.x = p.x
+                refusalNotice.y = p.y
+                refusalNotice.show(Hints.text(shell ? shell.hintLang : null, Hints.Index.keyOneLocked), true)
+            }
+        }
     }
 
     // Every key back to the profile's defaults; a default macro goes to the
@@ -208,5 +218,13 @@ Rectangle {
                 }
             }
         }
+    }
+
+    NoticeLine {
+        id: refusalNotice
+        objectName: "keyRefusalNotice"
+        z: 30
+        fontFamily: keyMatrix.fontFamily
+        fontSize: keyMatrix.fontSize - 1
     }
 }

@@ -2,6 +2,8 @@ import QtQuick
 import "../basic"
 import "../common"
 import "../common/Calls.js" as Calls
+import "../common/Hints.js" as Hints
+import "../common/InputRules.js" as InputRules
 import "LightControl.js" as Light
 import "DpiSetting.js" as Dpi
 
@@ -105,6 +107,20 @@ Item {
     function pickAt(position) {
         barPosition = Math.max(0, Math.min(6 * Light.segmentWidth(barWidth), Math.round(position)))
         setColour(Light.colourAt(barPosition, barWidth))
+    }
+
+    // From a number field: digits only, and a value past 255 is shown and
+    // stored as 255, with a word why. An emptied field waits for a digit.
+    function typeChannelText(channel, input) {
+        if (input.text === "")
+            return
+        var entry = InputRules.clamped(input.text, 0, 255)
+        if (entry.corrected && entry.value === 255) {
+            input.text = entry.text
+            channelNotice.show(InputRules.filled(Hints.text(shell.hintLang, Hints.Index.corrected), entry.value,
+                                                 InputRules.rangeText(0, 255)), true)
+        }
+        typeChannel(channel, entry.text)
     }
 
     // From the number fields.
@@ -378,8 +394,8 @@ Item {
                         font.pixelSize: page.shell.fontNormalSize
                         selectByMouse: true
                         maximumLength: 3
-                        validator: IntValidator { bottom: 0; top: 255 }
-                        onTextEdited: if (acceptableInput) page.typeChannel(field.index, text)
+                        validator: RegularExpressionValidator { regularExpression: /[0-9]{0,3}/ }
+                        onTextEdited: page.typeChannelText(field.index, input)
                         onActiveFocusChanged: if (!activeFocus) text = Qt.binding(function() { return page.chosenColour[field.index] })
                     }
                 }
@@ -400,6 +416,17 @@ Item {
                     font.family: page.shell.fontFamily
                     font.pixelSize: page.shell.fontMinSize
                     font.bold: true
+                }
+
+                NoticeLine {
+                    id: channelNotice
+                    objectName: "channelNotice"
+                    anchors.right: parent.right
+                    anchors.top: parent.bottom
+                    anchors.topMargin: 4
+                    z: 10
+                    fontFamily: page.shell.fontFamily
+                    fontSize: page.shell.fontMinSize
                 }
             }
         }

@@ -3,6 +3,8 @@ import "../common"
 import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "../common/MacroPayload.js" as MacroPayload
+import "../common/Hints.js" as Hints
+import "../common/InputRules.js" as InputRules
 import "MacroEvents.js" as MacroEvents
 import "MacroNames.js" as MacroNames
 import "MacroRecording.js" as MacroRecording
@@ -239,6 +241,9 @@ Image {
     function editDelay(index, text) {
         var old = Number(eventModel.get(index).info)
         var value = MacroEvents.delayFromInput(text, old)
+        if (value === MacroEvents.maxDelayMs && String(text).trim() !== String(value))
+            notice.show(InputRules.filled(hint(Hints.Index.corrected), value,
+                                          InputRules.rangeText(0, MacroEvents.maxDelayMs)), true)
         if (value === old)
             return
         eventModel.setProperty(index, "info", String(value))
@@ -280,26 +285,44 @@ Image {
         storeNames()
     }
 
-    // The imported macro takes a new name; a cancelled dialog leaves it empty.
+    // The imported macro takes the file's name, made unique; a cancelled or
+    // failed import adds nothing.
     function importMacro() {
         if (!MacroNames.canAdd(names()))
             return
         stopRecording()
         endEdits()
         var name = MacroNames.nextFree(names())
-        var index = currentMacro >= 0 ? currentMacro : macroModel.count
-        macroModel.insert(index, { textValue: name })
-        currentMacro = index
-        if (!Values.toBool(view("loadMacroFile", [name], false), false))
-            view("createMacroIni", [name, 0])
-        loadEvents()
-        nameList.positionViewAtIndex(index)
-        storeNames()
+        var taken = Values.toBool(view("loadMacroFile", [name], false), false)
+        var outcome = view("lastFileOutcome", [], null)
+        if (taken) {
+            var index = currentMacro >= 0 ? currentMacro : macroModel.count
+            macroModel.insert(index, { textValue: name })
+            currentMacro = index
+            storeNames()
+            var others = names().filter(function(n, i) { return i !== index })
+            var wanted = InputRules.importedName(outcome ? outcome.name : "", others, MacroNames.maxNameLength, name)
+            if (wanted !== name)
+                renameMacro(index, wanted)
+            loadEvents()
+            nameList.positionViewAtIndex(index)
+        }
+        showFileNotice(outcome, true)
     }
 
     function exportMacro() {
-        if (currentMacro >= 0)
-            view("saveMacroFile", [currentName()])
+        if (currentMacro < 0)
+            return
+        view("saveMacroFile", [currentName()])
+        showFileNotice(view("lastFileOutcome", [], null), false)
+    }
+
+    function hint(index) { return Hints.text(shell ? shell.hintLang : null, index) }
+
+    function showFileNotice(outcome, isImport) {
+        var line = Hints.fileNotice(shell ? shell.hintLang : null, outcome, isImport)
+        if (line)
+            notice.show(line.text, line.problem)
     }
 
     // A name another macro has, or one a macro file left behind has, would
@@ -550,6 +573,16 @@ Image {
             case 5: editor.insertButton(MacroEvents.rightButton); break
             }
         }
+    }
+
+    NoticeLine {
+        id: notice
+        objectName: "macroNotice"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 424 - 13 - 34
+        z: 20
+        fontFamily: editor.fontFamily
+        fontSize: editor.fontSize
     }
 
     // Dims the page while the insert-key dialog waits for a key.

@@ -153,6 +153,7 @@ Rectangle {
                     width: parent.width - 30
                     anchors.verticalCenter: parent.verticalCenter
                     maximumLength: 5
+                    validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
                     clip: true
                     color: list.textColor
                     selectionColor: list.accentColor

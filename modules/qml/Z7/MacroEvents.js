@@ -88,14 +88,13 @@ function repeatFromInput(text) {
     return Math.min(value, maxRepeat)
 }
 
-// A delay typed in place of `old`: a whole number from 0 to 65535, else the
-// old value stays.
+// A delay typed in place of `old`: a whole number, held at 65535 at most
+// (the editor says so); anything else keeps the old value.
 function delayFromInput(text, old) {
     var stored = String(text).trim()
     if (!/^[0-9]+$/.test(stored))
         return old
-    var value = parseInt(stored, 10)
-    return value <= maxDelayMs ? value : old
+    return Math.min(parseInt(stored, 10), maxDelayMs)
 }
 
 // Insert Delay goes before the selected event.

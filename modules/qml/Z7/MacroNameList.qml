@@ -1,4 +1,5 @@
 import QtQuick
+import "../common/InputRules.js" as InputRules
 
 // The list of macros: one row of 27 per name, the selected one in the
 // button colour; a double click opens the name for editing, Enter or a click
@@ -132,7 +133,7 @@ Rectangle {
                     id: editor
                     objectName: "macroNameEditor"
                     x: 6
-                    width: parent.width - 12
+                    width: parent.width - 18 - nameLimit.width
                     anchors.verticalCenter: parent.verticalCenter
                     clip: true
                     maximumLength: list.maxNameLength
@@ -145,6 +146,19 @@ Rectangle {
                     Keys.onEnterPressed: list.finishRename()
                     Keys.onEscapePressed: list.cancelRename()
                     onActiveFocusChanged: if (!activeFocus && row.editing) list.finishRename()
+                }
+
+                // The name's length against its limit, so the cut is no surprise.
+                Text {
+                    id: nameLimit
+                    objectName: "macroNameLimit"
+                    anchors.right: parent.right
+                    anchors.rightMargin: 5
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: InputRules.lengthText(editor.text, list.maxNameLength)
+                    color: editor.text.length >= list.maxNameLength ? list.accentColor : "#969696"
+                    font.family: list.fontFamily
+                    font.pixelSize: list.fontSize - 2
                 }
             }
 

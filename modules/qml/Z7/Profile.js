@@ -9,6 +9,7 @@
 var maxProfiles = 6
 var newNamePrefix = "profile_"
 var lastNameNumber = 12
+var maxNameLength = 24
 
 // One stored text as an element, or null when its last character is no
 // slot digit 0 to 5 or nothing is left for the name.
@@ -60,12 +61,14 @@ function hasName(elements, name) {
     return elements.some(function(e) { return e.textValue === name })
 }
 
-// "profile_" and the first number no element is named with.
-function freeName(elements) {
+// The prefix ("profile_", or the language's own) and the first number no
+// element is named with.
+function freeName(elements, prefix) {
+    var start = prefix === undefined || prefix === null || String(prefix) === "" ? newNamePrefix : String(prefix)
     var k = 0
-    while (k < lastNameNumber && hasName(elements, newNamePrefix + k))
+    while (k < lastNameNumber && hasName(elements, start + k))
         ++k
-    return newNamePrefix + k
+    return start + k
 }
 
 // The first slot no element holds, -1 when all six are taken.

@@ -2,6 +2,8 @@ import QtQuick
 import "../common"
 import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
+import "../common/Hints.js" as Hints
+import "../common/InputRules.js" as InputRules
 import "Profile.js" as Rules
 
 // The profiles dialog: the list of up to six profiles with New and Import,
@@ -33,6 +35,25 @@ Item {
     signal profileReplaced(int slot)
 
     readonly property var shell: typeof root === "undefined" ? null : root
+
+    function hint(index) { return Hints.text(typeof root === "undefined" ? null : root.hintLang, index) }
+
+    function showFileNotice(outcome, isImport) {
+        var line = Hints.fileNotice(typeof root === "undefined" ? null : root.hintLang, outcome, isImport)
+        if (line)
+            notice.show(line.text, line.problem)
+    }
+
+    // An imported profile takes the file's name, made unique; the standard
+    // profile keeps its own.
+    function nameImported(position, baseName) {
+        if (position <= 0 || position >= elements.count)
+            return
+        var others = snapshot().filter(function(e, i) { return i !== position }).map(function(e) { return e.textValue })
+        var name = InputRules.importedName(baseName, others, Rules.maxNameLength, elements.get(position).textValue)
+        elements.setProperty(position, "textValue", name)
+        store()
+    }
 
     function controller() { return typeof ui_View === "undefined" ? null : ui_View }
     function view(name, args, fallback) { return Calls.call(controller(), name, args, fallback, "ui_View") }
@@ -73,7 +94,7 @@ Item {
         if (!Rules.canAdd(list))
             return -1
         var slot = Rules.freeSlot(list)
-        elements.append({ textValue: Rules.freeName(list), profileNo: slot })
+        elements.append({ textValue: Rules.freeName(list, hint(Hints.Index.profilePrefix)), profileNo: slot })
         selectedIndex = elements.count - 1
         store()
         return slot
@@ -107,8 +128,12 @@ Item {
         }
         var load = function() {
             var taken = Values.toBool(view("loadProfile", [slot], false), false)
+            var outcome = view("lastFileOutcome", [], null)
             if (!taken)
                 undo()
+            else
+                nameImported(selectedIndex, outcome ? outcome.name : "")
+            showFileNotice(outcome, true)
             if (taken && slot === profileNo)
                 profileReplaced(slot)
             return taken
@@ -139,8 +164,11 @@ Item {
     function exportAt(position) {
         closeMenu()
         var slot = slotAt(position)
-        if (slot >= 0)
-            view("saveProfile", [slot])
+        if (slot < 0)
+            return
+        view("nameNextExport", [elements.get(position).textValue])
+        view("saveProfile", [slot])
+        showFileNotice(view("lastFileOutcome", [], null), false)
     }
 
     // The title bar's choice at `position` asks for the profile of that
@@ -316,6 +344,17 @@ Item {
             fontSize: root.fontNormalSize
             onClicked: page.importProfile()
         }
+    }
+
+    NoticeLine {
+        id: notice
+        objectName: "profileNotice"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: buttons.top
+        anchors.bottomMargin: 8
+        z: 5
+        fontFamily: root.fontFamily
+        fontSize: root.fontMinSize
     }
 
     ProfileMenu {

@@ -1,5 +1,6 @@
 import QtQuick
 import "Profile.js" as Rules
+import "../common/InputRules.js" as InputRules
 
 // The rows of the profiles dialog: the profile in use marked, the selected
 // row highlighted, hover tools to rename and delete, a right click for the
@@ -140,9 +141,9 @@ Column {
                     objectName: "profileNameEditor"
                     anchors.fill: parent
                     anchors.leftMargin: 4
-                    anchors.rightMargin: 4
+                    anchors.rightMargin: 4 + limitText.width + 4
                     verticalAlignment: TextInput.AlignVCenter
-                    maximumLength: 24
+                    maximumLength: Rules.maxNameLength
                     clip: true
                     selectByMouse: true
                     color: root.fontColor
@@ -152,6 +153,19 @@ Column {
                     Keys.onReturnPressed: rows.commitEditor()
                     Keys.onEnterPressed: rows.commitEditor()
                     Keys.onEscapePressed: rows.page.editingIndex = -1
+                }
+
+                // The name's length against its limit, so the cut is no surprise.
+                Text {
+                    id: limitText
+                    objectName: "profileNameLimit"
+                    anchors.right: parent.right
+                    anchors.rightMargin: 4
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: InputRules.lengthText(editor.text, Rules.maxNameLength)
+                    color: editor.text.length >= Rules.maxNameLength ? root.colorOrange : root.colorGray2
+                    font.family: root.fontFamily
+                    font.pixelSize: root.fontMinSize
                 }
             }
 

@@ -4,6 +4,9 @@ import QtQuick
 // of items below it (or above it with `upward`). The items are either an
 // array of texts or a ListModel whose role `textRole` holds the text.
 // Only a choice by the user emits itemChosen; select() from code does not.
+// From the keyboard: Tab reaches it, Space, Enter or Down open it, the
+// arrows walk the list, Enter chooses and Escape closes it. An empty list
+// shows `emptyText` in its box.
 Item {
     id: menu
 
@@ -14,6 +17,9 @@ Item {
     property bool upward: false
     property int rowHeight: 24
     property int maxRows: 6
+    property string emptyText: ""
+    // The row the arrow keys are on while the list is open.
+    property int keyIndex: -1
 
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
@@ -56,13 +62,44 @@ Item {
 
     function open() {
         if (!isOpen) {
+            keyIndex = currentIndex
             isOpen = true
+            forceActiveFocus()
             opened()
         }
     }
 
     function close() {
         isOpen = false
+    }
+
+    function stepKey(step) {
+        var n = countOf()
+        if (n === 0)
+            return
+        keyIndex = Math.max(0, Math.min(n - 1, keyIndex + step))
+        view.positionViewAtIndex(keyIndex, ListView.Contain)
+    }
+
+    activeFocusOnTab: enabled
+    Keys.onPressed: function(event) {
+        var enter = event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+        if (event.key === Qt.Key_Escape && isOpen) {
+            close()
+        } else if (!isOpen && (enter || event.key === Qt.Key_Space || event.key === Qt.Key_Down)) {
+            open()
+        } else if (isOpen && (event.key === Qt.Key_Down || event.key === Qt.Key_Up)) {
+            stepKey(event.key === Qt.Key_Down ? 1 : -1)
+        } else if (isOpen && (enter || event.key === Qt.Key_Space)) {
+            if (keyIndex >= 0)
+                choose(keyIndex)
+            else
+                close()
+        } else {
+            event.accepted = false
+            return
+        }
+        event.accepted = true
     }
 
     function select(index) {
@@ -91,7 +128,8 @@ Item {
         anchors.fill: parent
         radius: 3
         color: menu.boxColor
-        border.color: menu.isOpen || boxArea.containsMouse ? menu.hoverColor : menu.borderColor
+        border.color: menu.isOpen || boxArea.containsMouse || menu.activeFocus ? menu.hoverColor : menu.borderColor
+        border.width: menu.activeFocus && !menu.isOpen ? 2 : 1
 
         Text {
             anchors.left: parent.left
@@ -99,9 +137,9 @@ Item {
             anchors.right: arrow.left
             anchors.rightMargin: 4
             anchors.verticalCenter: parent.verticalCenter
-            text: menu.currentText
+            text: menu.count === 0 && menu.emptyText !== "" ? menu.emptyText : menu.currentText
             elide: Text.ElideRight
-            color: menu.enabled ? menu.textColor : "#969696"
+            color: menu.count === 0 ? "#969696" : menu.enabled ? menu.textColor : "#969696"
             font.family: menu.fontFamily
             font.pixelSize: menu.fontSize
         }
@@ -163,7 +201,7 @@ Item {
                 required property int index
                 width: view.width
                 height: menu.rowHeight
-                color: rowArea.containsMouse ? menu.hoverColor
+                color: rowArea.containsMouse || index === menu.keyIndex ? menu.hoverColor
                      : (index === menu.currentIndex ? menu.selectedColor : "transparent")
 
                 Text {

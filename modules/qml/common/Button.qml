@@ -1,7 +1,8 @@
 import QtQuick
 
 // The skin's push button: blue, orange while hovered, darker while pressed,
-// with an optional icon in front of the caption.
+// with an optional icon in front of the caption. Tab reaches it, a ring
+// shows it has the focus, and Enter or Space press it.
 Rectangle {
     id: button
 
@@ -20,6 +21,11 @@ Rectangle {
     readonly property bool pressed: area.pressed
 
     signal clicked()
+
+    activeFocusOnTab: enabled
+    Keys.onReturnPressed: if (enabled) clicked()
+    Keys.onEnterPressed: if (enabled) clicked()
+    Keys.onSpacePressed: if (enabled) clicked()
 
     width: 64
     height: 24
@@ -63,4 +69,6 @@ Rectangle {
         hoverEnabled: true
         onClicked: button.clicked()
     }
+
+    FocusRing { target: button }
 }

@@ -1,16 +1,23 @@
 import QtQuick
 
 // An icon button of the title bar: its image, the hover image while the
-// pointer is over it and the pressed image while held.
+// pointer is over it and the pressed image while held; `tip` says on hover
+// what it does. Tab reaches it and Enter or Space press it.
 Image {
     id: button
 
     property url normalSource: ""
     property url hoverSource: ""
     property url pressedSource: ""
+    property string tip: ""
     readonly property bool hovered: area.containsMouse
 
     signal clicked()
+
+    activeFocusOnTab: visible && enabled
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
+    Keys.onSpacePressed: clicked()
 
     source: area.pressed && String(pressedSource) !== "" ? pressedSource
           : area.containsMouse && String(hoverSource) !== "" ? hoverSource
@@ -23,5 +30,12 @@ Image {
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
         onClicked: button.clicked()
+    }
+
+    FocusRing { target: button }
+
+    HoverTip {
+        text: button.tip
+        hovered: area.containsMouse
     }
 }

@@ -1,12 +1,12 @@
 import QtQuick
 
-// "Reset factory setting?": a small dialog that can be dragged anywhere
+// The factory reset question: a small dialog that can be dragged anywhere
 // inside its parent but never out of it.
 Rectangle {
     id: dialog
 
     property string title: "Reset"
-    property string question: "Reset factory setting"
+    property string question: "Reset the profile in use to its factory settings?"
     property string okText: "OK"
     property string cancelText: "Cancel"
     property string fontFamily: "微软雅黑"

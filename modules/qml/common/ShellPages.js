@@ -11,6 +11,7 @@
 .import "DeviceActions.js" as Actions
 .import "Outcome.js" as Outcome
 .import "StorageNotices.js" as StorageNotices
+.import "DialogKeys.js" as DialogKeys
 
 // The language groups read at start, in this order, and the page and
 // property whose built-in texts each group's texts replace.
@@ -27,7 +28,9 @@ var languageGroups = [
     { group: "saves", page: () => root, texts: "savesLang" },
     { group: "keyCode" },
     { group: "other" },
-    { group: "storage", rootTexts: "storageLang" }
+    { group: "storage", rootTexts: "storageLang" },
+    { group: "hint", rootTexts: "hintLang" },
+    { group: "notice" }
 ]
 
 // Settings files that could not be used, held until the window's texts are
@@ -122,7 +125,7 @@ function loadLanguages() {
         } else if (entry.page) {
             onPage(entry.page(), entry.group + " texts", p => { p[entry.texts] = Texts.merged(p[entry.texts], texts) })
         }
-        // "other" only refreshes the program's DPI notices.
+        // "other" and "notice" only refresh the program's own notices.
     }
 }
 
@@ -377,6 +380,16 @@ function macroChanged(name) {
 
 // Keyboard notices go to whichever page is capturing keys.
 function routeKeyboard(isDown, usbCode) {
+    // Escape ends a key capture rather than becoming the captured key.
+    var capturing = root.keyAssigmentMain && root.keyAssigmentMain.visible
+            && (root.keyAssigmentMain.isFireInput === true || root.keyAssigmentMain.isComboInput === true)
+    if (capturing && (Number(usbCode) & 0xFF) === DialogKeys.escapeUsage) {
+        if (isDown) {
+            root.keyAssigmentMain.stopCapture()
+            escapeTakenAt = Date.now()
+        }
+        return
+    }
     var macro = root.macroEditor
     if (macro && macro.visible) {
         if (macro.isInsertting === true)
@@ -391,6 +404,51 @@ function routeKeyboard(isDown, usbCode) {
         else if (assign.isComboInput === true)
             assign.detectKeyboard(isDown, usbCode, 1)
     }
+}
+
+// When the capture last took an Escape: the same key press then reaches the
+// window's Escape too, which must not close the dialog as well.
+var escapeTakenAt = 0
+
+function openState() {
+    const isOpen = p => !!p && p.visible === true
+    const assign = root.keyAssigmentMain
+    const macro = root.macroEditor
+    return {
+        resetDialog: isOpen(root.resetDialog),
+        insertKey: isOpen(macro) && macro.isInsertting === true,
+        recording: isOpen(macro) && macro.isInputting === true,
+        macroEditor: isOpen(macro),
+        capture: isOpen(assign) && (assign.isFireInput === true || assign.isComboInput === true),
+        keyAssigment: isOpen(assign),
+        gunControl: isOpen(root.gunControl),
+        systemSetting: isOpen(root.systemSetting),
+        profilePage: isOpen(root.profilePage),
+        helpMenu: isOpen(root.helpMenu)
+    }
+}
+
+// Escape or Enter pressed in the window; true when a dialog took it.
+function dialogKey(isEscape) {
+    if (isEscape && Date.now() - escapeTakenAt < 500) {
+        escapeTakenAt = 0
+        return true
+    }
+    const action = isEscape ? DialogKeys.escapeAction(openState()) : DialogKeys.enterAction(openState())
+    switch (action) {
+    case "cancelReset": root.resetDialog.cancelled(); break
+    case "acceptReset": root.resetDialog.accepted(); break
+    case "cancelInsertKey": root.macroEditor.closeInsertKey(); break
+    case "closeMacroEditor": root.macroEditor.closeEditor(); break
+    case "stopCapture": root.keyAssigmentMain.stopCapture(); break
+    case "closeKeyAssigment": root.keyAssigmentMain.close(); break
+    case "closeGunControl": root.gunControl.close(); break
+    case "closeSystemSetting": root.systemSetting.close(); break
+    case "closeProfilePage": root.profilePage.close(); break
+    case "closeHelpMenu": root.helpMenu.visible = false; break
+    default: return false
+    }
+    return true
 }
 
 // Opens the key assignment dialog for key `index`, unless it is the only

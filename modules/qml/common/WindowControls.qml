@@ -1,6 +1,8 @@
 import QtQuick
 import "../basic"
 import "Calls.js" as Calls
+import "Hints.js" as Hints
+import "InputRules.js" as InputRules
 
 // The window's own controls around the pages: the editor buttons, report
 // rate and system setting under the key list, the profile list and window
@@ -90,6 +92,7 @@ Item {
             objectName: "helpButton"
             normalSource: root.sourceAsk
             hoverSource: root.sourceAskH
+            tip: Hints.text(root.hintLang, Hints.Index.help)
             onClicked: {
                 root.mainFocus()
                 helpMenu.visible = true
@@ -99,12 +102,14 @@ Item {
             objectName: "minimiseButton"
             normalSource: root.sourceMinBtn
             hoverSource: root.sourceMinBtnH
+            tip: Hints.text(root.hintLang, Hints.Index.minimise)
             onClicked: Calls.call(root.windowControl(), "onMinimize", [], undefined, "ui_Ctl")
         }
         ImageButton {
             objectName: "closeButton"
             normalSource: root.sourceCloseBtn
             hoverSource: root.sourceCloseBtnH
+            tip: Hints.text(root.hintLang, Hints.Index.closeToTray)
             onClicked: root.closeWindow()
         }
     }
@@ -154,6 +159,7 @@ Item {
         y: 30
         z: 40
         url: root.url
+        versionText: InputRules.filled(Hints.text(root.hintLang, Hints.Index.version), "1.0")
         fontFamily: root.fontFamily
         fontSize: root.fontNormalSize
         hoverColor: root.colorOrange

@@ -276,16 +276,50 @@ TestCase {
         compare(ui_View.callsOf("updataNameList"), [["updataNameList", 0, ["Macro_0", "Macro_2", "Macro_1"]]])
     }
 
-    function test_import_cancelled_leaves_an_empty_macro() {
+    function test_import_cancelled_adds_nothing() {
         open({ "Macro_0": ["1,A", "2,A", "1"], "Jump": ["1"] })
         editor.selectMacro(1)
         ui_View.answers.loadMacroFile = false
         editor.importMacro()
-        compare(names(), ["Macro_0", "Macro_1", "Jump"])
+        compare(names(), ["Macro_0", "Jump"])
         compare(editor.currentMacro, 1)
         compare(ui_View.callsOf("loadMacroFile"), [["loadMacroFile", "Macro_1"]])
-        compare(ui_View.callsOf("createMacroIni"), [["createMacroIni", "Macro_1", 0]])
-        compare(editor.eventModel.count, 0)
+        compare(ui_View.callsOf("createMacroIni"), [])
+        verify(!child("macroNotice").visible, "a cancelled dialog says nothing")
+    }
+
+    // The imported macro takes the file's name, made unique, and the
+    // editor says where it came from; a file not read is said so.
+    function test_import_takes_the_file_name_data() {
+        return [
+            { tag: "free name", file: "/d/Burst.mc", done: true, names: ["Macro_0", "Burst", "Jump"],
+              notice: "Imported Burst.mc" },
+            { tag: "name taken", file: "/d/Jump.mc", done: true, names: ["Macro_0", "Jump (2)", "Jump"],
+              notice: "Imported Jump.mc" },
+            { tag: "not read", file: "/d/bad.mc", done: false, names: ["Macro_0", "Jump"],
+              notice: "Not imported: bad.mc could not be read" }
+        ]
+    }
+
+    function test_import_takes_the_file_name(data) {
+        open({ "Macro_0": ["1,A", "2,A", "1"], "Jump": ["1"] })
+        editor.selectMacro(1)
+        ui_View.answers.loadMacroFile = function(name) { if (data.done) files[name] = ["1,B", "2,B", "1"]; return data.done }
+        var base = data.file.slice(3, -3)
+        ui_View.answers.lastFileOutcome = { file: data.file, name: base, done: data.done }
+        editor.importMacro()
+        compare(names(), data.names)
+        compare(child("macroNotice").text, data.notice)
+        compare(child("macroNotice").problem, !data.done)
+    }
+
+    function test_export_confirms_where_the_file_went() {
+        open({ "Macro_0": ["1,A", "2,A", "1"] })
+        ui_View.answers.lastFileOutcome = { file: "/home/u/Desktop/Macro_0.mc", name: "Macro_0", done: true }
+        editor.exportMacro()
+        compare(ui_View.callsOf("saveMacroFile"), [["saveMacroFile", "Macro_0"]])
+        compare(child("macroNotice").text, "Exported to Macro_0.mc")
+        verify(child("macroNotice").visible)
     }
 
     function renameRow(index, text) {

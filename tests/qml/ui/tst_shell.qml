@@ -122,7 +122,7 @@ TestCase {
         var groups = ui_View.callsOf("getLangStrings").map(function(c) { return c[1] })
         compare(groups, ["main", "keyMatrix", "keyAssigment", "dpiSetting", "lightControl",
                          "macroEditor", "systemSetting", "gunControl", "profile", "saves", "keyCode", "other",
-                         "storage"])
+                         "storage", "hint", "notice"])
         ui_View.callsOf("getLangStrings").forEach(function(c) { compare(c[2], "English") })
         compare(ui_View.callsOf("setCurrentProfile"), [["setCurrentProfile", 2]])
         compare(ui_View.callsOf("getData")[0], ["getData", "mouse/reportRate", false])
@@ -310,7 +310,7 @@ TestCase {
         var help = child("helpMenu")
         mouseClick(child("helpButton"))
         verify(help.visible)
-        compare(help.entries[1], "verison:1.0")
+        compare(help.entries[1], "Version 1.0")
         mouseClick(help, 100, 1 + 24 + 12)
         verify(!help.visible, "choosing an entry hides the menu")
     }

@@ -96,6 +96,8 @@ QtObject {
     function saveMacroFile(name) { record("saveMacroFile", arguments) }
     function loadProfile(n) { return answer("loadProfile", arguments, false) }
     function saveProfile(n) { record("saveProfile", arguments) }
+    function nameNextExport(name) { record("nameNextExport", arguments) }
+    function lastFileOutcome() { return answer("lastFileOutcome", arguments, { file: "", name: "", done: false }) }
     function copyProfile(dest, src) { record("copyProfile", arguments) }
     function createMacroIni(name, index) { return answer("createMacroIni", arguments, true) }
     function updataNameList(type, names) { return answer("updataNameList", arguments, true) }
