@@ -102,7 +102,9 @@ e2e_wait_window() { # name
     sleep 2
 }
 
-e2e_start() { # build folder [name]
+# Copies the program and its modules/ tree into a folder of its own and
+# sets the variables above, without starting it.
+e2e_prepare() { # build folder
     local build
     build=$(cd "$1" && pwd)
     E2E_OUT="$build/e2e"
@@ -119,6 +121,10 @@ e2e_start() { # build folder [name]
     export VIRTUAL_MOUSE_SOCKET="$E2E_FOLDER/virtual-mouse.sock"
     export VIRTUAL_MOUSE_TRACE="$E2E_FOLDER/virtual-mouse-trace.txt"
     export QT_QPA_PLATFORM=xcb
+}
+
+e2e_start() { # build folder [name]
+    e2e_prepare "$1"
     e2e_launch "${2:-$(basename "$0" .sh)}"
 }
 
