@@ -148,6 +148,13 @@ Skin {
     function showNotice(kind, text, tag) { noticeArea.show(kind, text, tag) }
     function clearNotice(tag) { noticeArea.clear(tag) }
     function ask(text, buttons, onChosen, title) { questionDialog.ask(text, buttons, onChosen, title) }
+
+    // Asks before `action` destroys something: OK runs it, Cancel or Escape
+    // leave everything as it was.
+    function confirm(title, question, okText, action) {
+        mainFocus()
+        ask(question, [okText, mainLang[7]], function(index) { if (index === 0) action() }, title)
+    }
     function deviceAction(name, body) { Actions.run(name, body) }
 
     // Runs `proceed` now, or after the user answered the unsaved-changes

@@ -181,7 +181,8 @@ Rectangle {
         normalSource: shell ? shell.sourceRestBtn : ""
         hoverSource: shell ? shell.sourceRestBtnH : ""
         pressedSource: shell ? shell.sourceRestBtnP : ""
-        onClicked: keyMatrix.resetKeys()
+        onClicked: shell.confirm(shell.mainLang[5], Hints.text(shell.hintLang, Hints.Index.resetKeys),
+                                 shell.mainLang[5], function() { keyMatrix.resetKeys() })
     }
 
     Column {

@@ -218,7 +218,8 @@ Item {
         y: 10
         normalSource: page.skin("sourceBack")
         hoverSource: page.skin("sourceBackH")
-        onClicked: page.recover()
+        onClicked: shell.confirm(shell.mainLang[5], Hints.text(shell.hintLang, Hints.Index.resetLighting),
+                                 shell.mainLang[5], function() { page.recover() })
     }
 
     Image {

@@ -269,6 +269,14 @@ Image {
         storeNames()
     }
 
+    // Delete asks first; the macro and its file go only on OK.
+    function askRemove() {
+        if (currentMacro < 0)
+            return
+        shell.confirm(macroEditorLang[3], InputRules.filled(hint(Hints.Index.deleteMacro), currentName()),
+                      macroEditorLang[3], function() { editor.removeMacro() })
+    }
+
     function removeMacro() {
         if (currentMacro < 0)
             return
@@ -506,7 +514,7 @@ Image {
             hoverColor: editor.accentColor
             fontFamily: editor.fontFamily
             fontSize: editor.fontSize
-            onClicked: editor.removeMacro()
+            onClicked: editor.askRemove()
         }
     }
 
@@ -542,7 +550,7 @@ Image {
         hoverColor: editor.accentColor
         onChosen: function(index) {
             if (index === 0)
-                editor.removeMacro()
+                editor.askRemove()
             else if (index === 1)
                 editor.importMacro()
             else

@@ -150,6 +150,17 @@ Item {
         return Rules.canDelete(snapshot(), position, profileNo)
     }
 
+    // The trash icon and the menu's Delete ask first.
+    function askDelete(position) {
+        closeMenu()
+        if (!canDeleteAt(position))
+            return false
+        var name = elements.get(position).textValue
+        root.confirm(profileLang[3], InputRules.filled(hint(Hints.Index.deleteProfile), name), profileLang[3],
+                     function() { page.deleteAt(position) })
+        return true
+    }
+
     function deleteAt(position) {
         closeMenu()
         if (!canDeleteAt(position))

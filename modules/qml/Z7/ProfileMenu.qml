@@ -54,7 +54,7 @@ Rectangle {
                     id: itemArea
                     anchors.fill: parent
                     hoverEnabled: true
-                    onClicked: index === 0 ? menu.page.deleteAt(menu.position)
+                    onClicked: index === 0 ? menu.page.askDelete(menu.position)
                                            : menu.page.exportAt(menu.position)
                 }
             }

@@ -209,7 +209,7 @@ Column {
                         anchors.margins: -3
                         hoverEnabled: true
                         cursorShape: row.deletable ? Qt.PointingHandCursor : Qt.ArrowCursor
-                        onClicked: rows.page.deleteAt(row.index)
+                        onClicked: rows.page.askDelete(row.index)
                     }
                 }
             }

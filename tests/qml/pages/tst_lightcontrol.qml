@@ -210,6 +210,10 @@ Item {
         function test_back_button_reloads_the_default_profile() {
             start({ "mouse/isColorful": "true" })
             mouseClick(findChild(panel, "lightBackButton"))
+            var question = findChild(shell, "questionDialog")
+            verify(question.visible, "the reset asks first")
+            compare(ui_View.callsOf("getDataList"), [])
+            question.choose(0)
             compare(ui_View.callsOf("getDataList"), [["getDataList", "mouse/lightValue", true],
                                                       ["getDataList", "mouse/colorValue", true]])
             verify(panel.isSave)

@@ -128,6 +128,8 @@ TestCase {
 
         rightClickRow(1)
         mouseClick(child("profileMenuDelete"))
+        compare(shown(), ["Standard0", "Game3", "Work1"], "Delete asks first")
+        child("questionDialog").choose(0)
         compare(shown(), ["Standard0", "Work1"])
         compare(lastStored(), ["Standard0", "Work1"])
         compare(ui_View.callsOf("resetProfile"), [], "no profile file changes")
@@ -138,6 +140,7 @@ TestCase {
         start(["Standard0", "Game1", "Work2", "Raid3"], 0)
         rightClickRow(1)
         mouseClick(child("profileMenuDelete"))
+        child("questionDialog").choose(0)
         compare(shown(), ["Standard0", "Work2", "Raid3"])
 
         mouseClick(child("profileCloseButton"))
@@ -156,6 +159,7 @@ TestCase {
         shell.showCentred(page)
         rightClickRow(1)
         mouseClick(child("profileMenuDelete"))
+        child("questionDialog").choose(0)
         compare(title.currentIndex, 1)
         compare(title.currentText, "Raid")
 
