@@ -2,6 +2,8 @@
 
 #include "shell/input/inputlog.h"
 #include "shell/input/taggedmessage.h"
+#include "shell/peercredentials.h"
+#include "shell/runtimefolder.h"
 
 #include <QCryptographicHash>
 #include <QLocalServer>
@@ -130,14 +132,26 @@ QString MessageChannel::serverName() const
 
 void MessageChannel::acceptConnections()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection())
-        new Connection(socket, this);
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        const bool full = m_connections >= kMaxConnections;
+        if (full || !peercredentials::sameUser(*socket)) {
+            qCWarning(lcInput) << (full ? "too many senders of tagged messages; one refused"
+                                        : "a process of another user refused");
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        auto *connection = new Connection(socket, this);
+        ++m_connections;
+        connect(connection, &QObject::destroyed, this, [this] { --m_connections; });
+    }
 }
 
 QString MessageChannel::nameFor(const QString &programFile)
 {
-    // The same identity as the single-instance lock and socket.
+    // The same identity as the single-instance lock and socket, in the
+    // same private folder.
     const QByteArray key = programFile.toUtf8() + '\n' + QByteArray::number(getuid());
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16);
-    return QStringLiteral("orbex-mouse-") + QString::fromLatin1(hash) + QStringLiteral("-message");
+    return runtimefolder::pathFor(QStringLiteral("orbex-mouse-") + QString::fromLatin1(hash) + QStringLiteral("-message"));
 }

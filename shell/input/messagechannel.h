@@ -23,9 +23,14 @@ public:
     bool listen(const QString &name);
     QString serverName() const;
 
-    // The socket name for a program file and the current user: the
-    // single-instance identity of that program file with a suffix of its own.
+    // The socket for a program file and the current user: the
+    // single-instance identity of that program file with a suffix of its
+    // own, in the user's private folder; empty when there is none.
     static QString nameFor(const QString &programFile);
+
+    // Senders served at once; more are refused, so that no local process
+    // can exhaust the instance's files.
+    static constexpr int kMaxConnections = 16;
 
 private:
     class Connection;
@@ -33,4 +38,5 @@ private:
 
     Handler m_handler;
     QLocalServer *m_server = nullptr;
+    int m_connections = 0;
 };

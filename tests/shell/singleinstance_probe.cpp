@@ -7,6 +7,10 @@
 int main(int argc, char *argv[])
 {
     SingleApplication app(argc, argv);
+    if (!app.startError().isEmpty()) {
+        std::fprintf(stderr, "probe: %s\n", qPrintable(app.startError()));
+        return 1;
+    }
     if (app.isRunning()) {
         app.sendMessage(QStringLiteral("hello"), 5000);
         return 1;

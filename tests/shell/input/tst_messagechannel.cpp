@@ -1,6 +1,7 @@
 #include "shell/input/inputhook.h"
 #include "shell/input/messagechannel.h"
 #include "shell/input/taggedmessage.h"
+#include "shell/runtimefolder.h"
 #include "shell/singleapplication.h"
 
 #include "programfolder.h"
@@ -239,10 +240,37 @@ private slots:
         QCOMPARE(deepest, 1);
     }
 
+    void sendersBeyondTheCapAreRefused()
+    {
+        // Idle connections must not exhaust the instance's files.
+        MessageChannel channel([](const CopyDataMessage &) { return true; });
+        QVERIFY(channel.listen(QStringLiteral("orbex-input-cap-%1").arg(QCoreApplication::applicationPid())));
+        std::vector<std::unique_ptr<QLocalSocket>> clients;
+        for (int i = 0; i <= MessageChannel::kMaxConnections; ++i) {
+            clients.push_back(std::make_unique<QLocalSocket>());
+            clients.back()->connectToServer(channel.serverName());
+            QVERIFY(clients.back()->waitForConnected(2000));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(clients.back()->state(), QLocalSocket::UnconnectedState, 3000);
+        QTest::qWait(100);
+        for (int i = 0; i < MessageChannel::kMaxConnections; ++i)
+            QCOMPARE(clients[size_t(i)]->state(), QLocalSocket::ConnectedState);
+        // A place that frees up takes a new sender again.
+        clients.front()->disconnectFromServer();
+        QTest::qWait(200);
+        QLocalSocket late;
+        late.connectToServer(channel.serverName());
+        QVERIFY(late.waitForConnected(2000));
+        QTest::qWait(200);
+        QCOMPARE(late.state(), QLocalSocket::ConnectedState);
+    }
+
     void theChannelSharesTheSingleInstanceIdentity()
     {
         const QString program = folder->path("orbex-mouse");
-        QCOMPARE(MessageChannel::nameFor(program), SingleApplication::instanceIdentity(program) + "-message");
+        QCOMPARE(QFileInfo(MessageChannel::nameFor(program)).fileName(), SingleApplication::instanceIdentity(program) + "-message");
+        // Beside the lock, in the user's private folder.
+        QCOMPARE(QFileInfo(MessageChannel::nameFor(program)).path(), runtimefolder::locate().path);
         QVERIFY(MessageChannel::nameFor(program) != MessageChannel::nameFor(folder->path("other/orbex-mouse")));
     }
 
