@@ -46,7 +46,12 @@ const char kTrayMenuStyle[] =
 
 Widget::Widget(QWidget *parent)
     : QWidget(parent), showWarning([](const QString &caption, const QString &text) {
-          QMessageBox::warning(nullptr, caption, text, QMessageBox::Ok, QMessageBox::NoButton);
+          // Another process's text: shown as it is, never as markup that
+          // could load files or open links.
+          QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok);
+          box.setTextFormat(Qt::PlainText);
+          box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+          box.exec();
       })
 {
     hidThread.owner = this;

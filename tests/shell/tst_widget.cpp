@@ -11,7 +11,9 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QQuickItem>
 #include <QtTest>
 
@@ -289,6 +291,26 @@ private slots:
         QCOMPARE(boxes.size(), shown ? 1 : 0);
         if (shown)
             QCOMPARE(boxes.first(), "Orbex Test|" + QString::fromUtf8(buffer.constData()));
+    }
+
+    void aTaggedTextIsShownAsPlainText()
+    {
+        // Markup from another process would load a local file and offer a
+        // link; the box shows the characters as they are.
+        const QByteArray text("<h1>Update</h1><img src=\"file:///etc/hostname\"><a href=\"http://x\">here</a>");
+        Qt::TextFormat format = Qt::AutoText;
+        QString shownText;
+        QTimer::singleShot(100, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            format = box->textFormat();
+            shownText = box->text();
+            box->accept();
+        });
+        window->taggedMessage(9487, quint32(text.size()), text.constData());
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shownText, QString::fromUtf8(text));
     }
 
     void aFloodOfTaggedTextsOpensOneBoxAtATime()
