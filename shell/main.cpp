@@ -1,6 +1,9 @@
+#include "shell/cli/climain.h"
+#include "shell/cli/commandserver.h"
 #include "shell/input/inputhook.h"
 #include "shell/input/windowkeysource.h"
 #include "shell/input/windowhooks.h"
+#include "shell/quitsignals.h"
 #include "shell/scenegraphchoice.h"
 #include "shell/singleapplication.h"
 #include "shell/userfolder.h"
@@ -9,6 +12,7 @@
 
 #include <QDir>
 #include <QQmlDebuggingEnabler>
+#include <QTextStream>
 
 #include <fontconfig/fontconfig.h>
 
@@ -19,13 +23,22 @@ static QQmlTriviallyDestructibleDebuggingEnabler qmlDebugging(false);
 
 int main(int argc, char *argv[])
 {
+    // A subcommand runs the command line, never the window.
+    if (cli::wanted(argc, argv))
+        return cli::run(argc, argv);
+
     // Reading the font configuration takes about 10 ms; it is done beside
     // the application's own set-up, and Qt finds it done.
     std::thread fontConfiguration([] { FcInit(); });
     SingleApplication app(argc, argv);
     fontConfiguration.join();
+    if (!app.startError().isEmpty()) {
+        QTextStream(stderr) << "orbex-mouse: " << app.startError() << '\n';
+        return 1;
+    }
     if (app.isRunning()) {
-        app.sendMessage(QString(), 5000);
+        if (!app.sendMessage(QString(), 5000))
+            QTextStream(stderr) << "orbex-mouse: the running instance did not answer\n";
         return 1;
     }
 
@@ -44,6 +57,13 @@ int main(int argc, char *argv[])
     if (!unusableFolder.isEmpty())
         storagefaults::report(storagefaults::Kind::Folder, unusableFolder);
     QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);
+    cli::CommandServer commands(window);
+    app.setRequestHandler([&commands](const QString &request, SingleApplication::Answer answer) {
+        commands.take(request, std::move(answer));
+    });
+    // Log-out, systemctl and kill end the program as its Quit does.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &Widget::exitSYS);
 
     // Mapped first: nothing below is needed for the first frame, and no
     // notice is handled before the event loop runs.

@@ -234,6 +234,9 @@ Skin {
     function openKeyAssigment(index) { return Pages.openKeyAssigment(index) }
 
     function saveAll() { Pages.saveAll() }
+    // The command line changed the stores or the profile in use.
+    function storedSettingsChanged() { Pages.reloadStored() }
+    function useProfile(slot) { Pages.changeProfile(slot) }
 
     // The title bar's profile list: the page's elements name their slots; a
     // place in the list is none.

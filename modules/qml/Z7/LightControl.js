@@ -4,6 +4,14 @@
 // an effect uses, which colour blocks are shown, the hue bar's colours and
 // what saving writes and sends.
 
+// The built-in English texts, replaced position by position by the language
+// file: the panel's captions and the effect names.
+var defaultTexts = [
+    "Light", "Static", "Breath", "Neon", "OFF", "Speed", "Color", "Brightness",
+    "Twinkling", "Wave", "Gliding", "Finger Moving", "Vertical Flipping", "YO-YO", "Spotlight",
+    "Breath Loop", "", "", "", ""
+]
+
 var colourBlocks = 8
 var sliderSteps = 5              // speed and brightness, 0 to 4
 var breathLoop = 4               // the 55328's fifth effect of the plain model

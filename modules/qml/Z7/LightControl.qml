@@ -18,11 +18,7 @@ Item {
     readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
 
     property bool isSave: false
-    property var lightControlLang: [
-        "Light", "Static", "Breath", "Neon", "OFF", "Speed", "Color", "Brightness",
-        "Twinkling", "Wave", "Gliding", "Finger Moving", "Vertical Flipping", "YO-YO", "Spotlight",
-        "Breath Loop", "", "", "", ""
-    ]
+    property var lightControlLang: Light.defaultTexts.slice(0)
 
     property var effectTexts: Light.effectTexts(false, false)
     property bool effectsExtended: false

@@ -6,6 +6,14 @@
 // list stores each element as its name followed by the slot digit; the slot,
 // never the element's place in the list, says which file an element means.
 
+// The built-in English texts of the dialog; the sixth names the first
+// profile, whatever the list stores for it.
+var defaultTexts = [
+    "config", "New", "Import", "Delete", "Export", "Standard", "In use",
+    "Double-click a name to rename it", "", "", "", "", "", "", "", "", "", "", "", ""
+]
+var firstProfileText = 5
+
 var maxProfiles = 6
 var newNamePrefix = "profile_"
 var lastNameNumber = 12

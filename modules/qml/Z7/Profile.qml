@@ -17,10 +17,7 @@ Item {
     height: 288
     visible: false
 
-    readonly property var defaultProfileLang: [
-        "config", "New", "Import", "Delete", "Export", "Standard", "In use",
-        "Double-click a name to rename it", "", "", "", "", "", "", "", "", "", "", "", ""
-    ]
+    readonly property var defaultProfileLang: Rules.defaultTexts
     property var profileLang: defaultProfileLang.slice(0)
     property int profileNo: -1
     property alias listModel: elements

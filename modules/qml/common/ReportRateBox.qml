@@ -1,6 +1,7 @@
 import QtQuick
 import "../basic"
 import "Calls.js" as Calls
+import "ReportRate.js" as Rate
 
 // The report rate box: "125Hz" to "1000Hz". The profile stores the index;
 // the mouse takes the time between reports in milliseconds. The list opens
@@ -18,8 +19,8 @@ Rectangle {
     property color captionColor: "#d1d1d1"
     property color hoverColor: "#cf3e00"
     property int skin_No: 1
-    readonly property var rates: ["125Hz", "250Hz", "500Hz", "1000Hz"]
-    readonly property var deviceValues: [8, 4, 2, 1]
+    readonly property var rates: Rate.rates.map((r, i) => Rate.rateText(i))
+    readonly property var deviceValues: Rate.deviceValues
     readonly property alias currentIndex: list.currentIndex
     readonly property alias isOpen: list.isOpen
 
@@ -32,22 +33,8 @@ Rectangle {
     border.color: "#3c3c3c"
     z: list.isOpen ? 20 : 0
 
-    // The index as stored, whether it comes back as text or as a number;
-    // -1 for anything that is not one of the four.
-    function indexOf(stored) {
-        if (stored === undefined || stored === null)
-            return -1
-        var text = String(stored).trim()
-        if (!/^[0-9]+$/.test(text))
-            return -1
-        var i = parseInt(text, 10)
-        return i >= 0 && i < deviceValues.length ? i : -1
-    }
-
-    function deviceValue(index) {
-        var i = indexOf(index)
-        return i < 0 ? 0 : deviceValues[i]
-    }
+    function indexOf(stored) { return Rate.indexOf(stored) }
+    function deviceValue(index) { return Rate.deviceValue(index) }
 
     function init(isSendData) {
         var stored = Calls.call(controller, "getData", ["mouse/reportRate", false], undefined, "ui_View")

@@ -171,6 +171,20 @@ function reloadAndSend() {
     }
 }
 
+// The stores changed behind the pages (the command line): every page shows
+// what they hold now, sending nothing; changes not yet saved give way.
+function reloadStored() {
+    clearUnsaved()
+    root.reportRateBox.init(false)
+    onPage(root.profilePage, "profilePage.init", p => p.init())
+    onPage(root.macroEditor, "macroEditor.init", p => p.init())
+    onPage(root.gunControl, "gunControl.init", p => p.init())
+    onPage(root.keyMatrixMain, "keyMatrixMain.init", p => p.init(false, false))
+    onPage(root.dpiSettingMain, "dpiSettingMain.init", p => p.init(false, false))
+    onPage(root.lightControlMain, "lightControlMain.init", p => p.init(false, false))
+    onPage(root.systemSetting, "systemSetting.init", p => p.init(false, false))
+}
+
 // Where the element of slot n stands in the title bar's list.
 function profilePosition(n) {
     return Values.toInt(onPage(root.profilePage, "profilePage.positionOfSlot", p => p.positionOfSlot(n), -1), -1)
