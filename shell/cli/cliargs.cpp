@@ -30,14 +30,7 @@ const Subcommand kSubcommands[] = {
      "  lighting-effect NAME|NUMBER   as the lighting list names it\n"
      "  lighting-speed STEP           0 to 4\n"
      "  lighting-brightness STEP      0 to 4\n"
-     "  lighting-colour N #RRGGBB     colour N (1 to 8)\n"
-     "  key N FUNCTION...             a key's function by the key dialog's names,\n"
-     "                                a combination such as ctrl+a, or\n"
-     "                                macro NAME [once|loop|hold]\n"
-     "  gun-slot N GUN                gun slot 1 to 3 holds the named gun\n"
-     "  pointer-speed N               1 to 11, as the system page's steps\n"
-     "  double-click-speed N          1 to 11\n"
-     "  scroll-rows N|screen          1 to 100 rows, or one screen a notch"},
+     "  lighting-colour N #RRGGBB     colour N (1 to 8)"},
     {"profile", Kind::Profile, "profile list|use P|new [NAME]|rename P NAME|export P FILE|import FILE",
      "The profiles, numbered 1 to 6 in the window's order; P is a number or a name."},
     {"macro", Kind::Macro, "macro list|export NAME FILE|import FILE NAME", "The macro library."},

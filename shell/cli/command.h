@@ -47,7 +47,6 @@ private:
 
     // `set`'s vocabulary: the change, or a Result with exit 2.
     std::variant<Change, Result> plan(const QStringList &words, const ProfileState &state);
-    std::variant<Change, Result> planKey(const QStringList &words, const ProfileState &state);
 
     // Runs the calls in their order, then writes the stores out; the exit
     // code says what did not work.

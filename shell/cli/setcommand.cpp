@@ -206,15 +206,7 @@ std::variant<Change, Result> Command::plan(const QStringList &words, const Profi
         return change;
     }
 
-    if (setting == QLatin1String("key"))
-        return planKey(values, s);
-
     return usage(QStringLiteral("set: no setting \"%1\"; see orbex-mouse help set").arg(setting));
-}
-
-std::variant<Change, Result> Command::planKey(const QStringList &, const ProfileState &)
-{
-    return usage(QStringLiteral("set key: not available yet"));
 }
 
 } // namespace cli
