@@ -10,7 +10,6 @@
 #include "storage/settingsstores.h"
 
 #include <QQmlEngine>
-#include <QSettings>
 
 namespace cli {
 
@@ -136,25 +135,15 @@ Result Command::apply(const Calls &calls, const QString &done)
         }
         taken = outcome.taken();
     }
-    QStringList unsaved;
-    SettingsStores *stores = m_target.view->stores();
     // A profile file that is no file has no store: nothing was kept.
-    if (!stores->current())
-        unsaved << QStringLiteral("the profile file in use");
-    for (QSettings *store : {stores->current(), stores->global()}) {
-        if (!store)
-            continue;
-        store->sync();
-        if (store->status() != QSettings::NoError)
-            unsaved << store->fileName();
-    }
+    SettingsStores *stores = m_target.view->stores();
+    const bool saved = stores->flush() && stores->current();
     if (!missing.isEmpty())
         return fail(cliargs::kNotTaken, QStringLiteral("the controller lacks") + missing);
-    if (!unsaved.isEmpty())
+    if (!saved)
         return fail(cliargs::kNotStored,
-                    QStringLiteral("not saved on this computer: %1 could not be written%2")
-                        .arg(unsaved.join(QLatin1String(", ")),
-                             taken ? QStringLiteral("; the mouse has the change until it is reset")
+                    QStringLiteral("not saved on this computer: the settings files could not be written%1")
+                        .arg(taken ? QStringLiteral("; the mouse has the change until it is reset")
                                    : QStringLiteral("; the mouse did not take it either")));
     if (!taken)
         return fail(cliargs::kNotTaken, QStringLiteral("stored, but the mouse did not take it; it gets the "
