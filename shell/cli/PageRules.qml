@@ -1,6 +1,7 @@
 import QtQml
 import "qrc:/modules/qml/basic"
 import "qrc:/modules/qml/common/ReportRate.js" as ReportRate
+import "qrc:/modules/qml/common/MacroPayload.js" as MacroPayload
 import "qrc:/modules/qml/common/Texts.js" as Texts
 import "qrc:/modules/qml/common/Values.js" as Values
 import "qrc:/modules/qml/Z7/DpiSetting.js" as DpiSetting
@@ -43,6 +44,12 @@ QtObject {
     // The fire periods the key list sends for gun slots 1 to 3.
     function gunPeriods(slots, periodsByPosition) {
         return KeyMatrix.gunPeriods(slots, function(p) { return periodsByPosition[p] })
+    }
+
+    // What the macro editor sends for a stored macro.
+    function macroPayload(stored) {
+        var macro = MacroPayload.fromStored(stored)
+        return MacroPayload.build(macro.events, macro.repeat, keyNames)
     }
 
     function setKeyNames(names) { keyNames.setNames(names) }

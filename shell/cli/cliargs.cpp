@@ -30,7 +30,14 @@ const Subcommand kSubcommands[] = {
      "  lighting-effect NAME|NUMBER   as the lighting list names it\n"
      "  lighting-speed STEP           0 to 4\n"
      "  lighting-brightness STEP      0 to 4\n"
-     "  lighting-colour N #RRGGBB     colour N (1 to 8)"},
+     "  lighting-colour N #RRGGBB     colour N (1 to 8)\n"
+     "  key N FUNCTION...             key N (1 to 8): a function by the key dialog's name,\n"
+     "                                a key or combination such as ctrl+a,\n"
+     "                                fire KEY [RATE [TIMES]], or macro NAME [once|loop|hold]\n"
+     "  gun-slot N GUN                gun slot N (1 to 3) holds the gun named or numbered\n"
+     "  pointer-speed N               1 (slow) to 11 (fast)\n"
+     "  double-click-speed N          1 (slow) to 11 (fast)\n"
+     "  scroll-rows N|screen          1 to 100 rows a notch, or one screen"},
     {"profile", Kind::Profile, "profile list|use P|new [NAME]|rename P NAME|export P FILE|import FILE",
      "The profiles, numbered 1 to 6 in the window's order; P is a number or a name."},
     {"macro", Kind::Macro, "macro list|export NAME FILE|import FILE NAME", "The macro library."},

@@ -26,6 +26,8 @@ Calls callsOf(const QVariant &listed);
 struct Change {
     Calls calls;
     int activeStage = 0; // a stage to light up, counted from 1
+    bool needsMouse = true;
+    int pointerSetting = 0; // 1 speed, 2 double-click, 3 wheel: the desktop must take it
 };
 
 class Command {
@@ -47,6 +49,10 @@ private:
 
     // `set`'s vocabulary: the change, or a Result with exit 2.
     std::variant<Change, Result> plan(const QStringList &words, const ProfileState &state);
+    std::variant<Change, Result> planKey(const QStringList &values, const ProfileState &state);
+    std::variant<Change, Result> planDesktop(const QString &setting, const QStringList &values,
+                                             const ProfileState &state);
+    std::variant<Change, Result> planGunSlot(const QStringList &values, const ProfileState &state);
 
     // Runs the calls in their order, then writes the stores out; the exit
     // code says what did not work.

@@ -5,7 +5,6 @@
 #include "device/hidthread.h"
 #include "shell/cli/command.h"
 #include "shell/cli/invoke.h"
-#include "shell/cli/writeoutcome.h"
 #include "storage/paths.h"
 #include "storage/settingsstores.h"
 
@@ -110,10 +109,13 @@ Result Command::set(const QStringList &words)
     std::variant<Change, Result> planned = plan(words, state);
     if (std::holds_alternative<Result>(planned))
         return std::get<Result>(planned);
-    if (!m_target.connected)
-        return noMouse();
     const Change &change = std::get<Change>(planned);
+    if (change.needsMouse && !m_target.connected)
+        return noMouse();
     Result result = apply(change.calls, QStringLiteral("%1 set").arg(words.first()));
+    if (result.exit == cliargs::kDone && change.pointerSetting > 0
+        && !m_target.view->pointerSettingTaken(change.pointerSetting))
+        result = fail(cliargs::kNotTaken, QStringLiteral("stored, but the desktop did not take it"));
     if (m_target.storedChanged)
         m_target.storedChanged();
     if (change.activeStage > 0 && result.exit == cliargs::kDone && m_target.activeStageChanged)
@@ -124,17 +126,17 @@ Result Command::set(const QStringList &words)
 Result Command::apply(const Calls &calls, const QString &done)
 {
     QString missing;
-    bool taken = true;
-    {
-        WriteOutcome outcome(*m_target.hid);
-        for (const Call &call : calls) {
-            bool found = false;
-            callByName(m_target.view, call.first, call.second, &found);
-            if (!found)
-                missing += QLatin1Char(' ') + call.first;
-        }
-        taken = outcome.taken();
+    // One action of the controller's: whether every command reached the
+    // mouse comes back with its end.
+    m_target.view->beginDeviceAction(QStringLiteral("commandLine"));
+    for (const Call &call : calls) {
+        bool found = false;
+        callByName(m_target.view, call.first, call.second, &found);
+        if (!found)
+            missing += QLatin1Char(' ') + call.first;
     }
+    const QVariantMap outcome = m_target.view->endDeviceAction();
+    const bool taken = outcome.value(QStringLiteral("ok"), true).toBool();
     // A profile file that is no file has no store: nothing was kept.
     SettingsStores *stores = m_target.view->stores();
     const bool saved = stores->flush() && stores->current();
@@ -146,8 +148,11 @@ Result Command::apply(const Calls &calls, const QString &done)
                         .arg(taken ? QStringLiteral("; the mouse has the change until it is reset")
                                    : QStringLiteral("; the mouse did not take it either")));
     if (!taken)
-        return fail(cliargs::kNotTaken, QStringLiteral("stored, but the mouse did not take it; it gets the "
-                                                       "stored profile when it is connected again"));
+        return fail(cliargs::kNotTaken,
+                    QStringLiteral("stored, but the mouse did not take it (%1, %2); it gets the stored profile "
+                                   "when it is connected again")
+                        .arg(outcome.value(QStringLiteral("kind")).toString(),
+                             outcome.value(QStringLiteral("command")).toString()));
     Result result;
     result.err = QStringLiteral("orbex-mouse: %1\n").arg(done);
     return result;

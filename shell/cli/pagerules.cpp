@@ -100,3 +100,8 @@ QVariant PageRules::gunPeriods(const QVariantList &positions, const QVariantList
 {
     return invoke("gunPeriods", {QVariant(positions), QVariant(periodsByPosition)});
 }
+
+QVariant PageRules::macroPayload(const QStringList &stored) const
+{
+    return invoke("macroPayload", {QVariant(stored)});
+}

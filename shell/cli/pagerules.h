@@ -35,6 +35,7 @@ public:
     QString keyName(int code) const;
     QStringList keyNames() const;
     QList<int> keyCodes() const;
+    QVariant macroPayload(const QStringList &stored) const;
     QVariant gunPeriods(const QVariantList &positions, const QVariantList &periodsByPosition) const;
     QString entryText(const QVariantList &entry, const QStringList &texts, const QStringList &macroNames) const;
 

@@ -127,6 +127,19 @@ ProfileState readProfileState(myQQuickView &view, PageRules &rules)
     for (int i = 0; i < gunCount; ++i)
         s.guns << rules.call(kGun, QStringLiteral("elementOf"), {i, QVariant(view.getGunData(i))});
     s.gunSlots = intsOf(rules.call(kGun, QStringLiteral("slotsOf"), {global("mouse/selectGun")}));
+
+    const QString kSystem = QStringLiteral("SystemSetting");
+    s.speedPosition = rules.call(kSystem, QStringLiteral("storedPosition"),
+                                 {view.getData(QStringLiteral("mouse/mouseRate"), false), 0}).toInt();
+    s.doubleClickPosition = rules.call(kSystem, QStringLiteral("storedPosition"),
+                                       {view.getData(QStringLiteral("mouse/doubleRate"), false), 0}).toInt();
+    const QVariantMap scroll =
+        rules.call(kSystem, QStringLiteral("scrollMode"), {view.getData(QStringLiteral("mouse/scrollRate"), false)})
+            .toMap();
+    s.oneScreen = scroll.value(QStringLiteral("oneScreen")).toBool();
+    const QString rows = scroll.value(QStringLiteral("rows")).toString();
+    if (!rows.isEmpty())
+        s.scrollRows = rows.toInt();
     return s;
 }
 

@@ -52,6 +52,13 @@ struct ProfileState {
     // positions that gun slots 1 to 3 hold.
     QVariantList guns;
     QList<int> gunSlots;
+
+    // The system page: knob positions of pointer speed and double-click
+    // speed, the wheel's rows or one screen a notch.
+    int speedPosition = 0;
+    int doubleClickPosition = 0;
+    bool oneScreen = false;
+    int scrollRows = 3;
 };
 
 // The language's texts of a group over the built-in ones (Texts.merged).

@@ -206,7 +206,115 @@ std::variant<Change, Result> Command::plan(const QStringList &words, const Profi
         return change;
     }
 
+    if (setting == QLatin1String("key"))
+        return planKey(values, s);
+    if (setting == QLatin1String("gun-slot"))
+        return planGunSlot(values, s);
+    if (setting == QLatin1String("pointer-speed") || setting == QLatin1String("double-click-speed")
+        || setting == QLatin1String("scroll-rows"))
+        return planDesktop(setting, values, s);
+
     return usage(QStringLiteral("set: no setting \"%1\"; see orbex-mouse help set").arg(setting));
+}
+
+std::variant<Change, Result> Command::planDesktop(const QString &setting, const QStringList &values,
+                                                  const ProfileState &s)
+{
+    const QString kSystem = QStringLiteral("SystemSetting");
+    if (values.size() != 1)
+        return usage(QStringLiteral("set %1 takes one value").arg(setting));
+    int speed = s.speedPosition;
+    int doubleClick = s.doubleClickPosition;
+    bool oneScreen = s.oneScreen;
+    QString rows = QString::number(s.scrollRows);
+    Change change;
+    change.needsMouse = false;
+    QString operation;
+    int steps = int(m_rules->listValue(kSystem, QStringLiteral("compareValue")).size());
+    if (setting == QLatin1String("scroll-rows")) {
+        const int least = m_rules->intValue(kSystem, QStringLiteral("minRows"));
+        const int most = m_rules->intValue(kSystem, QStringLiteral("maxRows"));
+        if (values.first().compare(QLatin1String("screen"), Qt::CaseInsensitive) == 0) {
+            oneScreen = true;
+        } else {
+            const auto n = number(values.first(), least, most);
+            if (!n)
+                return bad(setting, values.first(), rangeText(least, most) + QStringLiteral(", or screen"));
+            oneScreen = false;
+            rows = QString::number(*n);
+        }
+        change.pointerSetting = m_rules->intValue(kSystem, QStringLiteral("applyScroll"));
+        operation = QStringLiteral("mouseSetVerticalScrollLines");
+    } else {
+        const auto n = number(values.first(), 1, steps);
+        if (!n)
+            return bad(setting, values.first(), rangeText(1, steps));
+        const int position = m_rules->call(kSystem, QStringLiteral("positionOfIndex"), {*n - 1}).toInt();
+        const bool isSpeed = setting == QLatin1String("pointer-speed");
+        (isSpeed ? speed : doubleClick) = position;
+        change.pointerSetting =
+            m_rules->intValue(kSystem, isSpeed ? QStringLiteral("applySpeed") : QStringLiteral("applyDoubleClick"));
+        operation = isSpeed ? QStringLiteral("mouseSetCursorSpeed") : QStringLiteral("mouseSetDoubleClickSpeed");
+    }
+    // As the system page saves: all three stored, the one changed applied.
+    const QVariant lines = m_rules->call(kSystem, QStringLiteral("scrollValue"), {oneScreen, rows});
+    change.calls = {{QStringLiteral("setData"), {QStringLiteral("mouse/mouseRate"), speed}},
+                    {QStringLiteral("setData"), {QStringLiteral("mouse/doubleRate"), doubleClick}},
+                    {QStringLiteral("setData"), {QStringLiteral("mouse/scrollRate"), lines}}};
+    QVariant value = lines;
+    if (operation == QLatin1String("mouseSetCursorSpeed"))
+        value = m_rules->call(kSystem, QStringLiteral("indexOfPosition"), {speed});
+    else if (operation == QLatin1String("mouseSetDoubleClickSpeed"))
+        value = m_rules->call(kSystem, QStringLiteral("indexOfPosition"), {doubleClick});
+    change.calls.append({operation, {value}});
+    return change;
+}
+
+std::variant<Change, Result> Command::planGunSlot(const QStringList &values, const ProfileState &s)
+{
+    const QString kGun = QStringLiteral("GunControl");
+    if (!s.isGun)
+        return usage(QStringLiteral("set gun-slot: this mouse has no gun slots"));
+    if (values.size() < 2)
+        return usage(QStringLiteral("set gun-slot takes N and a gun"));
+    const int slotCount = m_rules->intValue(kGun, QStringLiteral("slotCount"));
+    const auto slot = number(values.first(), 1, slotCount);
+    if (!slot)
+        return bad(QStringLiteral("gun-slot"), values.first(), QStringLiteral("slot ") + rangeText(1, slotCount));
+    const QString wanted = values.mid(1).join(QLatin1Char(' '));
+    QStringList names;
+    int position = -1;
+    for (qsizetype i = 0; i < s.guns.size(); ++i) {
+        const QString name = s.guns.at(i).toMap().value(QStringLiteral("gunName")).toString();
+        names << name;
+        if (position < 0 && name.compare(wanted, Qt::CaseInsensitive) == 0)
+            position = int(i);
+    }
+    if (position < 0) {
+        if (const auto n = number(wanted, 1, int(s.guns.size())))
+            position = *n - 1;
+    }
+    if (position < 0)
+        return bad(QStringLiteral("gun-slot"), wanted, names.join(QLatin1String(", ")));
+    QVariantList held;
+    for (int p : s.gunSlots)
+        held << p;
+    const QVariantList next = m_rules->call(kGun, QStringLiteral("assigned"), {QVariant(held), *slot - 1, position}).toList();
+    ProfileState changed = s;
+    changed.gunSlots.clear();
+    for (const QVariant &p : next)
+        changed.gunSlots << p.toInt();
+    // As closing the gun page after a change: the slots to the mouse, then
+    // the key list with the new guns' periods.
+    Change change;
+    change.calls.append({QStringLiteral("setGlobalData"), {QStringLiteral("mouse/selectGun"), QVariant(next)}});
+    for (int g = 1; g <= slotCount; ++g) {
+        const QVariant element = s.guns.value(changed.gunSlots.value(g - 1));
+        change.calls.append({QStringLiteral("mouseSendGundata"),
+                             {g, m_rules->call(kGun, QStringLiteral("slotValues"), {element})}});
+    }
+    change.calls += keyMatrixCalls(changed, changed.keys);
+    return change;
 }
 
 } // namespace cli

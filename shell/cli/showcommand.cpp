@@ -72,6 +72,23 @@ QString textOf(const QJsonObject &o)
         t += QStringLiteral("  Key %1: %2\n").arg(k.value(QLatin1String("key")).toInt())
                  .arg(k.value(QLatin1String("function")).toString());
     }
+    const QJsonArray guns = o.value(QLatin1String("gunSlots")).toArray();
+    if (!guns.isEmpty()) {
+        t += QStringLiteral("Gun slots:\n");
+        for (const QJsonValue &gun : guns) {
+            const QJsonObject g = gun.toObject();
+            t += QStringLiteral("  Slot %1: %2 (%3 ms)\n").arg(g.value(QLatin1String("slot")).toInt())
+                     .arg(g.value(QLatin1String("gun")).toString())
+                     .arg(g.value(QLatin1String("period")).toInt());
+        }
+    }
+    const QJsonObject pointer = o.value(QLatin1String("pointer")).toObject();
+    t += QStringLiteral("Pointer speed: %1 of 11; double-click speed: %2 of 11; wheel: %3\n")
+             .arg(pointer.value(QLatin1String("speed")).toInt())
+             .arg(pointer.value(QLatin1String("doubleClickSpeed")).toInt())
+             .arg(pointer.value(QLatin1String("scrollMode")).toString() == QLatin1String("screen")
+                      ? QStringLiteral("one screen a notch")
+                      : QStringLiteral("%1 rows a notch").arg(pointer.value(QLatin1String("scrollRows")).toInt()));
     return t;
 }
 
@@ -138,6 +155,29 @@ Result Command::show(bool json)
         keys.append(key);
     }
     o.insert(QLatin1String("keys"), keys);
+
+    QJsonArray gunSlots;
+    if (s.isGun) {
+        for (qsizetype g = 0; g < s.gunSlots.size(); ++g) {
+            const QVariantMap gun = s.guns.value(s.gunSlots.at(g)).toMap();
+            QJsonObject slot;
+            slot.insert(QLatin1String("slot"), int(g + 1));
+            slot.insert(QLatin1String("gun"), gun.value(QStringLiteral("gunName")).toString());
+            slot.insert(QLatin1String("period"), gun.value(QStringLiteral("gunPeriod")).toInt());
+            gunSlots.append(slot);
+        }
+    }
+    o.insert(QLatin1String("gunSlots"), gunSlots);
+
+    const QString kSystem = QStringLiteral("SystemSetting");
+    QJsonObject pointer;
+    pointer.insert(QLatin1String("speed"),
+                   m_rules->call(kSystem, QStringLiteral("indexOfPosition"), {s.speedPosition}).toInt() + 1);
+    pointer.insert(QLatin1String("doubleClickSpeed"),
+                   m_rules->call(kSystem, QStringLiteral("indexOfPosition"), {s.doubleClickPosition}).toInt() + 1);
+    pointer.insert(QLatin1String("scrollMode"), s.oneScreen ? QStringLiteral("screen") : QStringLiteral("rows"));
+    pointer.insert(QLatin1String("scrollRows"), s.oneScreen ? QJsonValue() : QJsonValue(s.scrollRows));
+    o.insert(QLatin1String("pointer"), pointer);
 
     Result result;
     result.out = json ? QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented)) : textOf(o);

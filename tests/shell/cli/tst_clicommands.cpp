@@ -78,6 +78,20 @@ private slots:
         QTest::newRow("colour") << QStringList{"set", "lighting-colour", "2", "#123456"} << 0 << "";
         QTest::newRow("no such setting") << QStringList{"set", "loudness", "11"} << 2 << "no setting";
         QTest::newRow("too many values") << QStringList{"set", "report-rate", "500", "1000"} << 2 << "takes HZ";
+        QTest::newRow("key beyond the list") << QStringList{"set", "key", "9", "Left Key"} << 2 << "key 1 to 8";
+        QTest::newRow("the only left button") << QStringList{"set", "key", "1", "Right Key"} << 2 << "only left button";
+        QTest::newRow("unknown function") << QStringList{"set", "key", "3", "Teleport"} << 2 << "Middle Key, Right Key";
+        QTest::newRow("three keys") << QStringList{"set", "key", "3", "ctrl+a+b+c"} << 2 << "at most two keys";
+        QTest::newRow("dialog name") << QStringList{"set", "key", "3", "volumn+"} << 0 << "";
+        QTest::newRow("combination") << QStringList{"set", "key", "3", "ctrl+shift+Esc"} << 0 << "";
+        QTest::newRow("fire rate too slow") << QStringList{"set", "key", "4", "fire", "a", "300"} << 2 << "1 to 255 (ms)";
+        QTest::newRow("fire") << QStringList{"set", "key", "4", "fire", "a", "20", "3"} << 0 << "";
+        QTest::newRow("macro not there") << QStringList{"set", "key", "4", "macro", "Jump"} << 2 << "no macro";
+        QTest::newRow("gun slot 4") << QStringList{"set", "gun-slot", "4", "AKM"} << 2 << "slot 1 to 3";
+        QTest::newRow("unknown gun") << QStringList{"set", "gun-slot", "2", "Bow"} << 2 << "M416, AKM";
+        QTest::newRow("gun slot") << QStringList{"set", "gun-slot", "2", "akm"} << 0 << "";
+        QTest::newRow("pointer speed 12") << QStringList{"set", "pointer-speed", "12"} << 2 << "1 to 11";
+        QTest::newRow("scroll rows 0") << QStringList{"set", "scroll-rows", "0"} << 2 << "1 to 100, or screen";
         QTest::newRow("no such profile") << QStringList{"profile", "use", "7"} << 2 << "1 Standard";
         QTest::newRow("macro not there") << QStringList{"macro", "export", "None", "x.mc"} << 2 << "no macro";
     }
@@ -151,6 +165,29 @@ private slots:
         QCOMPARE(result.exit, cliargs::kNoMouse);
         QCOMPARE(folder.read("modules/setting/p1.bin"), before);
         QCOMPARE(run({"list"}).exit, cliargs::kNoMouse);
+    }
+
+    void aKeyAndItsNameReachTheMouseAndTheList()
+    {
+        ProgramFolder folder;
+        const cli::Result result = run({"set", "key", "3", "ctrl+a"});
+        QVERIFY2(result.exit == cliargs::kDone, qPrintable(result.err));
+        QCOMPARE(stored(folder, "mouseKeyMatrix/2").toStringList(), (QStringList{"2", "1", "4", "0"}));
+        const QJsonArray keys =
+            QJsonDocument::fromJson(run({"show", "--json"}).out.toUtf8()).object().value("keys").toArray();
+        QCOMPARE(keys.at(2).toObject().value("function").toString(), QString("LCtrl + A"));
+    }
+
+    void aMouseThatDoesNotTakeTheKeysGivesOne()
+    {
+        // The key list goes out in output reports, which this mouse refuses.
+        ProgramFolder folder;
+        QCOMPARE(vm_configure_text("[m]\nwriteError = true\n"), 1);
+        const cli::Result result = run({"set", "key", "3", "Right Key"});
+        QCOMPARE(result.exit, cliargs::kNotTaken);
+        QVERIFY2(result.err.contains("did not take it"), qPrintable(result.err));
+        // The profile holds the change; the mouse gets it when it is back.
+        QCOMPARE(stored(folder, "mouseKeyMatrix/2").toStringList(), (QStringList{"0", "0", "241", "0"}));
     }
 
     void aProfileFileThatCannotBeWrittenGivesFour()
