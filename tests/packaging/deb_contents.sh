@@ -31,6 +31,8 @@ has '-rw-r--r--' /usr/share/applications/example.meridan_orbex.OrbexMouse.deskto
 has '-rw-r--r--' /usr/share/metainfo/example.meridan_orbex.OrbexMouse.metainfo.xml
 has '-rw-r--r--' /usr/share/icons/hicolor/scalable/apps/orbex-mouse.svg
 has '-rw-r--r--' /usr/share/icons/hicolor/256x256/apps/orbex-mouse.png
+has '-rw-r--r--' /usr/share/bash-completion/completions/orbex-mouse
+has '-rw-r--r--' /usr/share/man/man1/orbex-mouse.1
 (cd "$source_dir/factory/modules" && find . -type f ! -name .keep) | while read -r f; do
     has '-rw-r--r--' "/usr/lib/orbex-mouse/modules/${f#./}"
 done

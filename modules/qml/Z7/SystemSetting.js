@@ -25,6 +25,13 @@ function indexOfPosition(position) {
     return 0
 }
 
+// The knob position at the start of step `index`'s stretch, the one a
+// step chosen without the slider takes.
+function positionOfIndex(index) {
+    var i = Math.max(0, Math.min(compareValue.length - 1, Math.round(Number(index))))
+    return i === 0 ? 0 : compareValue[i - 1]
+}
+
 function applies(step, setting) {
     return step === applyAll || step === setting
 }
