@@ -82,7 +82,7 @@ private slots:
         QTest::newRow("the only left button") << QStringList{"set", "key", "1", "Right Key"} << 2 << "only left button";
         QTest::newRow("unknown function") << QStringList{"set", "key", "3", "Teleport"} << 2 << "Middle Key, Right Key";
         QTest::newRow("three keys") << QStringList{"set", "key", "3", "ctrl+a+b+c"} << 2 << "at most two keys";
-        QTest::newRow("dialog name") << QStringList{"set", "key", "3", "volumn+"} << 0 << "";
+        QTest::newRow("dialog name") << QStringList{"set", "key", "3", "volume+"} << 0 << "";
         QTest::newRow("combination") << QStringList{"set", "key", "3", "ctrl+shift+Esc"} << 0 << "";
         QTest::newRow("fire rate too slow") << QStringList{"set", "key", "4", "fire", "a", "300"} << 2 << "1 to 255 (ms)";
         QTest::newRow("fire") << QStringList{"set", "key", "4", "fire", "a", "20", "3"} << 0 << "";
