@@ -15,7 +15,12 @@ import hashlib, os, socket, struct, sys, tempfile, time
 program, mode = os.path.realpath(sys.argv[1]), sys.argv[2]
 key = (program + "\n" + str(os.getuid())).encode()
 name = "orbex-mouse-" + hashlib.sha1(key).hexdigest()[:16] + "-message"
-path = os.path.join(tempfile.gettempdir(), name)
+# the program's private socket folder: the runtime folder when it is fit, else its own in the temporary folder
+runtime = os.environ.get("XDG_RUNTIME_DIR", "")
+folders = [runtime] if runtime else []
+folders.append(os.path.join(tempfile.gettempdir(), "orbex-mouse-%d" % os.getuid()))
+path = next((p for p in (os.path.join(f, name) for f in folders) if os.path.exists(p)),
+            os.path.join(folders[-1], name))
 def send(data, tag=9487, answer=False):
     s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
     s.connect(path)
