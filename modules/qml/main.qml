@@ -264,6 +264,8 @@ Skin {
     Keys.onReturnPressed: function(event) { event.accepted = Pages.dialogKey(false) }
     Keys.onEnterPressed: function(event) { event.accepted = Pages.dialogKey(false) }
     onCurrentDPIChanged: if (dpiSettingMain) dpiSettingMain.currentDPI = currentDPI
+    // A list left open would float over the dialog and its mask.
+    onDialogOpenChanged: if (dialogOpen) mainFocus()
 
     KeyCodeString { id: _KeyCodeString }
 

@@ -35,7 +35,8 @@ Item {
     readonly property int shownRows: Math.max(1, Math.min(Dpi.stageLimit, dpiCount))
 
     width: 232
-    height: headerHeight + 4 + shownRows * rowHeight + 8
+    // As tall as the stages in use: fewer stages leave no empty rows.
+    height: headerHeight + 4 + Math.max(1, Math.min(shownRows, currentDpiCount)) * rowHeight + 8
     z: stageList.isOpen ? 20 : 0
 
     function skin(name) { return shell ? shell[name] : "" }

@@ -53,6 +53,13 @@ function effectRule(effect, is55328) {
     }
 }
 
+// Off lights nothing, so it has no colour to pick.
+var offEffect = 3
+
+function coloursShown(effect) {
+    return effect !== offEffect
+}
+
 // The plain model has one colour a DPI stage; the colourful model all eight.
 // The 55328 shows stages 2 to 7 only for its breath loop and never the last.
 function blockShown(index, dpiCount, isColorful, is55328, effect) {

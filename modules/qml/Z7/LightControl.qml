@@ -33,6 +33,7 @@ Item {
     readonly property bool is55328: !!shell && shell.is55328 === true
     readonly property int dpiCount: shell.dpiSettingMain ? shell.dpiSettingMain.dpiCount : Dpi.defaults.dpiCount
     readonly property var rule: Light.effectRule(effect, is55328)
+    readonly property bool coloursShown: Light.coloursShown(effect)
     readonly property var chosenColour: blocks[selectedBlock] || Light.startColour
     readonly property int barWidth: 208
 
@@ -285,6 +286,7 @@ Item {
         }
 
         Item {
+            visible: page.coloursShown
             width: content.width
             height: 14
             Text {
@@ -296,6 +298,7 @@ Item {
         }
 
         Row {
+            visible: page.coloursShown
             spacing: 2
             Repeater {
                 model: Light.colourBlocks
@@ -335,6 +338,7 @@ Item {
         // The hue bar; its marker shows the colour under it.
         Item {
             objectName: "colourBar"
+            visible: page.coloursShown
             width: page.barWidth
             height: 16
 
@@ -366,6 +370,7 @@ Item {
 
         Row {
             id: channelFields
+            visible: page.coloursShown
             spacing: 6
             Repeater {
                 model: 3

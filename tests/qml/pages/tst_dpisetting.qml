@@ -188,6 +188,26 @@ Item {
             compare(ui_View.callsOf("mouseSetDpi")[0][1], 5)
         }
 
+        // Fewer stages in use leave no empty rows, and the lighting panel
+        // below moves up to the DPI panel's foot.
+        function test_panel_fits_the_stages_in_use_data() {
+            return [ { tag: "one", count: 1 }, { tag: "three", count: 3 }, { tag: "all five", count: 5 } ]
+        }
+
+        function test_panel_fits_the_stages_in_use(data) {
+            findChild(panel, "dpiCountList").choose(data.count - 1)
+            var last = row(data.count - 1)
+            var light = shell.lightControlMain
+            verify(light)
+            // Columns lay out at the next frame.
+            waitForItemPolished(last.parent)
+            waitForItemPolished(light.parent.parent)
+            var bottom = last.mapToItem(panel, 0, last.height).y
+            verify(bottom <= panel.height, "the last stage inside the panel")
+            verify(panel.height - bottom <= 12, "an empty foot of " + (panel.height - bottom) + " px")
+            compare(light.mapToItem(panel, 0, 0).y, panel.height + 8)
+        }
+
         function test_reset_takes_the_default_profile() {
             mouseClick(findChild(panel, "dpiResetButton"))
             compare(ui_View.callsOf("getDataList"), [["getDataList", "mouse/dpiValueArray", true]])

@@ -190,6 +190,30 @@ Item {
             compare(ui_View.callsOf("mouseSetRGBColor")[0][2], colours)
         }
 
+        // Off lights nothing: no colours to pick while it is chosen.
+        function test_colour_controls_follow_the_effect_data() {
+            return [
+                { tag: "static", choices: [0], shown: true },
+                { tag: "breath", choices: [1], shown: true },
+                { tag: "wave", choices: [5], shown: true },
+                { tag: "off", choices: [3], shown: false },
+                { tag: "static after off", choices: [3, 0], shown: true }
+            ]
+        }
+
+        function test_colour_controls_follow_the_effect(data) {
+            start({ "mouse/isColorful": "true" })
+            var fullHeight = panel.height
+            data.choices.forEach(function(effect) { effects().choose(effect) })
+            var controls = ["colourBlock0", "colourBar", "channelField0", "colourSwatch"]
+            controls.forEach(function(name) {
+                compare(findChild(panel, name).visible, data.shown, name)
+            })
+            waitForItemPolished(findChild(panel, "speedRow").parent)
+            if (!data.shown)
+                verify(panel.height < fullHeight - 60, "the panel shrinks with them")
+        }
+
         function test_typed_colour_and_bar() {
             start({ "mouse/isColorful": "true" })
             panel.selectBlock(2)

@@ -302,6 +302,29 @@ TestCase {
         verify(!help.visible)
     }
 
+    // A list left open floated over the dialog and its mask.
+    function test_opening_a_dialog_closes_the_lists_data() {
+        return [
+            { tag: "report rate under the reset dialog", list: "reportRateList", dialog: "reset" },
+            { tag: "report rate under a question", list: "reportRateList", dialog: "question" },
+            { tag: "profiles under the reset dialog", list: "profileList", dialog: "reset" },
+            { tag: "profiles under a question", list: "profileList", dialog: "question" }
+        ]
+    }
+
+    function test_opening_a_dialog_closes_the_lists(data) {
+        reveal()
+        var list = child(data.list)
+        list.open()
+        verify(list.isOpen)
+        if (data.dialog === "reset")
+            child("resetDialog").visible = true
+        else
+            shell.ask("Go on?", ["OK"], function() {})
+        verify(shell.dialogOpen)
+        verify(!list.isOpen)
+    }
+
     function test_title_buttons() {
         reveal()
         mouseClick(child("minimiseButton"))
