@@ -260,14 +260,24 @@ Skin {
     // Escape closes and Enter confirms the topmost dialog; keys a field or
     // list takes never arrive here.
     focus: true
+    // Keys go to the focused item even when it is hidden (an answered
+    // question) and nowhere when none has it: the window then takes the
+    // focus back, so that Escape and Enter arrive here.
+    Window.onActiveFocusItemChanged: if (!Window.activeFocusItem) focusBack.restart()
     Keys.onEscapePressed: function(event) { event.accepted = Pages.dialogKey(true) }
     Keys.onReturnPressed: function(event) { event.accepted = Pages.dialogKey(false) }
     Keys.onEnterPressed: function(event) { event.accepted = Pages.dialogKey(false) }
     onCurrentDPIChanged: if (dpiSettingMain) dpiSettingMain.currentDPI = currentDPI
     // A list left open would float over the dialog and its mask.
-    onDialogOpenChanged: if (dialogOpen) mainFocus()
+    onDialogOpenChanged: {
+        if (dialogOpen)
+            mainFocus()
+        focusBack.restart()
+    }
 
     KeyCodeString { id: _KeyCodeString }
+
+    Timer { id: focusBack; interval: 0; onTriggered: Pages.takeFocusBack(root.Window.activeFocusItem) }
 
     Timer {
         id: protectTimer

@@ -11,6 +11,9 @@ Image {
     property url pressedSource: ""
     property string tip: ""
     readonly property bool hovered: area.containsMouse
+    // Once clicked, the tip would cover what the click opened: it stays
+    // away until the pointer leaves.
+    property bool tipDismissed: false
 
     signal clicked()
 
@@ -29,13 +32,18 @@ Image {
         anchors.margins: -3
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
-        onClicked: button.clicked()
+        onClicked: {
+            button.tipDismissed = true
+            button.clicked()
+        }
+        onContainsMouseChanged: if (!containsMouse) button.tipDismissed = false
     }
 
     FocusRing { target: button }
 
     HoverTip {
+        objectName: "hoverTip"
         text: button.tip
-        hovered: area.containsMouse
+        hovered: area.containsMouse && !button.tipDismissed
     }
 }

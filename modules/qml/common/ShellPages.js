@@ -442,6 +442,12 @@ function openState() {
     }
 }
 
+// The window's keys reach the shell only through a shown, focused item.
+function takeFocusBack(focused) {
+    if (!focused || !focused.visible)
+        root.forceActiveFocus()
+}
+
 // Escape or Enter pressed in the window; true when a dialog took it.
 function dialogKey(isEscape) {
     if (isEscape && Date.now() - escapeTakenAt < 500) {

@@ -25,6 +25,10 @@ Item {
         id: buttonComponent
         Button { x: 20; y: 200; text: "Save" }
     }
+    Component {
+        id: iconComponent
+        ImageButton { x: 300; y: 20; width: 20; height: 20; tip: "Help" }
+    }
     ListModel { id: profiles }
 
     SignalSpy { id: spy }
@@ -191,6 +195,22 @@ Item {
             tryCompare(button, "color", button.disabledColor, 500)
             mouseClick(button)
             compare(spy.count, 1, "a disabled button does not click")
+        }
+
+        // The tip would cover what the click opened (the help menu): gone
+        // on a click, back on the next visit.
+        function test_icon_tip_hides_on_click() {
+            var icon = createTemporaryObject(iconComponent, stage)
+            var tip = findChild(icon, "hoverTip")
+            mouseMove(icon, 10, 10)
+            tryVerify(function() { return tip.shown }, 2000, "shown while hovered")
+            mouseClick(icon, 10, 10)
+            verify(!tip.shown, "hidden by the click")
+            wait(tip.delayMs + 100)
+            verify(!tip.shown, "still hidden while the pointer stays")
+            mouseMove(stage, 5, 390)
+            mouseMove(icon, 10, 10)
+            tryVerify(function() { return tip.shown }, 2000, "shown again on the next visit")
         }
 
         function test_settings_values_data() {

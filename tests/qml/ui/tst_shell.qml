@@ -325,6 +325,20 @@ TestCase {
         verify(!list.isOpen)
     }
 
+    // A question answered by a click kept the focus while hidden and took
+    // the next Escape, so the reset dialog opened after it stayed open.
+    function test_escape_after_a_question_was_answered() {
+        reveal()
+        shell.ask("Go on?", ["OK"], function() {})
+        mouseClick(child("questionButton0"))
+        verify(!shell.dialogOpen)
+        mouseClick(child("resetButton"))
+        verify(child("resetDialog").visible)
+        wait(20)
+        keyClick(Qt.Key_Escape)
+        verify(!child("resetDialog").visible, "Escape closes the reset dialog")
+    }
+
     function test_title_buttons() {
         reveal()
         mouseClick(child("minimiseButton"))
