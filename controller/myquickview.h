@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controller/actiongatherer.h"
-#include "device/devicemodel.h"
+#include "encoding/devicemodel.h"
 
 #include <QQuickWidget>
 #include <QString>

@@ -2,11 +2,11 @@
 // profile.
 #include "controller/myquickview.h"
 
-#include "controller/encoding/dpi.h"
-#include "controller/encoding/lighting.h"
 #include "controller/slotvalues.h"
 #include "device/familycommands.h"
 #include "device/hidthread.h"
+#include "encoding/dpi.h"
+#include "encoding/lighting.h"
 
 void myQQuickView::mouseSetDpi(int dpiCount, QString sensorType, QVariantList dpiValueArray)
 {

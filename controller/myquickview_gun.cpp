@@ -4,8 +4,8 @@
 #include "controller/slotvalues.h"
 #include "device/familycommands.h"
 #include "device/hidthread.h"
+#include "encoding/gunpreset.h"
 #include "storage/gundata.h"
-#include "storage/gunpreset.h"
 #include "storage/paths.h"
 
 namespace {

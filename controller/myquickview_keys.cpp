@@ -2,11 +2,11 @@
 // device macro slots.
 #include "controller/myquickview.h"
 
-#include "controller/encoding/keymatrix.h"
-#include "controller/encoding/macro.h"
 #include "controller/slotvalues.h"
 #include "device/familycommands.h"
 #include "device/hidthread.h"
+#include "encoding/keymatrix.h"
+#include "encoding/macro.h"
 
 using encoding::Family;
 using keymatrix::Matrix;

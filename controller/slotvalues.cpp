@@ -1,8 +1,8 @@
 #include "controller/slotvalues.h"
 
 #include "controller/controllerlog.h"
-#include "controller/encoding/keymatrix.h"
 #include "controller/myquickview.h"
+#include "encoding/keymatrix.h"
 
 #include <QJSValue>
 

@@ -1,9 +1,9 @@
 #include "device/familycommands.h"
 
-#include "controller/encoding/deviceplan.h"
-#include "controller/encoding/profileimage.h"
 #include "device/hidthread.h"
-#include "device/wirebytes.h"
+#include "encoding/deviceplan.h"
+#include "encoding/profileimage.h"
+#include "encoding/wirebytes.h"
 
 namespace {
 

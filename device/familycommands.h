@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controller/encoding/dpi.h"
-#include "controller/encoding/keymatrix.h"
-#include "controller/encoding/lighting.h"
-#include "device/devicemodel.h"
-#include "storage/gunpreset.h"
+#include "encoding/devicemodel.h"
+#include "encoding/dpi.h"
+#include "encoding/gunpreset.h"
+#include "encoding/keymatrix.h"
+#include "encoding/lighting.h"
 
 #include <cstdint>
 #include <memory>

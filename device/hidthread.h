@@ -1,10 +1,10 @@
 #pragma once
 
 #include "device/deviceentry.h"
-#include "device/devicemodel.h"
 #include "device/framing.h"
 #include "device/linkoutcome.h"
-#include "device/profilelayout.h"
+#include "encoding/devicemodel.h"
+#include "encoding/profileimage.h"
 
 #include <QFuture>
 #include <QMutex>

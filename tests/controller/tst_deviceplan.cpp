@@ -1,6 +1,6 @@
 // What each device operation sends, and in which order, for every kind of
 // mouse the settings can describe.
-#include "controller/encoding/deviceplan.h"
+#include "encoding/deviceplan.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "controller/encoding/dpi.h"
+#include "encoding/dpi.h"
 
 #include <QTest>
 

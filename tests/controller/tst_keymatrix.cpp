@@ -1,4 +1,4 @@
-#include "controller/encoding/keymatrix.h"
+#include "encoding/keymatrix.h"
 
 #include <QTest>
 

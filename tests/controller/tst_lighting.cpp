@@ -1,4 +1,4 @@
-#include "controller/encoding/lighting.h"
+#include "encoding/lighting.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "controller/encoding/macro.h"
-#include "controller/encoding/profileimage.h"
+#include "encoding/macro.h"
+#include "encoding/profileimage.h"
 
 #include <QTest>
 

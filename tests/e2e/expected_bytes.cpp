@@ -6,8 +6,8 @@
 //       {"codes": [8 codes], "mask": <enable mask>, "highBits": <flags>}
 //   e2e_expected_bytes effect colourful|plain <effect> <speed> <brightness>
 //       {"triple": [mode, value, option]}
-#include "controller/encoding/dpi.h"
-#include "controller/encoding/lighting.h"
+#include "encoding/dpi.h"
+#include "encoding/lighting.h"
 
 #include <QString>
 

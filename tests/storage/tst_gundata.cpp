@@ -1,5 +1,5 @@
 #include "storage/gundata.h"
-#include "storage/gunpreset.h"
+#include "encoding/gunpreset.h"
 
 #include "programfolder.h"
 

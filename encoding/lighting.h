@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/encoding/bytes.h"
+#include "encoding/bytes.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/profilelayout.h"
+#include "encoding/profileimage.h"
 
 #include <array>
 #include <cstdint>

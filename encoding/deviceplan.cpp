@@ -1,6 +1,6 @@
-#include "controller/encoding/deviceplan.h"
+#include "encoding/deviceplan.h"
 
-#include "controller/encoding/keymatrix.h"
+#include "encoding/keymatrix.h"
 
 namespace deviceplan {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/devicemodel.h"
-#include "device/wirebytes.h"
+#include "encoding/devicemodel.h"
+#include "encoding/wirebytes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "storage/gunpreset.h"
+#include "encoding/gunpreset.h"
 
-#include "device/wirebytes.h"
+#include "encoding/wirebytes.h"
 
 namespace gunpreset {
 

@@ -1,4 +1,4 @@
-#include "controller/encoding/macro.h"
+#include "encoding/macro.h"
 
 #include <algorithm>
 

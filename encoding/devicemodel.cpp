@@ -1,4 +1,4 @@
-#include "device/devicemodel.h"
+#include "encoding/devicemodel.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "controller/encoding/profileimage.h"
+#include "encoding/profileimage.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controller/encoding/dpi.h"
-#include "controller/encoding/lighting.h"
-#include "device/devicemodel.h"
+#include "encoding/devicemodel.h"
+#include "encoding/dpi.h"
+#include "encoding/lighting.h"
 
 #include <cstdint>
 #include <optional>
