@@ -1,10 +1,8 @@
 import QtQuick
 import "../common"
 import "../common/Calls.js" as Calls
-import "../common/Values.js" as Values
 import "../common/MacroPayload.js" as MacroPayload
-import "../common/Hints.js" as Hints
-import "../common/InputRules.js" as InputRules
+import "MacroEditor.js" as Logic
 import "MacroEvents.js" as MacroEvents
 import "MacroNames.js" as MacroNames
 import "MacroRecording.js" as MacroRecording
@@ -34,6 +32,7 @@ Image {
     readonly property bool hasRoom: encodedLength < MacroPayload.editorLimit
     property bool saveFailed: false
     property var recording: MacroRecording.start(0)
+    property string elapsedText: ""
     // Where the recording reads the time (ms); tests put a clock of their own.
     property var timeSource: null
     // The repeat count as last loaded or saved, so that leaving the field
@@ -61,319 +60,59 @@ Image {
         return Calls.call(typeof ui_View === "undefined" ? null : ui_View, name, args, fallback, "ui_View")
     }
 
-    function now() { return timeSource ? timeSource() : Date.now() } // qmllint disable type
+    // The macro files and the mouse's macro slots, as the editor's logic asks for them.
+    readonly property var library: ({
+        names: () => view("getNameList", [0], []),
+        storeNames: list => view("updataNameList", [0, list]),
+        load: name => view("loadMacroIni", [name], []),
+        save: (name, texts, repeat) => view("saveMacroIni", [name, texts, repeat], false),
+        create: name => view("createMacroIni", [name, 0]),
+        remove: name => view("deleteMacroIni", [name]),
+        importFile: name => view("loadMacroFile", [name], false),
+        exportFile: name => view("saveMacroFile", [name]),
+        fileOutcome: () => view("lastFileOutcome", [], null),
+        send: (bytes, slot) => view("mouseSendMacroData", [bytes, slot])
+    })
 
+    function now() { return timeSource ? timeSource() : Date.now() } // qmllint disable type
     function keyNames() { return typeof _KeyCodeString === "undefined" ? undefined : _KeyCodeString }
     function keyName(code) { return keyNames() ? keyNames().keycodeTostr(code) : "" }
+    function hintTexts() { return shell ? shell.hintLang : null }
 
-    function names() {
-        var list = []
-        for (var i = 0; i < macroModel.count; ++i)
-            list.push(macroModel.get(i).textValue) // qmllint disable type
-        return list
-    }
-
-    function currentName() { return currentMacro >= 0 ? macroModel.get(currentMacro).textValue : "" }
-
-    function handOverNames() {
-        shell.keyAssigmentMain.setMacroNames(names())
-    }
-
-    function storeNames() {
-        view("updataNameList", [0, names()])
-        handOverNames()
-    }
-
-    function updateLength() { encodedLength = MacroPayload.encodedLength(eventModel) }
-
-    function init() {
-        macroModel.clear()
-        eventModel.clear()
-        currentMacro = -1
-        var stored = MacroNames.fromStored(view("getNameList", [0], []))
-        for (var i = 0; i < stored.length; ++i)
-            macroModel.append({ textValue: stored[i] })
-        if (macroModel.count > 0)
-            selectMacro(0)
-        handOverNames()
-    }
-
-    function loadEvents() {
-        eventModel.clear()
-        currentEvent = -1
-        saveFailed = false
-        var macro = MacroEvents.fromStored(currentMacro >= 0 ? view("loadMacroIni", [currentName()], []) : [])
-        if (macro.skipped > 0)
-            console.warn("ui: macro " + currentName() + ": " + macro.skipped + " unreadable events left out")
-        for (var i = 0; i < macro.events.length; ++i)
-            eventModel.append(macro.events[i])
-        savedRepeat = MacroEvents.repeatFromInput(macro.repeat)
-        recordBar.repeatText = String(savedRepeat)
-        updateLength()
-    }
-
-    // Every change is saved at once. A file that went missing under the list
-    // is made again rather than the change lost; a save that still fails is
-    // shown and not passed on to the mouse.
-    function autoSave() {
-        if (currentMacro < 0)
-            return false
-        var name = currentName()
-        var texts = MacroEvents.toStored(eventModel)
-        var repeat = MacroEvents.repeatFromInput(recordBar.repeatText)
-        var saved = Values.toBool(view("saveMacroIni", [name, texts, repeat], false), false)
-        if (!saved) {
-            view("createMacroIni", [name, 0])
-            saved = Values.toBool(view("saveMacroIni", [name, texts, repeat], false), false)
-        }
-        saveFailed = !saved
-        if (!saved) {
-            console.warn("ui: macro " + name + " could not be saved")
-            return false
-        }
-        savedRepeat = repeat
-        modifyMacroData(name)
-        return true
-    }
-
+    // What the logic shows on the page.
     function endEdits() {
         macroMenu.close()
         eventMenu.close()
         nameList.finishRename()
         eventList.finishEdit()
     }
+    function showMacro(index) { nameList.positionViewAtIndex(index) }
+    function showEvent(index) { eventList.positionViewAtIndex(index) }
+    function grabFocus() { editor.forceActiveFocus() }
+    function openKeyDialog() { insertKeyDialog.open() }
+    function hideKeyDialog() { insertKeyDialog.visible = false }
+    function offerKey(code, name) { insertKeyDialog.take(code, name) }
+    function repeatText() { return recordBar.repeatText }
+    function showRepeat(repeat) { recordBar.repeatText = String(repeat) }
+    function notify(text, problem) { notice.show(text, problem) }
+    function confirm(title, question, okText, action) { shell.confirm(title, question, okText, action) }
+    function handOverNames(list) { shell.keyAssigmentMain.setMacroNames(list) }
+    function closed() { shell.keyAssigmentMain.closeMacroList() }
 
-    function selectMacro(index) {
-        if (index === currentMacro && index >= 0)
-            return
-        stopRecording()
-        endEdits()
-        currentMacro = index >= 0 && index < macroModel.count ? index : -1
-        loadEvents()
-        if (currentMacro >= 0)
-            nameList.positionViewAtIndex(currentMacro)
-    }
-
-    function startRecording() {
-        if (currentMacro < 0 || isInputting)
-            return
-        endEdits()
-        closeInsertKey()
-        eventModel.clear()
-        currentEvent = -1
-        updateLength()
-        recording = MacroRecording.start(now())
-        recordBar.elapsedText = MacroRecording.elapsedText(recording, recording.started)
-        isInputting = true
-        recordClock.start()
-        // Keys typed into the window while recording must not land in a field.
-        editor.forceActiveFocus()
-    }
-
-    function stopRecording() {
-        if (!isInputting)
-            return
-        recordClock.stop()
-        isInputting = false
-        autoSave()
-    }
-
-    function appendEvents(events) {
-        for (var i = 0; i < events.length; ++i)
-            eventModel.append(events[i])
-        if (events.length > 0) {
-            currentEvent = eventModel.count - 1
-            eventList.positionViewAtIndex(currentEvent)
-            updateLength()
-        }
-    }
-
-    // A key from the keyboard hook while recording.
-    function detectKeyboard(isDown, usbCode) {
-        if (!isInputting || currentMacro < 0)
-            return
-        var code = Number(usbCode) & 0xFF
-        appendEvents(MacroRecording.take(recording, eventModel, isDown, code, keyName(code), isDelayRecorded, now()))
-    }
-
-    // A key from the keyboard hook while the insert-key dialog is open.
-    function detectInput(isDown, usbCode) {
-        if (!isInsertting || !isDown)
-            return
-        var code = Number(usbCode) & 0xFF
-        var name = keyName(code)
-        if (code < MacroEvents.firstButtonCode && name !== "")
-            insertKeyDialog.take(code, name)
-    }
-
-    function insertEvents(index, events) {
-        for (var i = 0; i < events.length; ++i)
-            eventModel.insert(index + i, events[i])
-        currentEvent = index + events.length - 1
-        eventList.positionViewAtIndex(currentEvent)
-        updateLength()
-        autoSave()
-    }
-
-    function openInsertKey() {
-        insertKeyDialog.open()
-        isInsertting = true
-    }
-
-    function closeInsertKey() {
-        insertKeyDialog.visible = false
-        isInsertting = false
-    }
-
-    function insertButton(code) {
-        insertEvents(MacroEvents.buttonIndex(currentEvent, eventModel.count), MacroEvents.tap(code, keyName(code)))
-    }
-
-    function removeEvent() {
-        if (currentEvent < 0 || currentEvent >= eventModel.count)
-            return
-        eventModel.remove(currentEvent)
-        currentEvent = Math.min(currentEvent, eventModel.count - 1)
-        updateLength()
-        autoSave()
-    }
-
-    function editDelay(index, text) {
-        var old = Number(eventModel.get(index).info)
-        var value = MacroEvents.delayFromInput(text, old)
-        if (value === MacroEvents.maxDelayMs && String(text).trim() !== String(value))
-            notice.show(InputRules.filled(hint(Hints.Index.corrected), value,
-                                          InputRules.rangeText(0, MacroEvents.maxDelayMs)), true)
-        if (value === old)
-            return
-        eventModel.setProperty(index, "info", String(value))
-        updateLength()
-        autoSave()
-    }
-
-    function commitRepeat() {
-        var repeat = MacroEvents.repeatFromInput(recordBar.repeatText)
-        recordBar.repeatText = String(repeat)
-        if (repeat !== savedRepeat)
-            autoSave()
-    }
-
-    function newMacro() {
-        if (!MacroNames.canAdd(names()))
-            return
-        stopRecording()
-        var name = MacroNames.nextFree(names())
-        macroModel.append({ textValue: name })
-        view("createMacroIni", [name, 0])
-        selectMacro(macroModel.count - 1)
-        storeNames()
-    }
-
-    // Delete asks first; the macro and its file go only on OK.
-    function askRemove() {
-        if (currentMacro < 0)
-            return
-        shell.confirm(macroEditorLang[3], InputRules.filled(hint(Hints.Index.deleteMacro), currentName()),
-                      macroEditorLang[3], function() { editor.removeMacro() })
-    }
-
-    function removeMacro() {
-        if (currentMacro < 0)
-            return
-        stopRecording()
-        endEdits()
-        var index = currentMacro
-        var name = currentName()
-        view("deleteMacroIni", [name])
-        eventModel.clear()
-        deleteMacro(name)
-        macroModel.remove(index)
-        currentMacro = -1
-        selectMacro(Math.min(index, macroModel.count - 1))
-        storeNames()
-    }
-
-    // The imported macro takes the file's name, made unique; a cancelled or
-    // failed import adds nothing.
-    function importMacro() {
-        if (!MacroNames.canAdd(names()))
-            return
-        stopRecording()
-        endEdits()
-        var name = MacroNames.nextFree(names())
-        var taken = Values.toBool(view("loadMacroFile", [name], false), false)
-        var outcome = view("lastFileOutcome", [], null)
-        if (taken) {
-            var index = currentMacro >= 0 ? currentMacro : macroModel.count
-            macroModel.insert(index, { textValue: name })
-            currentMacro = index
-            storeNames()
-            var others = names().filter(function(n, i) { return i !== index })
-            var wanted = InputRules.importedName(outcome ? outcome.name : "", others, MacroNames.maxNameLength, name)
-            if (wanted !== name)
-                renameMacro(index, wanted)
-            loadEvents()
-            nameList.positionViewAtIndex(index)
-        }
-        showFileNotice(outcome, true)
-    }
-
-    function exportMacro() {
-        if (currentMacro < 0)
-            return
-        view("saveMacroFile", [currentName()])
-        showFileNotice(view("lastFileOutcome", [], null), false)
-    }
-
-    function hint(index) { return Hints.text(shell ? shell.hintLang : null, index) }
-
-    function showFileNotice(outcome, isImport) {
-        var line = Hints.fileNotice(shell ? shell.hintLang : null, outcome, isImport)
-        if (line)
-            notice.show(line.text, line.problem)
-    }
-
-    // A name another macro has, or one a macro file left behind has, would
-    // make two macros one; such a rename changes nothing.
-    function renameMacro(index, name) {
-        var problem = MacroNames.renameProblem(names(), index, name)
-        if (problem === "" && view("loadMacroIni", [name], []).length > 0)
-            problem = "taken"
-        if (problem !== "") {
-            if (problem !== "unchanged")
-                console.warn("ui: macro " + names()[index] + " keeps its name (" + problem + "): " + name)
-            return false
-        }
-        stopRecording()
-        var old = macroModel.get(index).textValue
-        modifyMacroName(old, name)
-        macroModel.setProperty(index, "textValue", name)
-        storeNames()
-        return true
-    }
-
-    function sendMacro(index, macroName) {
-        var stored = view("loadMacroIni", [macroName], [])
-        if (!stored || stored.length === 0) {
-            console.warn("ui: macro " + macroName + " has no file; macro slot " + index + " not sent")
-            return false
-        }
-        var macro = MacroPayload.fromStored(stored)
-        view("mouseSendMacroData", [MacroPayload.build(macro.events, macro.repeat, keyNames()), index])
-        return true
-    }
-
+    // What the main window and the tests call.
+    function names() { return Logic.names(editor) }
+    function init() { Logic.init(editor) }
+    function selectMacro(index) { Logic.selectMacro(editor, index) }
+    function detectKeyboard(isDown, usbCode) { Logic.detectKeyboard(editor, isDown, usbCode) }
+    function detectInput(isDown, usbCode) { Logic.detectInput(editor, isDown, usbCode) }
+    function closeInsertKey() { Logic.closeInsertKey(editor) }
+    function importMacro() { Logic.importMacro(editor) }
+    function exportMacro() { Logic.exportMacro(editor) }
+    function sendMacro(index, macroName) { return Logic.sendMacro(editor, index, macroName) }
+    function closeEditor() { Logic.close(editor) }
     function macroEditorFocus() {
         endEdits()
-        editor.forceActiveFocus()
-    }
-
-    function closeEditor() {
-        stopRecording()
-        closeInsertKey()
-        macroEditorFocus()
-        visible = false
-        shell.keyAssigmentMain.closeMacroList()
+        grabFocus()
     }
 
     function moveTo(px, py) {
@@ -387,11 +126,8 @@ Image {
         objectName: "recordClock"
         interval: MacroRecording.tickMs
         repeat: true
-        onTriggered: {
-            var now = editor.now()
-            MacroRecording.tick(editor.recording, now)
-            recordBar.elapsedText = MacroRecording.elapsedText(editor.recording, now)
-        }
+        running: editor.isInputting
+        onTriggered: Logic.tick(editor)
     }
 
     // The background drags the page and ends any edit.
@@ -446,7 +182,7 @@ Image {
             var p = mapToItem(editor, px, py)
             macroMenu.popup(p.x, p.y)
         }
-        onRenameRequested: function(index, name) { editor.renameMacro(index, name) }
+        onRenameRequested: function(index, name) { Logic.renameMacro(editor, index, name) }
     }
 
     MacroEventList {
@@ -471,7 +207,7 @@ Image {
             var p = mapToItem(editor, px, py)
             eventMenu.popup(p.x, p.y)
         }
-        onDelayEdited: function(index, text) { editor.editDelay(index, text) }
+        onDelayEdited: function(index, text) { Logic.editDelay(editor, index, text) }
 
         Text {
             anchors.centerIn: parent
@@ -501,7 +237,7 @@ Image {
             hoverColor: editor.accentColor
             fontFamily: editor.fontFamily
             fontSize: editor.fontSize
-            onClicked: editor.newMacro()
+            onClicked: Logic.newMacro(editor)
         }
 
         Button {
@@ -514,7 +250,7 @@ Image {
             hoverColor: editor.accentColor
             fontFamily: editor.fontFamily
             fontSize: editor.fontSize
-            onClicked: editor.askRemove()
+            onClicked: Logic.askRemove(editor)
         }
     }
 
@@ -525,6 +261,7 @@ Image {
         width: 424
         recordText: editor.isInputting ? editor.macroEditorLang[5] : editor.macroEditorLang[8]
         delayText: editor.macroEditorLang[9]
+        elapsedText: editor.elapsedText
         timesText: editor.macroEditorLang[6]
         isInputting: editor.isInputting
         isDelayRecorded: editor.isDelayRecorded
@@ -534,9 +271,9 @@ Image {
         fontSize: editor.fontSize
         buttonColor: editor.buttonColor
         accentColor: editor.accentColor
-        onRecordClicked: editor.isInputting ? editor.stopRecording() : editor.startRecording()
+        onRecordClicked: editor.isInputting ? Logic.stopRecording(editor) : Logic.startRecording(editor)
         onDelayToggled: editor.isDelayRecorded = !editor.isDelayRecorded
-        onRepeatEdited: editor.commitRepeat()
+        onRepeatEdited: Logic.commitRepeat(editor)
     }
 
     MacroContextMenu {
@@ -550,7 +287,7 @@ Image {
         hoverColor: editor.accentColor
         onChosen: function(index) {
             if (index === 0)
-                editor.askRemove()
+                Logic.askRemove(editor)
             else if (index === 1)
                 editor.importMacro()
             else
@@ -570,15 +307,13 @@ Image {
         fontSize: editor.fontSize
         hoverColor: editor.accentColor
         onChosen: function(index) {
-            var count = eventModel.count
             switch (index) {
-            case 0: editor.removeEvent(); break
-            case 1: editor.insertEvents(MacroEvents.delayIndex(editor.currentEvent, count),
-                                        [{ type: MacroEvents.Delay, info: String(MacroEvents.insertedDelayMs) }]); break
-            case 2: editor.openInsertKey(); break
-            case 3: editor.insertButton(MacroEvents.leftButton); break
-            case 4: editor.insertButton(MacroEvents.middleButton); break
-            case 5: editor.insertButton(MacroEvents.rightButton); break
+            case 0: Logic.removeEvent(editor); break
+            case 1: Logic.insertDelay(editor); break
+            case 2: Logic.openInsertKey(editor); break
+            case 3: Logic.insertButton(editor, MacroEvents.leftButton); break
+            case 4: Logic.insertButton(editor, MacroEvents.middleButton); break
+            case 5: Logic.insertButton(editor, MacroEvents.rightButton); break
             }
         }
     }
@@ -617,10 +352,7 @@ Image {
         fontSize: editor.fontSize
         buttonColor: editor.buttonColor
         hoverColor: editor.accentColor
-        onAccepted: function(code, name) {
-            editor.closeInsertKey()
-            editor.insertEvents(MacroEvents.keyIndex(editor.currentEvent, eventModel.count), MacroEvents.tap(code, name))
-        }
+        onAccepted: function(code, name) { Logic.insertKey(editor, code, name) }
         onCancelled: editor.closeInsertKey()
     }
 }
