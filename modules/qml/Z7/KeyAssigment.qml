@@ -29,9 +29,9 @@ Rectangle {
     readonly property var pending: [keyCode0, keyCode1, keyCode2, keyCode3]
 
     // Key capture, fed by the shell's keyboard notices.
-    property bool isFireInput: false
-    property bool isComboInput: false
-    property var combo: Assign.comboStart()
+    readonly property alias isFireInput: capture.isFireInput
+    readonly property alias isComboInput: capture.isComboInput
+    readonly property alias combo: capture.combo
 
     property int fireRate: Assign.rateDefault
     property int fireTimes: 0
@@ -94,26 +94,11 @@ Rectangle {
         return Assign.indexOfEntry(items, pending) === index && Assign.sameEntry(items[index].entry, pending)
     }
 
-    // The combination field shows the pending combination, if any.
-    function pendingCombo() {
-        if (keyCode0 !== Assign.Type.combo)
-            return Assign.comboStart()
-        return { modifiers: keyCode1, keys: [keyCode2, keyCode3].filter(function(c) { return c !== 0 }) }
-    }
-
-    function stopCapture() {
-        isFireInput = false
-        if (isComboInput) {
-            isComboInput = false
-            combo = pendingCombo()
-        }
-    }
+    function stopCapture() { capture.stop() }
 
     // Shows the key's entry when the dialog opens.
     function prepare() {
-        isFireInput = false
-        isComboInput = false
-        combo = pendingCombo()
+        capture.reset()
         x = shell ? Math.round((shell.width - width) / 2) : 0
         y = shell ? Math.round((shell.height - height) / 2) : 0
         section = Assign.sectionOf(keyCode0)
@@ -135,39 +120,16 @@ Rectangle {
 
     function startFireCapture() {
         endInput()
-        isComboInput = false
-        isFireInput = true
+        capture.startFire()
     }
 
     function startComboCapture() {
         endInput()
-        isFireInput = false
-        combo = Assign.comboStart()
-        isComboInput = true
+        capture.startCombo()
     }
 
-    function confirmCombo() {
-        var entry = Assign.comboEntry(combo)
-        if (!entry)
-            return
-        setPending(entry, Assign.comboText(combo, keyName))
-        isComboInput = false
-    }
-
-    function detectKeyboard(isDown, usbCode, mode) {
-        if (!isDown)
-            return
-        var code = Number(usbCode) & 0xFF
-        if (mode === 0 && isFireInput) {
-            var name = keyName(code)
-            if (name === "")
-                return
-            setPending(Assign.fireEntry(code, fireRate, fireTimes), name)
-            isFireInput = false
-        } else if (mode === 1 && isComboInput) {
-            combo = Assign.comboAdd(combo, code)
-        }
-    }
+    function confirmCombo() { capture.confirmCombo() }
+    function detectKeyboard(isDown, usbCode, mode) { capture.detect(isDown, usbCode, mode) }
 
     function setRate(rate) {
         fireRate = rate
@@ -273,6 +235,15 @@ Rectangle {
     }
 
     onVisibleChanged: if (visible) prepare()
+
+    KeyCapture {
+        id: capture
+        pending: dialog.pending
+        fireRate: dialog.fireRate
+        fireTimes: dialog.fireTimes
+        keyNames: typeof _KeyCodeString === "undefined" ? null : _KeyCodeString
+        onTaken: function(entry, text) { dialog.setPending(entry, text) }
+    }
 
     Rectangle {
         z: -1
