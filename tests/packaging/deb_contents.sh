@@ -33,6 +33,11 @@ has '-rw-r--r--' /usr/share/icons/hicolor/scalable/apps/orbex-mouse.svg
 has '-rw-r--r--' /usr/share/icons/hicolor/256x256/apps/orbex-mouse.png
 has '-rw-r--r--' /usr/share/bash-completion/completions/orbex-mouse
 has '-rw-r--r--' /usr/share/man/man1/orbex-mouse.1
+has '-rw-r--r--' /usr/share/kwin/scripts/orbex-mouse-focus/contents/code/main.js
+has '-rw-r--r--' /usr/share/kwin/scripts/orbex-mouse-focus/metadata.json
+has '-rw-r--r--' /usr/share/kwin/scripts/orbex-mouse-focus/metadata.desktop
+has '-rw-r--r--' /usr/share/gnome-shell/extensions/orbex-mouse-focus@meridan-orbex.example/extension.js
+has '-rw-r--r--' /usr/share/gnome-shell/extensions/orbex-mouse-focus@meridan-orbex.example/metadata.json
 (cd "$source_dir/factory/modules" && find . -type f ! -name .keep) | while read -r f; do
     has '-rw-r--r--' "/usr/lib/orbex-mouse/modules/${f#./}"
 done
