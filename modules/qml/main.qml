@@ -8,6 +8,7 @@ import "common/StorageNotices.js" as StorageNotices
 import "common/DeviceActions.js" as Actions
 import "common/Leave.js" as Leave
 import "common/Hints.js" as Hints
+import "common/MainTexts.js" as MainTexts
 
 // The main window of the UI. The program calls setProtectUI, setCurrentDPI,
 // initUI, run, detectKeyboard and detectMouse by name. The pages under Z7/
@@ -23,14 +24,11 @@ import "common/Hints.js" as Hints
 // and shows its outcome.
 Skin {
     id: root
-    width: 1024
-    height: 640
+    width: Theme.windowWidth
+    height: Theme.windowHeight
     visible: false
 
-    readonly property var defaultMainLang: [
-        "Editor", "Macro Editor", "Gun Editor", "Report Rate", "Config", "Reset",
-        "Reset the profile in use to its factory settings?", "Cancel", "OK", "System Setting", "Save", "", "", "", ""
-    ]
+    readonly property var defaultMainLang: MainTexts.defaultTexts
     property var mainLang: defaultMainLang.slice(0)
     property var storageLang: StorageNotices.builtInTexts.slice(0)
     readonly property var defaultSavesLang: [
@@ -57,23 +55,6 @@ Skin {
     property bool isPownOn: false
     property bool initProfile: true
     property bool isScrollRateFocus: false
-    property string fontFamily: "微软雅黑"
-    property int fontNormalSize: 12
-    property int fontMaxSize: 16
-    property int fontMiddleSize: 14
-    property int fontMinSize: 10
-    property color fontColor: "#ffffff"
-    property color colorGray0: "#1a1a1a"
-    property color colorGray1: "#3c3c3c"
-    property color colorGray2: "#969696"
-    property color colorGray3: "#d1d1d1"
-    property color colorBlue: "#09347f"
-    property color colorOrange: "#cf3e00"
-    property color colorBlack: Qt.rgba(0, 0, 0, 1)
-    property int globalSetting_size: 11
-    property color globalSetting_color: "#FF00FFFF"
-    property string globalSetting_fontFamily: "Arial"
-    property int animation_speed: 300
 
     property int currentDPI: -1
     property int profileNo: -1
@@ -153,7 +134,7 @@ Skin {
     // leave everything as it was.
     function confirm(title, question, okText, action) {
         mainFocus()
-        ask(question, [okText, mainLang[7]], function(index) { if (index === 0) action() }, title)
+        ask(question, [okText, mainLang[MainTexts.Index.cancel]], function(index) { if (index === 0) action() }, title)
     }
     function deviceAction(name, body) { Actions.run(name, body) }
 
@@ -305,7 +286,7 @@ Skin {
         anchors.fill: parent
         visible: root.panelsShown
         opacity: root.panelsShown ? 1 : 0
-        Behavior on opacity { NumberAnimation { duration: root.animation_speed; easing.type: Easing.OutCubic } }
+        Behavior on opacity { NumberAnimation { duration: Theme.animationSpeed; easing.type: Easing.OutCubic } }
 
         // Hidden behind the start-up logo until the lock ends: decoded with
         // the pages, not before the first frame.
@@ -322,7 +303,7 @@ Skin {
             id: keyMatrixArea
             x: 24
             y: 88
-            width: 232
+            width: Theme.columnWidth
             height: keyMatrixPlace.item ? keyMatrixPlace.item.height : 316 // qmllint disable type
             Loader { id: keyMatrixPlace; active: root.pagesWanted; source: "Z7/KeyMatrix.qml" }
         }
@@ -399,15 +380,15 @@ Skin {
             objectName: "resetDialog"
             areaWidth: root.width
             areaHeight: root.height
-            title: root.mainLang[5]
-            question: root.mainLang[6]
-            okText: root.mainLang[8]
-            cancelText: root.mainLang[7]
-            fontFamily: root.fontFamily
-            fontSize: root.fontNormalSize
-            titleColor: root.colorBlack
-            buttonColor: root.colorBlue
-            hoverColor: root.colorOrange
+            title: root.mainLang[MainTexts.Index.reset]
+            question: root.mainLang[MainTexts.Index.resetQuestion]
+            okText: root.mainLang[MainTexts.Index.ok]
+            cancelText: root.mainLang[MainTexts.Index.cancel]
+            fontFamily: Theme.fontFamily
+            fontSize: Theme.fontNormalSize
+            titleColor: Theme.black
+            buttonColor: Theme.blue
+            hoverColor: Theme.accent
             onCancelled: visible = false
             onAccepted: Pages.factoryReset()
         }
@@ -428,8 +409,8 @@ Skin {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 6
         visible: root.panelsShown
-        fontFamily: root.fontFamily
-        fontSize: root.fontNormalSize
+        fontFamily: Theme.fontFamily
+        fontSize: Theme.fontNormalSize
         failureColor: "#ff3030"
     }
 
@@ -439,11 +420,11 @@ Skin {
         z: 60
         areaWidth: root.width
         areaHeight: root.height
-        fontFamily: root.fontFamily
-        fontSize: root.fontNormalSize
-        titleColor: root.colorBlack
-        buttonColor: root.colorBlue
-        hoverColor: root.colorOrange
+        fontFamily: Theme.fontFamily
+        fontSize: Theme.fontNormalSize
+        titleColor: Theme.black
+        buttonColor: Theme.blue
+        hoverColor: Theme.accent
     }
 
     Image {
@@ -462,8 +443,8 @@ Skin {
         anchors.centerIn: parent
         anchors.verticalCenterOffset: root.panelsShown ? 0 : 150
         z: 100
-        fontFamily: root.fontFamily
-        fontSize: root.fontMaxSize
-        accentColor: root.colorOrange
+        fontFamily: Theme.fontFamily
+        fontSize: Theme.fontMaxSize
+        accentColor: Theme.accent
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick
 import "../basic"
 import "../common"
+import ".."
 import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "DpiSetting.js" as Dpi
@@ -34,7 +35,7 @@ Item {
     readonly property int headerHeight: 36
     readonly property int shownRows: Math.max(1, Math.min(Dpi.stageLimit, dpiCount))
 
-    width: 232
+    width: Theme.columnWidth
     // As tall as the stages in use: fewer stages leave no empty rows.
     height: headerHeight + 4 + Math.max(1, Math.min(shownRows, currentDpiCount)) * rowHeight + 8
     z: stageList.isOpen ? 20 : 0
@@ -104,9 +105,9 @@ Item {
         x: 14
         y: 10
         text: page.dpiSettingLang[0]
-        color: page.shell.colorGray3
-        font.family: page.shell.fontFamily
-        font.pixelSize: page.shell.fontMiddleSize
+        color: Theme.gray3
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMiddleSize
         font.bold: true
     }
 
@@ -118,9 +119,9 @@ Item {
         horizontalAlignment: Text.AlignRight
         elide: Text.ElideRight
         text: page.dpiSettingLang[1] || ""
-        color: page.shell.colorGray2
-        font.family: page.shell.fontFamily
-        font.pixelSize: page.shell.fontNormalSize
+        color: Theme.gray2
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
     }
 
     Menu_Down {
@@ -133,10 +134,10 @@ Item {
         height: 22
         items: Dpi.stageItems(page.shownRows)
         maxRows: Dpi.stageLimit
-        fontFamily: page.shell.fontFamily
-        fontSize: page.shell.fontNormalSize
-        hoverColor: page.shell.colorOrange
-        selectedColor: page.shell.colorBlue
+        fontFamily: Theme.fontFamily
+        fontSize: Theme.fontNormalSize
+        hoverColor: Theme.accent
+        selectedColor: Theme.blue
         dropSource: page.skin("sourceDropBtn")
         dropOpenSource: page.skin("sourceDropBtnU")
         onItemChosen: function(index) { page.chooseStageCount(index + 1) }
@@ -164,7 +165,7 @@ Item {
                 id: row
                 required property int index
                 readonly property bool active: index === page.currentDPI
-                readonly property color accent: page.shell.colorOrange
+                readonly property color accent: Theme.accent
 
                 objectName: "dpiStage" + index
                 width: page.width
@@ -190,13 +191,13 @@ Item {
                     height: 16
                     radius: 8
                     color: row.active ? row.accent : "transparent"
-                    border.color: row.active ? row.accent : page.shell.colorGray1
+                    border.color: row.active ? row.accent : Theme.gray1
                     Text {
                         anchors.centerIn: parent
                         text: row.index + 1
-                        color: row.active ? "#ffffff" : page.shell.colorGray2
-                        font.family: page.shell.fontFamily
-                        font.pixelSize: page.shell.fontMinSize
+                        color: row.active ? "#ffffff" : Theme.gray2
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontMinSize
                         font.bold: true
                     }
                 }
@@ -206,9 +207,9 @@ Item {
                     anchors.right: slider.right
                     y: 0
                     text: page.stageValues[row.index]
-                    color: row.active ? row.accent : page.shell.fontColor
-                    font.family: page.shell.fontFamily
-                    font.pixelSize: page.shell.fontNormalSize
+                    color: row.active ? row.accent : Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                     font.bold: row.active
                 }
 

@@ -1,6 +1,7 @@
 import QtQuick
 import "../common/Hints.js" as Hints
 import "../basic"
+import ".."
 import "GunControl.js" as Gun
 
 // The right half of the gun editor: the gun slot drop-down with the record
@@ -16,7 +17,7 @@ Item {
     readonly property var lang: page ? page.gunControlLang : []
     readonly property string fontFamily: page ? page.fontFamily : "微软雅黑"
     readonly property int fontSize: page ? page.fontSize : 12
-    readonly property color accentColor: page ? page.accentColor : "#cf3e00"
+    readonly property color accentColor: page ? page.accentColor : Theme.accent
     readonly property alias slotMenu: slotMenu
     readonly property alias yField: yField
     readonly property alias timesField: timesField
@@ -66,7 +67,7 @@ Item {
         elide: Text.ElideRight
         color: panel.accentColor
         font.family: panel.fontFamily
-        font.pixelSize: panel.shell ? panel.shell.fontMaxSize : 16
+        font.pixelSize: Theme.fontMaxSize
         font.bold: true
     }
 

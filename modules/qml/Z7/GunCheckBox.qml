@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A check box with its caption; `toggled` reports a click, the page decides
 // what `checked` becomes.
@@ -10,7 +11,7 @@ Item {
     property url checkSource: "qrc:/index/modules/img/skin1/index/checkBtn.png"
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
-    property color hoverColor: "#cf3e00"
+    property color hoverColor: Theme.accent
 
     signal toggled()
 

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 import "../common/Calls.js" as Calls
 import "GunControl.js" as Gun
 
@@ -32,9 +33,9 @@ Rectangle {
     readonly property var shown: (revision, gunModel.count > shownPosition ? gunModel.get(shownPosition) : null)
     property string lastCount: "1"
 
-    readonly property string fontFamily: shell.fontFamily
-    readonly property int fontSize: shell.fontNormalSize
-    readonly property color accentColor: shell.colorOrange
+    readonly property string fontFamily: Theme.fontFamily
+    readonly property int fontSize: Theme.fontNormalSize
+    readonly property color accentColor: Theme.accent
 
     width: 640
     height: 448
@@ -42,8 +43,8 @@ Rectangle {
     y: Math.round((shell.height - height) / 2)
     visible: false
     radius: 4
-    color: shell.colorGray0
-    border.color: shell.colorGray1
+    color: Theme.gray0
+    border.color: Theme.gray1
 
     function view(name, args, fallback) {
         return Calls.call(controller, name, args, fallback, "ui_View")
@@ -242,8 +243,8 @@ Rectangle {
         drag.target: gunPage
         drag.minimumX: 0
         drag.minimumY: 0
-        drag.maximumX: (gunPage.shell ? gunPage.shell.width : 1024) - gunPage.width
-        drag.maximumY: (gunPage.shell ? gunPage.shell.height : 640) - gunPage.height
+        drag.maximumX: (gunPage.shell ? gunPage.shell.width : Theme.windowWidth) - gunPage.width
+        drag.maximumY: (gunPage.shell ? gunPage.shell.height : Theme.windowHeight) - gunPage.height
         drag.threshold: 2
         onPressed: gunPage.gunControlFocus()
     }
@@ -255,7 +256,7 @@ Rectangle {
         width: parent.width - 2
         height: 30
         radius: 3
-        color: gunPage.shell ? gunPage.shell.colorBlack : "#000000"
+        color: Theme.black
 
         Rectangle {
             x: 14
@@ -272,7 +273,7 @@ Rectangle {
             text: gunPage.gunControlLang[0]
             color: "#ffffff"
             font.family: gunPage.fontFamily
-            font.pixelSize: gunPage.shell ? gunPage.shell.fontMiddleSize : 14
+            font.pixelSize: Theme.fontMiddleSize
         }
 
         ImageButton {

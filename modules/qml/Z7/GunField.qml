@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 
 // A one-line input of the gun editor. `committed` is emitted with the typed
 // text when the input ends (Enter, the focus going elsewhere, or endInput());
@@ -16,7 +17,7 @@ Rectangle {
     property string suffix: ""
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
     property int horizontalAlignment: TextInput.AlignHCenter
     readonly property bool editing: input.activeFocus
     readonly property alias input: input

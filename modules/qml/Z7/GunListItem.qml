@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // One gun of the editor's list: its picture, its name, a line with its
 // values and a badge for each gun slot that holds it. A click chooses it;
@@ -14,7 +15,7 @@ Rectangle {
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
     property string slotPrefix: "Gun"
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
     property url editSource: ""
     property url editHoverSource: ""
     readonly property bool editing: nameField.visible

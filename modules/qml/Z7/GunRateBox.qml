@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 import "GunControl.js" as Gun
 
 // The rate chooser: a box showing the fire period ("10MS") that opens a
@@ -12,7 +13,7 @@ Item {
     property bool isOpen: false
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
-    property color hoverColor: "#cf3e00"
+    property color hoverColor: Theme.accent
     property int panelWidth: 200
     property url dropSource: "qrc:/index/modules/img/skin1/index/dropBtn.png"
     property url dropOpenSource: "qrc:/index/modules/img/skin1/index/dropBtnU.png"

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A section caption of the gun editor: an accent bar, the caption and a
 // thin rule to the right edge.
@@ -7,7 +8,7 @@ Item {
 
     property string text: ""
     property string fontFamily: "微软雅黑"
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
 
     width: 292
     height: 20

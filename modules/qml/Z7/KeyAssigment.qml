@@ -1,8 +1,10 @@
 import QtQuick
 import "../common"
+import ".."
 import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "KeyAssigment.js" as Assign
+import "../common/MainTexts.js" as MainTexts
 
 // The assignment dialog of one key: the function sections on the left, the
 // choices of the shown section on the right. A choice makes a pending entry;
@@ -45,16 +47,16 @@ Rectangle {
     readonly property bool isGun: shell.isGun
     readonly property var sections: Assign.visibleSections(isGun)
 
-    readonly property string fontFamily: shell.fontFamily
-    readonly property int fontSize: shell.fontNormalSize
-    readonly property color accentColor: shell.colorOrange
+    readonly property string fontFamily: Theme.fontFamily
+    readonly property int fontSize: Theme.fontNormalSize
+    readonly property color accentColor: Theme.accent
 
     width: 600
     height: 396
     radius: 6
     visible: false
-    color: shell.colorGray0
-    border.color: shell.colorGray1
+    color: Theme.gray0
+    border.color: Theme.gray1
 
     function view(name, args, fallback) {
         return Calls.call(controller, name, args, fallback, "ui_View")
@@ -298,7 +300,7 @@ Rectangle {
                     objectName: "section_" + modelData.name
                     width: nav.width
                     height: 32
-                    color: shown ? shell.colorBlue : navArea.containsMouse ? "#26262b" : "transparent"
+                    color: shown ? Theme.blue : navArea.containsMouse ? "#26262b" : "transparent"
                     Rectangle {
                         width: 3; height: parent.height
                         color: dialog.accentColor
@@ -357,7 +359,7 @@ Rectangle {
         radius: dialog.radius
         color: "transparent"
 
-        Rectangle { width: parent.width; height: 1; color: shell.colorGray1 }
+        Rectangle { width: parent.width; height: 1; color: Theme.gray1 }
 
         Row {
             anchors.right: parent.right
@@ -369,11 +371,11 @@ Rectangle {
                 objectName: "keyBackButton"
                 width: 104
                 height: 26
-                text: shell ? shell.mainLang[5] : "Reset"
+                text: shell ? shell.mainLang[MainTexts.Index.reset] : "Reset"
                 iconSource: shell ? shell.sourceBack : ""
                 iconHoverSource: shell ? shell.sourceBackH : ""
                 normalColor: "#26262b"
-                hoverColor: shell.colorOrange
+                hoverColor: Theme.accent
                 fontFamily: dialog.fontFamily
                 onClicked: dialog.back()
             }
@@ -381,10 +383,10 @@ Rectangle {
                 objectName: "keyOkButton"
                 width: 104
                 height: 26
-                text: shell ? shell.mainLang[8] : "OK"
+                text: shell ? shell.mainLang[MainTexts.Index.ok] : "OK"
                 iconSource: shell ? shell.sourceSureBtn : ""
-                normalColor: shell.colorBlue
-                hoverColor: shell.colorOrange
+                normalColor: Theme.blue
+                hoverColor: Theme.accent
                 fontFamily: dialog.fontFamily
                 onClicked: dialog.close()
             }

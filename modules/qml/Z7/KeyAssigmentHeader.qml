@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 
 // The title bar of the assignment dialog: which key, what it will do, and
 // the close button.
@@ -9,7 +10,7 @@ Rectangle {
     property string title: ""
     property string pendingText: ""
     property string fontFamily: "微软雅黑"
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
     property url closeSource: ""
     property url closeHoverSource: ""
 

@@ -1,6 +1,7 @@
 import QtQuick
 import "../basic"
 import "../common"
+import ".."
 import "../common/Hints.js" as Hints
 import "KeyAssigment.js" as Assign
 
@@ -15,7 +16,7 @@ Item {
     readonly property var shell: d ? d.shell : null
     readonly property string fontFamily: d ? d.fontFamily : "微软雅黑"
     readonly property int fontSize: d ? d.fontSize : 12
-    readonly property color accentColor: d ? d.accentColor : "#cf3e00"
+    readonly property color accentColor: d ? d.accentColor : Theme.accent
     readonly property int labelWidth: 92
 
     function hint(index) { return Hints.text(shell ? shell.hintLang : null, index) }
@@ -295,7 +296,7 @@ Item {
                 width: 130
                 height: 28
                 text: sections.lang[17]
-                normalColor: sections.shell ? sections.shell.colorBlue : "#09347f"
+                normalColor: Theme.blue
                 hoverColor: sections.accentColor
                 fontFamily: sections.fontFamily
                 fontSize: sections.fontSize

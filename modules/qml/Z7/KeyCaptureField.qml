@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A field that takes a key from the keyboard: a click starts the capture,
 // the frame pulses while it waits, and the captured names show in it. While
@@ -12,7 +13,7 @@ Rectangle {
     property bool capturing: false
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
 
     signal clicked()
 

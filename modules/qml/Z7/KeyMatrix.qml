@@ -1,9 +1,12 @@
 import QtQuick
 import "../common/Hints.js" as Hints
 import "../common"
+import ".."
 import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "KeyMatrix.js" as Matrix
+import "KeyAssigment.js" as Assign
+import "../common/MainTexts.js" as MainTexts
 
 // The key list of the left column: the functions of the sixteen keys, eight
 // of them as buttons that open the assignment dialog, and the reset to the
@@ -24,11 +27,11 @@ Rectangle {
     property alias modKeys_tmp: defaultsModel
     property var buttonNames: []
 
-    readonly property string fontFamily: shell.fontFamily
-    readonly property int fontSize: shell.fontNormalSize
-    readonly property color accentColor: shell.colorOrange
+    readonly property string fontFamily: Theme.fontFamily
+    readonly property int fontSize: Theme.fontNormalSize
+    readonly property color accentColor: Theme.accent
 
-    width: 232
+    width: Theme.columnWidth
     height: 28 + Matrix.buttonCount * 28 + (Matrix.buttonCount - 1) * 8 + 8
     radius: 4
     color: "#000000"
@@ -102,6 +105,17 @@ Rectangle {
         })
     }
 
+    // The keys that play a macro, as { key, slot }.
+    function macroKeys() {
+        var found = []
+        for (var i = 0; i < keysModel.count; ++i) {
+            var entry = keysModel.get(i)
+            if (Number(entry.keyCode0) === Assign.Type.macro)
+                found.push({ key: i, slot: Number(entry.keyCode2) }) // qmllint disable type
+        }
+        return found
+    }
+
     function checkOneLeftKey(index) {
         return Matrix.isOnlyLeftButton(entries(keysModel), Number(index))
     }
@@ -129,7 +143,7 @@ Rectangle {
         for (var j = 0; j < defaultsModel.count; ++j) {
             var entry = entryOf(defaultsModel, j)
             keysModel.set(j, row(entry, defaultsModel.get(j).keyText))
-            if (entry[0] === 4) {
+            if (entry[0] === Assign.Type.macro) {
                 var name = Values.toText(view("getData", ["mouseMacroKey/" + entry[2], true]), "")
                 macroEditor.sendMacro(entry[2], name)
                 view("setData", ["mouseMacroKey/" + entry[2], name])
@@ -167,7 +181,7 @@ Rectangle {
         width: resetButton.x - x - 6
         text: keyMatrix.keyMatrixLang[1]
         elide: Text.ElideRight
-        color: shell.colorGray3
+        color: Theme.gray3
         font.family: keyMatrix.fontFamily
         font.pixelSize: keyMatrix.fontSize
         font.bold: true
@@ -181,8 +195,8 @@ Rectangle {
         normalSource: shell ? shell.sourceRestBtn : ""
         hoverSource: shell ? shell.sourceRestBtnH : ""
         pressedSource: shell ? shell.sourceRestBtnP : ""
-        onClicked: shell.confirm(shell.mainLang[5], Hints.text(shell.hintLang, Hints.Index.resetKeys),
-                                 shell.mainLang[5], function() { keyMatrix.resetKeys() })
+        onClicked: shell.confirm(shell.mainLang[MainTexts.Index.reset], Hints.text(shell.hintLang, Hints.Index.resetKeys),
+                                 shell.mainLang[MainTexts.Index.reset], function() { keyMatrix.resetKeys() })
     }
 
     Column {
@@ -202,7 +216,7 @@ Rectangle {
                 visible: index < Matrix.buttonCount
                 name: keyMatrix.buttonNames[index] || ""
                 functionText: keyText
-                isMacro: keyCode0 === 4
+                isMacro: keyCode0 === Assign.Type.macro
                 selected: keyMatrix.selectedKey === index
                 lit: keyMatrix.hoveredKey === index
                 fontFamily: keyMatrix.fontFamily

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // One key of the key list: its name and its function on the skin's key
 // plate (the macro plate for a macro). Lit while hovered here or on the
@@ -13,7 +14,7 @@ Item {
     property bool lit: false
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
     property url singleSource: ""
     property url macroSource: ""
     readonly property bool hovered: area.containsMouse

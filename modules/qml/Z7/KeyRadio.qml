@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A choice of the assignment dialog: the skin's radio button and its text,
 // which may take two lines. The whole row answers to the pointer.
@@ -12,7 +13,7 @@ Item {
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
     property color hoverColor: "#3c3c3c"
-    property color checkedColor: "#cf3e00"
+    property color checkedColor: Theme.accent
 
     signal clicked()
 

@@ -1,11 +1,13 @@
 import QtQuick
 import "../basic"
 import "../common"
+import ".."
 import "../common/Calls.js" as Calls
 import "../common/Hints.js" as Hints
 import "../common/InputRules.js" as InputRules
 import "LightControl.js" as Light
 import "DpiSetting.js" as Dpi
+import "../common/MainTexts.js" as MainTexts
 
 // The lighting panel of the right column: the effect with its speed and
 // brightness, and eight colours picked on the hue bar or typed as red,
@@ -37,7 +39,7 @@ Item {
     readonly property var chosenColour: blocks[selectedBlock] || Light.startColour
     readonly property int barWidth: 208
 
-    width: 232
+    width: Theme.columnWidth
     height: content.y + content.height + 12
     z: effectList.isOpen ? 20 : 0
 
@@ -144,9 +146,9 @@ Item {
         x: 14
         y: 10
         text: page.lightControlLang[0]
-        color: page.shell.colorGray3
-        font.family: page.shell.fontFamily
-        font.pixelSize: page.shell.fontMiddleSize
+        color: Theme.gray3
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMiddleSize
         font.bold: true
     }
 
@@ -156,8 +158,8 @@ Item {
         y: 10
         normalSource: page.skin("sourceBack")
         hoverSource: page.skin("sourceBackH")
-        onClicked: shell.confirm(shell.mainLang[5], Hints.text(shell.hintLang, Hints.Index.resetLighting),
-                                 shell.mainLang[5], function() { page.recover() })
+        onClicked: shell.confirm(shell.mainLang[MainTexts.Index.reset], Hints.text(shell.hintLang, Hints.Index.resetLighting),
+                                 shell.mainLang[MainTexts.Index.reset], function() { page.recover() })
     }
 
     Image {
@@ -176,10 +178,10 @@ Item {
         width: 176
         height: 24
         items: page.effectTexts.map(function(i) { return page.lightControlLang[i] })
-        fontFamily: page.shell.fontFamily
-        fontSize: page.shell.fontNormalSize
-        hoverColor: page.shell.colorOrange
-        selectedColor: page.shell.colorBlue
+        fontFamily: Theme.fontFamily
+        fontSize: Theme.fontNormalSize
+        hoverColor: Theme.accent
+        selectedColor: Theme.blue
         dropSource: page.skin("sourceDropBtn")
         dropOpenSource: page.skin("sourceDropBtnU")
         onItemChosen: function(index) { page.chooseEffect(index) }
@@ -195,11 +197,11 @@ Item {
         LightStepRow {
             objectName: "speedRow"
             width: content.width
-            fontFamily: page.shell.fontFamily
-            fontSize: page.shell.fontNormalSize
-            captionColor: page.shell.colorGray3
-            textColor: page.shell.fontColor
-            accent: page.shell.colorOrange
+            fontFamily: Theme.fontFamily
+            fontSize: Theme.fontNormalSize
+            captionColor: Theme.gray3
+            textColor: Theme.fontColor
+            accent: Theme.accent
             trackSource: page.skin("sourceSpeedScale")
             knobSource: page.skin("sourceSlide")
             onStepReleased: page.isSave = true
@@ -212,11 +214,11 @@ Item {
         LightStepRow {
             objectName: "brightnessRow"
             width: content.width
-            fontFamily: page.shell.fontFamily
-            fontSize: page.shell.fontNormalSize
-            captionColor: page.shell.colorGray3
-            textColor: page.shell.fontColor
-            accent: page.shell.colorOrange
+            fontFamily: Theme.fontFamily
+            fontSize: Theme.fontNormalSize
+            captionColor: Theme.gray3
+            textColor: Theme.fontColor
+            accent: Theme.accent
             trackSource: page.skin("sourceSpeedScale")
             knobSource: page.skin("sourceSlide")
             onStepReleased: page.isSave = true
@@ -232,9 +234,9 @@ Item {
             height: 14
             Text {
                 text: page.lightControlLang[6]
-                color: page.shell.colorGray3
-                font.family: page.shell.fontFamily
-                font.pixelSize: page.shell.fontNormalSize
+                color: Theme.gray3
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontNormalSize
             }
         }
 
@@ -331,10 +333,10 @@ Item {
                         verticalAlignment: TextInput.AlignVCenter
                         horizontalAlignment: TextInput.AlignRight
                         text: page.chosenColour[field.index]
-                        color: page.shell.fontColor
-                        selectionColor: page.shell.colorOrange
-                        font.family: page.shell.fontFamily
-                        font.pixelSize: page.shell.fontNormalSize
+                        color: Theme.fontColor
+                        selectionColor: Theme.accent
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize
                         selectByMouse: true
                         maximumLength: 3
                         validator: RegularExpressionValidator { regularExpression: /[0-9]{0,3}/ }
@@ -350,14 +352,14 @@ Item {
                 height: 20
                 radius: 3
                 color: page.rgb(page.chosenColour)
-                border.color: page.shell.colorGray1
+                border.color: Theme.gray1
                 Text {
                     anchors.centerIn: parent
                     text: Light.hexOf(page.chosenColour)
                     color: page.chosenColour[0] * 0.3 + page.chosenColour[1] * 0.59 + page.chosenColour[2] * 0.11 > 140
                            ? "#000000" : "#ffffff"
-                    font.family: page.shell.fontFamily
-                    font.pixelSize: page.shell.fontMinSize
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontMinSize
                     font.bold: true
                 }
 
@@ -368,8 +370,8 @@ Item {
                     anchors.top: parent.bottom
                     anchors.topMargin: 4
                     z: 10
-                    fontFamily: page.shell.fontFamily
-                    fontSize: page.shell.fontMinSize
+                    fontFamily: Theme.fontFamily
+                    fontSize: Theme.fontMinSize
                 }
             }
         }

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 import "LightControl.js" as Light
 
 // A caption, the step as a percentage and a five-step slider: the speed and
@@ -12,7 +13,7 @@ Item {
     property int fontSize: 12
     property color captionColor: "#d1d1d1"
     property color textColor: "#ffffff"
-    property color accent: "#cf3e00"
+    property color accent: Theme.accent
     property url trackSource: ""
     property url knobSource: ""
     signal stepMoved(int step)

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A context menu of the macro editor: the skin's menu panel with one row per
 // entry, orange under the pointer, grey where the entry cannot be used now.
@@ -13,7 +14,7 @@ Item {
     property int fontSize: 12
     property color textColor: "#ffffff"
     property color disabledColor: "#969696"
-    property color hoverColor: "#cf3e00"
+    property color hoverColor: Theme.accent
     property int rowHeight: 24
 
     signal chosen(int index)

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 import "../common/Calls.js" as Calls
 import "../common/MacroPayload.js" as MacroPayload
 import "MacroEditor.js" as Logic
@@ -39,10 +40,10 @@ Image {
     // unchanged neither saves nor sends.
     property int savedRepeat: 1
 
-    readonly property string fontFamily: shell.fontFamily
-    readonly property int fontSize: shell.fontNormalSize
-    readonly property color buttonColor: shell.colorBlue
-    readonly property color accentColor: shell.colorOrange
+    readonly property string fontFamily: Theme.fontFamily
+    readonly property int fontSize: Theme.fontNormalSize
+    readonly property color buttonColor: Theme.blue
+    readonly property color accentColor: Theme.accent
     readonly property ListModel macroModel: ListModel {}
     readonly property ListModel eventModel: ListModel {}
 

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 import "../common/MacroPayload.js" as MacroPayload
 
 // The top of the macro editor: title and close button on the skin's title
@@ -21,7 +22,7 @@ Item {
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
     property color buttonColor: "#09347f"
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
     property color captionColor: "#d1d1d1"
 
     signal closeClicked()

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 import "MacroEvents.js" as MacroEvents
 
 // The events of the selected macro: number, icon of the event type and the
@@ -20,7 +21,7 @@ Rectangle {
     property color dimColor: "#969696"
     property color hoverColor: "#3c3c3c"
     property color selectedColor: "#09347f"
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
 
     signal rowClicked(int index)
     signal contextMenuRequested(int index, real px, real py)

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 
 // Insert Key: shows the name of the last key pressed on the keyboard; OK
 // hands it over, the close button drops it.
@@ -17,7 +18,7 @@ Rectangle {
     property color textColor: "#ffffff"
     property color titleColor: "#000000"
     property color buttonColor: "#09347f"
-    property color hoverColor: "#cf3e00"
+    property color hoverColor: Theme.accent
 
     signal accepted(int keyCode, string keyName)
     signal cancelled()

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // How much of the mouse's macro memory the macro takes: the encoded length
 // against the length at which the editor stops adding events.
@@ -12,7 +13,7 @@ Item {
     property int fontSize: 12
     property color textColor: "#d1d1d1"
     property color fillColor: "#09347f"
-    property color fullColor: "#cf3e00"
+    property color fullColor: Theme.accent
     readonly property bool full: used >= limit
 
     width: row.width

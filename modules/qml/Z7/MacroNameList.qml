@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 import "../common/InputRules.js" as InputRules
 
 // The list of macros: one row of 27 per name, the selected one in the
@@ -17,7 +18,7 @@ Rectangle {
     property color textColor: "#ffffff"
     property color hoverColor: "#3c3c3c"
     property color selectedColor: "#09347f"
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
 
     signal rowClicked(int index)
     signal contextMenuRequested(int index, real px, real py)

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 import "MacroEvents.js" as MacroEvents
 
 // Below the event list: the record button, the box that decides whether
@@ -20,7 +21,7 @@ Item {
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
     property color buttonColor: "#09347f"
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
     property color recordingColor: "#a01818"
 
     signal recordClicked()

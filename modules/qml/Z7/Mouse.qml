@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 import "Mouse.js" as Drawing
 
 // The picture of the mouse in the middle of the window, from the top or the
@@ -59,7 +60,7 @@ Item {
                     height: 1
                     transformOrigin: Item.Left
                     rotation: badge.line.angle
-                    color: badge.lit ? "#cf3e00" : "#5a5a60"
+                    color: badge.lit ? Theme.accent : "#5a5a60"
                     antialiasing: true
                 }
                 Rectangle {
@@ -73,13 +74,13 @@ Item {
                     x: badge.modelData.badgeX - 11
                     y: badge.modelData.badgeY - 11
                     width: 22; height: 22; radius: 11
-                    color: badge.lit ? "#cf3e00" : "#111114"
+                    color: badge.lit ? Theme.accent : "#111114"
                     border.color: badge.lit ? "#ff9a66" : "#5a5a60"
                     Text {
                         anchors.centerIn: parent
                         text: badge.modelData.key + 1
                         color: "#ffffff"
-                        font.family: shell.fontFamily
+                        font.family: Theme.fontFamily
                         font.pixelSize: 11
                         font.bold: true
                     }

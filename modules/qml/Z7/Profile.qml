@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "../common/Hints.js" as Hints
@@ -233,10 +234,9 @@ Item {
     }
 
     function moveTo(px, py) {
-        var areaWidth = parent && parent.parent ? parent.parent.width : 1024
-        var areaHeight = parent && parent.parent ? parent.parent.height : 640
-        x = Math.max(0, Math.min(areaWidth - width, Math.round(px)))
-        y = Math.max(0, Math.min(areaHeight - height, Math.round(py)))
+        var area = parent && parent.parent ? parent.parent : null
+        x = Theme.clampInto(px, width, area ? area.width : Theme.windowWidth)
+        y = Theme.clampInto(py, height, area ? area.height : Theme.windowHeight)
     }
 
     ListModel { id: elements }
@@ -261,9 +261,9 @@ Item {
         height: 40
         verticalAlignment: Text.AlignVCenter
         text: page.profileLang[0]
-        color: root.fontColor
-        font.family: root.fontFamily
-        font.pixelSize: root.fontMiddleSize
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMiddleSize
         font.bold: true
         font.capitalization: Font.Capitalize
     }
@@ -274,9 +274,9 @@ Item {
         height: 40
         verticalAlignment: Text.AlignVCenter
         text: elements.count + " / " + Rules.maxProfiles
-        color: root.colorGray2
-        font.family: root.fontFamily
-        font.pixelSize: root.fontMinSize
+        color: Theme.gray2
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMinSize
     }
 
     Rectangle {
@@ -314,9 +314,9 @@ Item {
         width: buttons.x - 28
         text: page.profileLang[7]
         elide: Text.ElideRight
-        color: root.colorGray2
-        font.family: root.fontFamily
-        font.pixelSize: root.fontMinSize
+        color: Theme.gray2
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMinSize
     }
 
     Row {
@@ -334,10 +334,10 @@ Item {
             text: page.profileLang[1]
             iconSource: root.sourceProfileNewBtn
             enabled: page.canAdd
-            normalColor: root.colorBlue
-            hoverColor: root.colorOrange
-            fontFamily: root.fontFamily
-            fontSize: root.fontNormalSize
+            normalColor: Theme.blue
+            hoverColor: Theme.accent
+            fontFamily: Theme.fontFamily
+            fontSize: Theme.fontNormalSize
             onClicked: page.newProfile()
         }
         Button {
@@ -346,10 +346,10 @@ Item {
             height: 26
             text: page.profileLang[2]
             iconSource: root.sourceProfileCopyBtn
-            normalColor: root.colorBlue
-            hoverColor: root.colorOrange
-            fontFamily: root.fontFamily
-            fontSize: root.fontNormalSize
+            normalColor: Theme.blue
+            hoverColor: Theme.accent
+            fontFamily: Theme.fontFamily
+            fontSize: Theme.fontNormalSize
             onClicked: page.importProfile()
         }
     }
@@ -361,8 +361,8 @@ Item {
         anchors.bottom: buttons.top
         anchors.bottomMargin: 8
         z: 5
-        fontFamily: root.fontFamily
-        fontSize: root.fontMinSize
+        fontFamily: Theme.fontFamily
+        fontSize: Theme.fontMinSize
     }
 
     ProfileMenu {

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The context menu of a profile: Delete (greyed where refused) and Export.
 Rectangle {
@@ -13,8 +14,8 @@ Rectangle {
     width: 100
     height: 48 + 2
     radius: 3
-    color: root.colorGray0
-    border.color: root.colorGray1
+    color: Theme.gray0
+    border.color: Theme.gray1
 
     Rectangle {
         x: 3; y: 4; z: -1
@@ -41,14 +42,14 @@ Rectangle {
                 width: menu.width - 2
                 height: 24
                 radius: 2
-                color: itemArea.containsMouse && active ? root.colorOrange : "transparent"
+                color: itemArea.containsMouse && active ? Theme.accent : "transparent"
                 Text {
                     x: 12
                     anchors.verticalCenter: parent.verticalCenter
                     text: modelData.text
-                    color: parent.active ? root.fontColor : root.colorGray1
-                    font.family: root.fontFamily
-                    font.pixelSize: root.fontNormalSize
+                    color: parent.active ? Theme.fontColor : Theme.gray1
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                 }
                 MouseArea {
                     id: itemArea

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 import "Profile.js" as Rules
 import "../common/InputRules.js" as InputRules
 
@@ -53,7 +54,7 @@ Column {
                 width: 3
                 height: parent.height - 10
                 radius: 1
-                color: root.colorOrange
+                color: Theme.accent
             }
 
             Image {
@@ -76,9 +77,9 @@ Column {
                 anchors.verticalCenter: parent.verticalCenter
                 text: row.textValue
                 elide: Text.ElideRight
-                color: row.inUse || row.selected ? root.fontColor : root.colorGray3
-                font.family: root.fontFamily
-                font.pixelSize: root.fontNormalSize
+                color: row.inUse || row.selected ? Theme.fontColor : Theme.gray3
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontNormalSize
                 font.bold: row.inUse
             }
 
@@ -92,14 +93,14 @@ Column {
                 height: 16
                 radius: 8
                 color: "transparent"
-                border.color: root.colorOrange
+                border.color: Theme.accent
                 Text {
                     id: badgeText
                     anchors.centerIn: parent
                     text: rows.page.profileLang[6]
                     color: "#ff7a3d"
-                    font.family: root.fontFamily
-                    font.pixelSize: root.fontMinSize
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontMinSize
                 }
             }
 
@@ -134,7 +135,7 @@ Column {
                 height: 22
                 radius: 2
                 color: "#050506"
-                border.color: root.colorOrange
+                border.color: Theme.accent
 
                 TextInput {
                     id: editor
@@ -146,10 +147,10 @@ Column {
                     maximumLength: Rules.maxNameLength
                     clip: true
                     selectByMouse: true
-                    color: root.fontColor
-                    selectionColor: root.colorOrange
-                    font.family: root.fontFamily
-                    font.pixelSize: root.fontNormalSize
+                    color: Theme.fontColor
+                    selectionColor: Theme.accent
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                     Keys.onReturnPressed: rows.commitEditor()
                     Keys.onEnterPressed: rows.commitEditor()
                     Keys.onEscapePressed: rows.page.editingIndex = -1
@@ -163,9 +164,9 @@ Column {
                     anchors.rightMargin: 4
                     anchors.verticalCenter: parent.verticalCenter
                     text: InputRules.lengthText(editor.text, Rules.maxNameLength)
-                    color: editor.text.length >= Rules.maxNameLength ? root.colorOrange : root.colorGray2
-                    font.family: root.fontFamily
-                    font.pixelSize: root.fontMinSize
+                    color: editor.text.length >= Rules.maxNameLength ? Theme.accent : Theme.gray2
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontMinSize
                 }
             }
 

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A section caption of the system settings, with an amber dot when the
 // desktop did not take the section's last value.
@@ -12,9 +13,9 @@ Row {
 
     Text {
         text: caption.text
-        color: root.colorGray3
-        font.family: root.fontFamily
-        font.pixelSize: root.fontNormalSize
+        color: Theme.gray3
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
         font.bold: true
     }
     Text {
@@ -23,6 +24,6 @@ Row {
         anchors.verticalCenter: parent.verticalCenter
         text: "●"
         color: "#e0a030"
-        font.pixelSize: root.fontMinSize
+        font.pixelSize: Theme.fontMinSize
     }
 }

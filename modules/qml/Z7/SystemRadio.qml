@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A radio choice of the system settings: the skin's round button and its
 // text; a click chooses it.
@@ -25,9 +26,9 @@ Item {
         Text {
             anchors.verticalCenter: parent.verticalCenter
             text: choice.text
-            color: choice.checked || area.containsMouse ? root.fontColor : root.colorGray3
-            font.family: root.fontFamily
-            font.pixelSize: root.fontNormalSize
+            color: choice.checked || area.containsMouse ? Theme.fontColor : Theme.gray3
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
     }
 

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "SystemSetting.js" as Rules
@@ -102,31 +103,30 @@ Item {
     Component.onDestruction: closing = true
 
     function moveTo(px, py) {
-        var areaWidth = parent && parent.parent ? parent.parent.width : 1024
-        var areaHeight = parent && parent.parent ? parent.parent.height : 640
-        x = Math.max(0, Math.min(areaWidth - width, Math.round(px)))
-        y = Math.max(0, Math.min(areaHeight - height, Math.round(py)))
+        var area = parent && parent.parent ? parent.parent : null
+        x = Theme.clampInto(px, width, area ? area.width : Theme.windowWidth)
+        y = Theme.clampInto(py, height, area ? area.height : Theme.windowHeight)
     }
 
     Rectangle {
         anchors.fill: parent
         radius: 6
-        border.color: root.colorGray1
+        border.color: Theme.gray1
         gradient: Gradient {
             GradientStop { position: 0; color: "#111113" }
             GradientStop { position: 1; color: "#050506" }
         }
     }
-    Rectangle { x: 1; y: 7; width: 3; height: 28; color: root.colorOrange }
+    Rectangle { x: 1; y: 7; width: 3; height: 28; color: Theme.accent }
     Rectangle {
         x: 1; y: 38
         width: parent.width - 2
         height: 2
         gradient: Gradient {
             orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: root.colorOrange }
-            GradientStop { position: 0.5; color: "#59cf3e00" }
-            GradientStop { position: 1; color: "#00cf3e00" }
+            GradientStop { position: 0; color: Theme.accent }
+            GradientStop { position: 0.5; color: Theme.withAlpha(Theme.accent, 0x59 / 255) }
+            GradientStop { position: 1; color: Theme.withAlpha(Theme.accent, 0) }
         }
     }
 
@@ -146,9 +146,9 @@ Item {
         height: 40
         verticalAlignment: Text.AlignVCenter
         text: page.systemSettingLang[0]
-        color: root.fontColor
-        font.family: root.fontFamily
-        font.pixelSize: root.fontMiddleSize
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMiddleSize
         font.bold: true
     }
 
@@ -183,7 +183,7 @@ Item {
         onPositionReported: page.saveData(true, Rules.applySpeed)
     }
 
-    Rectangle { x: 16; y: 118; width: 384; height: 1; color: root.colorGray1 }
+    Rectangle { x: 16; y: 118; width: 384; height: 1; color: Theme.gray1 }
 
     SystemSlider {
         id: doubleSection
@@ -196,7 +196,7 @@ Item {
         onPositionReported: page.saveData(true, Rules.applyDoubleClick)
     }
 
-    Rectangle { x: 16; y: 194; width: 384; height: 1; color: root.colorGray1 }
+    Rectangle { x: 16; y: 194; width: 384; height: 1; color: Theme.gray1 }
 
     SystemCaption {
         x: 32
@@ -235,7 +235,7 @@ Item {
                 height: 22
                 radius: 2
                 color: "#050506"
-                border.color: rowsInput.activeFocus ? root.colorOrange : root.colorGray1
+                border.color: rowsInput.activeFocus ? Theme.accent : Theme.gray1
                 opacity: page.isOneScreen ? 0.5 : 1
                 TextInput {
                     id: rowsInput
@@ -248,10 +248,10 @@ Item {
                     maximumLength: 3
                     validator: RegularExpressionValidator { regularExpression: /[0-9]{0,3}/ }
                     selectByMouse: true
-                    color: root.fontColor
-                    selectionColor: root.colorOrange
-                    font.family: root.fontFamily
-                    font.pixelSize: root.fontNormalSize
+                    color: Theme.fontColor
+                    selectionColor: Theme.accent
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                     Keys.onReturnPressed: page.systemSettingFocus()
                     Keys.onEnterPressed: page.systemSettingFocus()
                     onActiveFocusChanged: {
@@ -287,7 +287,7 @@ Item {
         text: "● " + page.systemSettingLang[8]
         elide: Text.ElideRight
         color: "#e0a030"
-        font.family: root.fontFamily
-        font.pixelSize: root.fontMinSize
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMinSize
     }
 }

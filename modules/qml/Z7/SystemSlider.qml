@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import ".."
 import "SystemSetting.js" as Rules
 
 // One slider section of the system settings: caption, the 352-pixel slider
@@ -31,7 +32,7 @@ Item {
         y: 22
         trackSource: root.sourceScale
         knobSource: root.sourceSlide
-        fillColor: root.colorOrange
+        fillColor: Theme.accent
         onPositionReported: function(x) { section.positionReported(x) }
     }
 
@@ -43,16 +44,16 @@ Item {
     Text {
         y: 46
         text: section.slowText
-        color: root.colorGray2
-        font.family: root.fontFamily
-        font.pixelSize: root.fontMinSize
+        color: Theme.gray2
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMinSize
     }
     Text {
         y: 46
         anchors.right: parent.right
         text: section.fastText
-        color: root.colorGray2
-        font.family: root.fontFamily
-        font.pixelSize: root.fontMinSize
+        color: Theme.gray2
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMinSize
     }
 }

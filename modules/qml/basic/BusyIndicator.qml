@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // "LOADING ......" pulsing while the UI is locked.
 Item {
@@ -8,7 +9,7 @@ Item {
     property string fontFamily: "微软雅黑"
     property int fontSize: 16
     property color textColor: "#ffffff"
-    property color accentColor: "#cf3e00"
+    property color accentColor: Theme.accent
 
     width: 220
     height: 48

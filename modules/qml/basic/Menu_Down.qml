@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A drop-down list: a box showing the chosen item and, while open, the list
 // of items below it (or above it with `upward`). The items are either an
@@ -27,7 +28,7 @@ Item {
     property color boxColor: "#000000"
     property color listColor: "#1a1a1a"
     property color borderColor: "#3c3c3c"
-    property color hoverColor: "#cf3e00"
+    property color hoverColor: Theme.accent
     property color selectedColor: "#09347f"
     property url dropSource: "qrc:/index/modules/img/skin1/index/dropBtn.png"
     property url dropOpenSource: "qrc:/index/modules/img/skin1/index/dropBtnU.png"

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The skin's push button: blue, orange while hovered, darker while pressed,
 // with an optional icon in front of the caption. Tab reaches it, a ring
@@ -8,7 +9,7 @@ Rectangle {
 
     property string text: ""
     property color normalColor: "#09347f"
-    property color hoverColor: "#cf3e00"
+    property color hoverColor: Theme.accent
     property color pressedColor: "#8a2900"
     property color disabledColor: "#3c3c3c"
     property color textColor: "#ffffff"

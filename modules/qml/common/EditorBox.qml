@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The editor box of the left column: a caption and one button per editor;
 // the gun editor button only on a gun mouse.
@@ -14,13 +15,13 @@ Rectangle {
     property color fontColor: "#ffffff"
     property color captionColor: "#d1d1d1"
     property color buttonColor: "#09347f"
-    property color hoverColor: "#cf3e00"
+    property color hoverColor: Theme.accent
     property color separatorColor: "#3c3c3c"
 
     signal macroEditorClicked()
     signal gunEditorClicked()
 
-    width: 232
+    width: Theme.columnWidth
     height: isGun ? 100 : 76
     radius: 4
     color: "#000000"

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The help menu under the title bar: the maker's web address, which opens
 // in the browser, and the version line.
@@ -10,7 +11,7 @@ Rectangle {
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
     property color fontColor: "#ffffff"
-    property color hoverColor: "#cf3e00"
+    property color hoverColor: Theme.accent
     readonly property var entries: [url, versionText]
 
     signal entryChosen(int index)

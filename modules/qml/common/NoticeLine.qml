@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A one-line notice that shows for a few seconds: a confirmation, or with
 // `problem` the reason something was refused or corrected.
@@ -32,7 +33,7 @@ Rectangle {
     opacity: shown ? 1 : 0
     visible: shown || opacity > 0
     color: problem ? "#3a1608" : "#0c2a52"
-    border.color: problem ? "#cf3e00" : "#2f6fd0"
+    border.color: problem ? Theme.accent : "#2f6fd0"
     Behavior on opacity { NumberAnimation { duration: 180 } }
 
     Text {

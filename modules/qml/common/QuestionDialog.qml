@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A question with up to three answers, over the window's mask. ask() shows
 // it; the answer goes to the function given there as the position of the
@@ -15,9 +16,9 @@ Rectangle {
     property int fontSize: 12
     property color titleColor: "#000000"
     property color buttonColor: "#09347f"
-    property color hoverColor: "#cf3e00"
-    property int areaWidth: parent ? parent.width : 1024
-    property int areaHeight: parent ? parent.height : 640
+    property color hoverColor: Theme.accent
+    property int areaWidth: parent ? parent.width : Theme.windowWidth
+    property int areaHeight: parent ? parent.height : Theme.windowHeight
 
     width: 440
     height: 30 + 14 + questionText.height + 14 + 25 + 10

@@ -1,5 +1,6 @@
 import QtQuick
 import "../basic"
+import ".."
 import "Calls.js" as Calls
 import "ReportRate.js" as Rate
 
@@ -17,7 +18,7 @@ Rectangle {
     property int fontSize: 12
     property color fontColor: "#ffffff"
     property color captionColor: "#d1d1d1"
-    property color hoverColor: "#cf3e00"
+    property color hoverColor: Theme.accent
     property int skin_No: 1
     readonly property var rates: Rate.rates.map((r, i) => Rate.rateText(i))
     readonly property var deviceValues: Rate.deviceValues
@@ -26,7 +27,7 @@ Rectangle {
 
     signal listOpened()
 
-    width: 232
+    width: Theme.columnWidth
     height: 42
     radius: 4
     color: "#000000"

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The factory reset question: a small dialog that can be dragged anywhere
 // inside its parent but never out of it.
@@ -14,9 +15,9 @@ Rectangle {
     property color fontColor: "#ffffff"
     property color titleColor: "#000000"
     property color buttonColor: "#09347f"
-    property color hoverColor: "#cf3e00"
-    property int areaWidth: parent ? parent.width : 1024
-    property int areaHeight: parent ? parent.height : 640
+    property color hoverColor: Theme.accent
+    property int areaWidth: parent ? parent.width : Theme.windowWidth
+    property int areaHeight: parent ? parent.height : Theme.windowHeight
 
     signal accepted()
     signal cancelled()

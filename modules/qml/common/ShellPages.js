@@ -333,16 +333,7 @@ function savePages() {
 
 // The keys of the current profile that play a macro, as { key, slot }.
 function macroKeys() {
-    var keys = root.keyMatrixMain ? root.keyMatrixMain.modKeys : null
-    var found = []
-    if (!keys || keys.count === undefined)
-        return found
-    for (var i = 0; i < keys.count; ++i) {
-        var entry = keys.get(i)
-        if (Number(entry.keyCode0) === 4)
-            found.push({ key: i, slot: Number(entry.keyCode2) })
-    }
-    return found
+    return onPage(root.keyMatrixMain, "keyMatrixMain.macroKeys", p => p.macroKeys(), [])
 }
 
 function macroNameOfSlot(slot) {

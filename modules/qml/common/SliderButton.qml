@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A horizontal slider: a track and a knob image. The knob's position
 // (xPosition, in pixels) runs from a quarter of the knob's width to the track
@@ -15,7 +16,7 @@ Item {
     property int steps: 0
     property url trackSource: "qrc:/index/modules/img/skin1/index/scale.png"
     property url knobSource: "qrc:/index/modules/img/skin1/index/slide.png"
-    property color fillColor: "#cf3e00"
+    property color fillColor: Theme.accent
     property int glideDuration: 120
 
     readonly property int minPosition: Math.floor(knobWidth / 4)

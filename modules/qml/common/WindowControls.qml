@@ -1,8 +1,10 @@
 import QtQuick
 import "../basic"
+import ".."
 import "Calls.js" as Calls
 import "Hints.js" as Hints
 import "InputRules.js" as InputRules
+import "MainTexts.js" as MainTexts
 
 // The window's own controls around the pages: the editor buttons, report
 // rate and system setting under the key list, the profile list and window
@@ -24,14 +26,14 @@ Item {
         EditorBox {
             id: editorBox
             objectName: "editorBox"
-            caption: root.mainLang[0]
-            macroText: root.mainLang[1]
-            gunText: root.mainLang[2]
+            caption: root.mainLang[MainTexts.Index.editor]
+            macroText: root.mainLang[MainTexts.Index.macroEditor]
+            gunText: root.mainLang[MainTexts.Index.gunEditor]
             isGun: root.isGun
-            fontFamily: root.fontFamily
-            fontSize: root.fontNormalSize
-            buttonColor: root.colorBlue
-            hoverColor: root.colorOrange
+            fontFamily: Theme.fontFamily
+            fontSize: Theme.fontNormalSize
+            buttonColor: Theme.blue
+            hoverColor: Theme.accent
             onMacroEditorClicked: root.showCentred(root.macroEditor)
             onGunEditorClicked: if (root.gunControl) root.gunControl.visible = true
         }
@@ -41,24 +43,24 @@ Item {
             objectName: "reportRateBox"
             controller: typeof ui_View === "undefined" ? null : ui_View
             shell: root
-            caption: root.mainLang[3]
+            caption: root.mainLang[MainTexts.Index.reportRate]
             skin_No: root.skin_No
-            fontFamily: root.fontFamily
-            fontSize: root.fontNormalSize
-            hoverColor: root.colorOrange
+            fontFamily: Theme.fontFamily
+            fontSize: Theme.fontNormalSize
+            hoverColor: Theme.accent
             onListOpened: { profileList.close(); helpMenu.visible = false }
         }
 
         Button {
             objectName: "systemSettingButton"
-            width: 232
+            width: Theme.columnWidth
             height: 24
-            text: root.mainLang[9]
+            text: root.mainLang[MainTexts.Index.systemSetting]
             iconSource: root.sourceConfigBtn
-            normalColor: root.colorBlue
-            hoverColor: root.colorOrange
-            fontFamily: root.fontFamily
-            fontSize: root.fontNormalSize
+            normalColor: Theme.blue
+            hoverColor: Theme.accent
+            fontFamily: Theme.fontFamily
+            fontSize: Theme.fontNormalSize
             onClicked: root.showCentred(root.systemSetting)
         }
     }
@@ -73,9 +75,9 @@ Item {
         height: 24
         items: root.profilePage && root.profilePage.listModel ? root.profilePage.listModel : []
         textRole: "textValue"
-        fontFamily: root.fontFamily
-        fontSize: root.fontNormalSize
-        hoverColor: root.colorOrange
+        fontFamily: Theme.fontFamily
+        fontSize: Theme.fontNormalSize
+        hoverColor: Theme.accent
         dropSource: root.sourceDropBtn
         dropOpenSource: root.sourceDropBtnU
         onOpened: { reportRateBox.closeList(); helpMenu.visible = false }
@@ -124,18 +126,18 @@ Item {
 
         Button {
             objectName: "profilesButton"
-            text: root.mainLang[4]
-            normalColor: root.colorBlue
-            hoverColor: root.colorOrange
-            fontFamily: root.fontFamily
+            text: root.mainLang[MainTexts.Index.config]
+            normalColor: Theme.blue
+            hoverColor: Theme.accent
+            fontFamily: Theme.fontFamily
             onClicked: root.showCentred(root.profilePage)
         }
         Button {
             objectName: "resetButton"
-            text: root.mainLang[5]
-            normalColor: root.colorBlue
-            hoverColor: root.colorOrange
-            fontFamily: root.fontFamily
+            text: root.mainLang[MainTexts.Index.reset]
+            normalColor: Theme.blue
+            hoverColor: Theme.accent
+            fontFamily: Theme.fontFamily
             onClicked: {
                 root.mainFocus()
                 root.resetDialog.centre()
@@ -144,10 +146,10 @@ Item {
         }
         Button {
             objectName: "saveButton"
-            text: root.mainLang[10]
-            normalColor: root.hasUnsaved || root.mouseBehind ? "#ff3030" : root.colorBlue
-            hoverColor: root.colorOrange
-            fontFamily: root.fontFamily
+            text: root.mainLang[MainTexts.Index.save]
+            normalColor: root.hasUnsaved || root.mouseBehind ? "#ff3030" : Theme.blue
+            hoverColor: Theme.accent
+            fontFamily: Theme.fontFamily
             onClicked: root.saveAll()
         }
     }
@@ -160,8 +162,8 @@ Item {
         z: 40
         url: root.url
         versionText: InputRules.filled(Hints.text(root.hintLang, Hints.Index.version), "1.0")
-        fontFamily: root.fontFamily
-        fontSize: root.fontNormalSize
-        hoverColor: root.colorOrange
+        fontFamily: Theme.fontFamily
+        fontSize: Theme.fontNormalSize
+        hoverColor: Theme.accent
     }
 }

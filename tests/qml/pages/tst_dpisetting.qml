@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import "qrc:/modules/qml"
 import "qrc:/modules/qml/Z7/DpiSetting.js" as Dpi
 
 Item {
@@ -223,7 +224,7 @@ Item {
             shell.setCurrentDPI(3)
             verify(row(2).active)
             verify(!row(1).active)
-            compare(String(findChild(row(2), "stageBadge").color), String(shell.colorOrange))
+            compare(String(findChild(row(2), "stageBadge").color), String(Theme.accent))
         }
 
         function test_init_with_sending_saves_at_once() {

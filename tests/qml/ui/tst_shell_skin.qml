@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import "qrc:/modules/qml"
 
 // The shell's theme and every image of the skin it names.
 Item {
@@ -34,9 +35,9 @@ TestCase {
         compare(shell.icType, "553")
         verify(shell.isGun)
         compare(shell.skin_No, 1)
-        compare(shell.fontFamily, "微软雅黑")
-        compare(String(shell.colorBlack), "#000000")
-        compare(shell.animation_speed, 300)
+        compare(Theme.fontFamily, "微软雅黑")
+        compare(String(Theme.black), "#000000")
+        compare(Theme.animationSpeed, 300)
     }
 
     function test_image_property_data() {
