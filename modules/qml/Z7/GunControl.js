@@ -26,7 +26,7 @@ var minTimes = 0
 var maxTimes = 255
 var minPeriod = 5
 var periodSpan = 86          // the slider's travel covers 5 to 91 ms
-var periodSuffix = "MS"
+var periodSuffix = "ms"          // as the macro delays are written
 var dotTravel = 94           // pixels of the dot's path for Y 0 to 64
 var maxNameLength = 16
 

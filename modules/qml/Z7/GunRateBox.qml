@@ -3,7 +3,7 @@ import "../common"
 import ".."
 import "GunControl.js" as Gun
 
-// The rate chooser: a box showing the fire period ("10MS") that opens a
+// The rate chooser: a box showing the fire period ("10ms") that opens a
 // slider below it. The box follows the knob while it moves; the period is
 // reported once, when the knob is released or its glide ends.
 Item {

@@ -94,7 +94,7 @@ TestCase {
         compare(callsOf("setGlobalData"), [["setGlobalData", "mouse/selectGun", [0, 2, 2]]])
         compare(child("gunYField").text, "31")
         compare(child("gunTimesField").text, "5")
-        compare(child("gunRateBox").text, "14MS")
+        compare(child("gunRateBox").text, "14ms")
         verify(page.isSave)
         compare(child("gunItem2").heldBy, [2, 3])
         compare(page.slotPeriods(), [10, 14, 14], "the key list sends the periods of the guns held")
