@@ -3,6 +3,7 @@
 #include "controller/myquickview.h"
 #include "device/devicedetection.h"
 #include "device/noticetexts.h"
+#include "shell/toolkittexts.h"
 #include "storage/languagestrings.h"
 #include "shell/devicechangemonitor.h"
 #include "shell/programstate.h"
@@ -172,6 +173,7 @@ void Widget::loadNoticeTexts()
     const QString language = settings.value(QStringLiteral("common/language")).toString();
     if (!language.isEmpty())
         noticetexts::replace(languagestrings::readGroup(paths::languageFile(language), QStringLiteral("notice")));
+    toolkittexts::use(language);
     retranslateTray();
 }
 
