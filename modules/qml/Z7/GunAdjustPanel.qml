@@ -28,19 +28,25 @@ Item {
     width: 292
     height: 392
 
+    // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+    // qmllint disable unqualified
     component Caption: Text {
         color: "#969696"
         font.family: panel.fontFamily
         font.pixelSize: panel.fontSize
         elide: Text.ElideRight
     }
+    // qmllint enable unqualified
 
+    // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+    // qmllint disable unqualified
     component Panel: Rectangle {
         width: panel.width
         radius: 3
         color: "#141416"
         border.color: "#2e2e33"
     }
+    // qmllint enable unqualified
 
     Menu_Down {
         id: slotMenu

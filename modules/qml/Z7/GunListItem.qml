@@ -156,6 +156,8 @@ Rectangle {
 
         Repeater {
             model: item.heldBy
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             delegate: Rectangle {
                 required property var modelData
                 width: 22
@@ -171,6 +173,7 @@ Rectangle {
                     font.bold: true
                 }
             }
+            // qmllint enable unqualified
         }
     }
 }

@@ -44,6 +44,8 @@ Item {
         function onMacroNameChanged() { sections.syncLists() }
     }
 
+    // Qt 6.4's linter takes this file's ids inside an inline component for unqualified names.
+    // qmllint disable unqualified
     component Title: Column {
         property alias text: caption.text
         width: sections.width
@@ -112,6 +114,7 @@ Item {
         dropSource: sections.shell ? sections.shell.sourceDropBtn : ""
         dropOpenSource: sections.shell ? sections.shell.sourceDropBtnU : ""
     }
+    // qmllint enable unqualified
 
     Section {
         name: "mouse"
@@ -308,6 +311,8 @@ Item {
             spacing: 6
             Repeater {
                 model: Assign.macroModeTexts
+                // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+                // qmllint disable unqualified
                 KeyRadio {
                     required property int index
                     required property var modelData
@@ -322,6 +327,7 @@ Item {
                     checkedColor: sections.accentColor
                     onClicked: { sections.d.keyAssigmentFocus(); sections.d.setMacroMode(index) }
                 }
+                // qmllint enable unqualified
             }
         }
     }

@@ -58,6 +58,8 @@ Item {
         y: 4
         Repeater {
             model: menu.entries
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             delegate: Rectangle {
                 required property int index
                 required property var modelData
@@ -89,6 +91,7 @@ Item {
                     }
                 }
             }
+            // qmllint enable unqualified
         }
     }
 }
