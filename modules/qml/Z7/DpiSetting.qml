@@ -161,6 +161,8 @@ Item {
             id: stages
             model: Dpi.stageLimit
 
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             delegate: Item {
                 id: row
                 required property int index
@@ -254,6 +256,7 @@ Item {
                     }
                 }
             }
+            // qmllint enable unqualified
         }
     }
 }

@@ -304,6 +304,8 @@ Rectangle {
             id: gunList
             objectName: "gunList"
             model: gunModel
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             delegate: GunListItem {
                 required property int index
                 required property string gunName
@@ -328,6 +330,7 @@ Rectangle {
                 }
                 onRenamed: function(text) { gunPage.rename(index, text) }
             }
+            // qmllint enable unqualified
         }
     }
 

@@ -158,8 +158,8 @@ Item {
         y: 10
         normalSource: page.skin("sourceBack")
         hoverSource: page.skin("sourceBackH")
-        onClicked: shell.confirm(shell.mainLang[MainTexts.Index.reset], Hints.text(shell.hintLang, Hints.Index.resetLighting),
-                                 shell.mainLang[MainTexts.Index.reset], function() { page.recover() })
+        onClicked: page.shell.confirm(page.shell.mainLang[MainTexts.Index.reset], Hints.text(page.shell.hintLang, Hints.Index.resetLighting),
+                                 page.shell.mainLang[MainTexts.Index.reset], function() { page.recover() })
     }
 
     Image {
@@ -245,6 +245,8 @@ Item {
             spacing: 2
             Repeater {
                 model: Light.colourBlocks
+                // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+                // qmllint disable unqualified
                 delegate: Item {
                     id: block
                     required property int index
@@ -275,6 +277,7 @@ Item {
                         onClicked: page.selectBlock(block.index)
                     }
                 }
+                // qmllint enable unqualified
             }
         }
 
@@ -317,6 +320,8 @@ Item {
             spacing: 6
             Repeater {
                 model: 3
+                // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+                // qmllint disable unqualified
                 delegate: Image {
                     id: field
                     required property int index
@@ -344,6 +349,7 @@ Item {
                         onActiveFocusChanged: if (!activeFocus) text = Qt.binding(function() { return page.chosenColour[field.index] })
                     }
                 }
+                // qmllint enable unqualified
             }
 
             Rectangle {

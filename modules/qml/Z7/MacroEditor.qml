@@ -170,7 +170,7 @@ Image {
         objectName: "macroNameList"
         x: 16
         y: 72
-        model: macroModel
+        model: editor.macroModel
         currentIndex: editor.currentMacro
         maxNameLength: MacroNames.maxNameLength
         fontFamily: editor.fontFamily
@@ -191,10 +191,10 @@ Image {
         objectName: "macroEventList"
         x: 200
         y: 72
-        model: eventModel
+        model: editor.eventModel
         currentIndex: editor.currentEvent
-        iconSources: shell ? [shell.sourcemacroKeyDelay, shell.sourcemacroKeyPress, shell.sourcemacroKeyRelease,
-                              shell.sourcemacroMousePress, shell.sourcemacroMouseRelease] : []
+        iconSources: editor.shell ? [editor.shell.sourcemacroKeyDelay, editor.shell.sourcemacroKeyPress, editor.shell.sourcemacroKeyRelease,
+                              editor.shell.sourcemacroMousePress, editor.shell.sourcemacroMouseRelease] : []
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         selectedColor: editor.buttonColor
@@ -212,7 +212,7 @@ Image {
 
         Text {
             anchors.centerIn: parent
-            visible: editor.isInputting && eventModel.count === 0
+            visible: editor.isInputting && editor.eventModel.count === 0
             text: editor.macroEditorLang[8] + " …"
             color: "#969696"
             font.family: editor.fontFamily
@@ -230,10 +230,10 @@ Image {
             width: 80
             height: 26
             text: editor.macroEditorLang[2]
-            enabled: macroModel.count < MacroNames.maxMacros
-            iconSource: shell ? shell.sourcemacroNewBtn : ""
-            iconHoverSource: shell ? shell.sourcemacroNewBtnH : ""
-            iconPressedSource: shell ? shell.sourcemacroNewBtnP : ""
+            enabled: editor.macroModel.count < MacroNames.maxMacros
+            iconSource: editor.shell ? editor.shell.sourcemacroNewBtn : ""
+            iconHoverSource: editor.shell ? editor.shell.sourcemacroNewBtnH : ""
+            iconPressedSource: editor.shell ? editor.shell.sourcemacroNewBtnP : ""
             normalColor: editor.buttonColor
             hoverColor: editor.accentColor
             fontFamily: editor.fontFamily
@@ -281,8 +281,8 @@ Image {
         id: macroMenu
         objectName: "macroListMenu"
         entries: [editor.macroEditorLang[10], editor.macroEditorLang[11], editor.macroEditorLang[12]]
-        enabledEntries: [editor.currentMacro >= 0, macroModel.count < MacroNames.maxMacros, editor.currentMacro >= 0]
-        backgroundSource: shell ? shell.sourcemacroMenuBG : ""
+        enabledEntries: [editor.currentMacro >= 0, editor.macroModel.count < MacroNames.maxMacros, editor.currentMacro >= 0]
+        backgroundSource: editor.shell ? editor.shell.sourcemacroMenuBG : ""
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         hoverColor: editor.accentColor
@@ -303,7 +303,7 @@ Image {
                   editor.macroEditorLang[15], editor.macroEditorLang[16], editor.macroEditorLang[17]]
         enabledEntries: [editor.currentEvent >= 0, editor.hasRoom, editor.hasRoom,
                          editor.hasRoom, editor.hasRoom, editor.hasRoom]
-        backgroundSource: shell ? shell.sourcemacroMenuBG : ""
+        backgroundSource: editor.shell ? editor.shell.sourcemacroMenuBG : ""
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         hoverColor: editor.accentColor
@@ -347,8 +347,8 @@ Image {
         z: 26
         title: editor.macroEditorLang[14]
         okText: editor.macroEditorLang[7]
-        closeSource: shell ? shell.sourceCloseBtn : ""
-        closeHoverSource: shell ? shell.sourceCloseBtnH : ""
+        closeSource: editor.shell ? editor.shell.sourceCloseBtn : ""
+        closeHoverSource: editor.shell ? editor.shell.sourceCloseBtnH : ""
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         buttonColor: editor.buttonColor

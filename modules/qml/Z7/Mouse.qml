@@ -40,12 +40,14 @@ Item {
         y: 92
         width: Drawing.pictureWidth
         height: Drawing.pictureHeight
-        source: shell ? shell[Drawing.pictureProperty(mousePage.sideView, mousePage.selectedKey, mousePage.hoveredKey,
+        source: mousePage.shell ? mousePage.shell[Drawing.pictureProperty(mousePage.sideView, mousePage.selectedKey, mousePage.hoveredKey,
                                                       mousePage.keyCount)] : ""
 
         Repeater {
             model: Drawing.keysOf(mousePage.sideView, mousePage.keyCount)
 
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             Item {
                 id: badge
                 required property var modelData
@@ -93,11 +95,14 @@ Item {
                     }
                 }
             }
+            // qmllint enable unqualified
         }
 
         Repeater {
             model: Drawing.keysOf(mousePage.sideView, mousePage.keyCount)
 
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             MouseArea {
                 required property var modelData
                 objectName: "mouseKey" + modelData.key
@@ -110,6 +115,7 @@ Item {
                 onContainsMouseChanged: mousePage.hover(modelData.key, containsMouse)
                 onClicked: mousePage.open(modelData.key)
             }
+            // qmllint enable unqualified
         }
     }
 
@@ -118,8 +124,8 @@ Item {
         objectName: "mouseViewSwitch"
         x: Math.round((mousePage.width - width) / 2)
         y: picture.y + picture.height + 8
-        source: !shell ? "" : switchArea.containsMouse ? shell.sourceMouseSidebtnH
-              : mousePage.sideView ? shell.sourceMouseSidebtnS : shell.sourceMouseSidebtnN
+        source: !mousePage.shell ? "" : switchArea.containsMouse ? mousePage.shell.sourceMouseSidebtnH
+              : mousePage.sideView ? mousePage.shell.sourceMouseSidebtnS : mousePage.shell.sourceMouseSidebtnN
         MouseArea {
             id: switchArea
             anchors.fill: parent

@@ -33,6 +33,7 @@ Item {
     signal profileReplaced(int slot)
 
     readonly property var shell: typeof root === "undefined" ? null : root
+    readonly property Skin skin: shell
 
     function hint(index) { return Hints.text(typeof root === "undefined" ? null : root.hintLang, index) }
 
@@ -242,7 +243,7 @@ Item {
     ListModel { id: elements }
 
     // Decoded when the dialog opens, not at start.
-    Image { anchors.fill: parent; source: page.visible ? root.sourceProfileBG : "" }
+    Image { anchors.fill: parent; source: page.visible ? page.skin.sourceProfileBG : "" }
 
     // The background takes presses: they end a rename and drag the dialog.
     MouseArea {
@@ -288,7 +289,7 @@ Item {
         height: 20
         radius: 3
         color: closeArea.containsMouse ? "#e0301e" : "transparent"
-        Image { anchors.centerIn: parent; source: root.sourceprofileCloseBtn }
+        Image { anchors.centerIn: parent; source: page.skin.sourceprofileCloseBtn }
         MouseArea {
             id: closeArea
             anchors.fill: parent
@@ -300,6 +301,7 @@ Item {
 
     ProfileRows {
         id: list
+        skin: page.skin
         objectName: "profileRows"
         x: 16
         y: 52
@@ -332,7 +334,7 @@ Item {
             width: 88
             height: 26
             text: page.profileLang[1]
-            iconSource: root.sourceProfileNewBtn
+            iconSource: page.skin.sourceProfileNewBtn
             enabled: page.canAdd
             normalColor: Theme.blue
             hoverColor: Theme.accent
@@ -345,7 +347,7 @@ Item {
             width: 88
             height: 26
             text: page.profileLang[2]
-            iconSource: root.sourceProfileCopyBtn
+            iconSource: page.skin.sourceProfileCopyBtn
             normalColor: Theme.blue
             hoverColor: Theme.accent
             fontFamily: Theme.fontFamily

@@ -34,6 +34,8 @@ Rectangle {
                 { text: menu.page.profileLang[3], name: "profileMenuDelete" },
                 { text: menu.page.profileLang[4], name: "profileMenuExport" }
             ]
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             delegate: Rectangle {
                 required property int index
                 required property var modelData
@@ -59,6 +61,7 @@ Rectangle {
                                            : menu.page.exportAt(menu.position)
                 }
             }
+            // qmllint enable unqualified
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 import ".."
 import "Profile.js" as Rules
 import "../common/InputRules.js" as InputRules
@@ -11,6 +12,7 @@ Column {
 
     property var model
     property var page
+    required property Skin skin
     readonly property int rowHeight: 28
 
     spacing: 3
@@ -25,6 +27,8 @@ Column {
         id: repeater
         model: rows.model
 
+        // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+        // qmllint disable unqualified
         delegate: Rectangle {
             id: row
             required property int index
@@ -63,7 +67,7 @@ Column {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 20
                 height: 20
-                source: row.inUse ? root.sourceprofileStartBtnH : root.sourceprofileStartBtn
+                source: row.inUse ? rows.skin.sourceprofileStartBtnH : rows.skin.sourceprofileStartBtn
                 opacity: row.inUse || row.hovered ? 1 : 0.45
             }
 
@@ -190,7 +194,7 @@ Column {
 
                 Image {
                     objectName: "profileRename" + row.index
-                    source: renameArea.containsMouse ? root.sourceProfileEditBtnS : root.sourceProfileEditBtn
+                    source: renameArea.containsMouse ? rows.skin.sourceProfileEditBtnS : rows.skin.sourceProfileEditBtn
                     MouseArea {
                         id: renameArea
                         anchors.fill: parent
@@ -202,8 +206,8 @@ Column {
                 }
                 Image {
                     objectName: "profileDelete" + row.index
-                    source: !row.deletable ? root.sourceProfileDeleteBtn0
-                          : deleteArea.containsMouse ? root.sourceProfileDeleteBtnS : root.sourceProfileDeleteBtn
+                    source: !row.deletable ? rows.skin.sourceProfileDeleteBtn0
+                          : deleteArea.containsMouse ? rows.skin.sourceProfileDeleteBtnS : rows.skin.sourceProfileDeleteBtn
                     MouseArea {
                         id: deleteArea
                         anchors.fill: parent
@@ -215,11 +219,14 @@ Column {
                 }
             }
         }
+        // qmllint enable unqualified
     }
 
     // The free places, faintly, so the list shows how many more fit.
     Repeater {
         model: Math.max(0, Rules.maxProfiles - (rows.model ? rows.model.count : 0))
+        // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+        // qmllint disable unqualified
         delegate: Rectangle {
             width: rows.width
             height: rows.rowHeight
@@ -227,5 +234,6 @@ Column {
             color: "transparent"
             border.color: "#1c1c20"
         }
+        // qmllint enable unqualified
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 import ".."
 
 // A radio choice of the system settings: the skin's round button and its
@@ -6,6 +7,7 @@ import ".."
 Item {
     id: choice
 
+    required property Skin skin
     property string text: ""
     property bool checked: false
 
@@ -21,7 +23,7 @@ Item {
 
         Image {
             anchors.verticalCenter: parent.verticalCenter
-            source: choice.checked ? root.sourceRadioBtnS : root.sourceRadioBtn
+            source: choice.checked ? choice.skin.sourceRadioBtnS : choice.skin.sourceRadioBtn
         }
         Text {
             anchors.verticalCenter: parent.verticalCenter

@@ -29,6 +29,7 @@ Item {
     readonly property var mouseSpeedSlider: speedSection.slider
     readonly property var doubleClickSlider: doubleSection.slider
     readonly property alias rowsField: rowsInput
+    readonly property Skin skin: typeof root === "undefined" ? null : root
 
     function controller() { return typeof ui_View === "undefined" ? null : ui_View }
     function view(name, args, fallback) { return Calls.call(controller(), name, args, fallback, "ui_View") }
@@ -157,8 +158,8 @@ Item {
         anchors.right: closeButton.left
         anchors.rightMargin: 8
         anchors.verticalCenter: closeButton.verticalCenter
-        normalSource: root.sourceBack
-        hoverSource: root.sourceBackH
+        normalSource: page.skin.sourceBack
+        hoverSource: page.skin.sourceBackH
         onClicked: page.init(true, true)
     }
 
@@ -167,13 +168,14 @@ Item {
         objectName: "systemSettingClose"
         x: page.width - 16 - width
         y: 10
-        normalSource: root.sourceCloseBtn
-        hoverSource: root.sourceCloseBtnH
+        normalSource: page.skin.sourceCloseBtn
+        hoverSource: page.skin.sourceCloseBtnH
         onClicked: page.close()
     }
 
     SystemSlider {
         id: speedSection
+        skin: page.skin
         objectName: "mouseSpeedSection"
         y: 50
         caption: page.systemSettingLang[1]
@@ -187,6 +189,7 @@ Item {
 
     SystemSlider {
         id: doubleSection
+        skin: page.skin
         objectName: "doubleClickSection"
         y: 126
         caption: page.systemSettingLang[2]
@@ -208,7 +211,7 @@ Item {
     Image {
         x: 384 - width
         y: 202
-        source: root["sourcescrollRate" + Rules.scrollLevel(page.isOneScreen, rowsInput.text)]
+        source: page.skin["sourcescrollRate" + Rules.scrollLevel(page.isOneScreen, rowsInput.text)]
     }
 
     // The two choices side by side; the second always at the same place,
@@ -223,6 +226,7 @@ Item {
             spacing: 10
             anchors.verticalCenter: parent.verticalCenter
             SystemRadio {
+                skin: page.skin
                 objectName: "rowsChoice"
                 anchors.verticalCenter: parent.verticalCenter
                 text: page.systemSettingLang[6]
@@ -270,6 +274,8 @@ Item {
         }
 
         SystemRadio {
+
+            skin: page.skin
             objectName: "oneScreenChoice"
             anchors.verticalCenter: parent.verticalCenter
             text: page.systemSettingLang[7]

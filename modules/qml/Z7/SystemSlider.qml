@@ -9,6 +9,7 @@ import "SystemSetting.js" as Rules
 Item {
     id: section
 
+    required property Skin skin
     property string caption: ""
     property string slowText: ""
     property string fastText: ""
@@ -30,15 +31,15 @@ Item {
     SliderButton {
         id: knob
         y: 22
-        trackSource: root.sourceScale
-        knobSource: root.sourceSlide
+        trackSource: section.skin.sourceScale
+        knobSource: section.skin.sourceSlide
         fillColor: Theme.accent
         onPositionReported: function(x) { section.positionReported(x) }
     }
 
     Image {
         y: 36
-        source: root["sourcemouseRate" + section.step]
+        source: section.skin["sourcemouseRate" + section.step]
     }
 
     Text {
