@@ -35,7 +35,7 @@ Item {
         text: header.title
         color: "#ffffff"
         font.family: header.fontFamily
-        font.pixelSize: header.skin ? header.skin.fontMiddleSize : 14
+        font.pixelSize: Theme.fontMiddleSize
         font.bold: true
     }
 

@@ -12,7 +12,9 @@ Column {
 
     property var model
     property var page
-    required property Skin skin
+    // The window's skin (typed var: the program loads its pages by a URL
+    // that makes the skin's type a different one from this file's).
+    required property var skin
     readonly property int rowHeight: 28
 
     spacing: 3

@@ -7,7 +7,9 @@ import ".."
 Item {
     id: choice
 
-    required property Skin skin
+    // The window's skin (typed var: the program loads its pages by a URL
+    // that makes the skin's type a different one from this file's).
+    required property var skin
     property string text: ""
     property bool checked: false
 
