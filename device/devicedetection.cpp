@@ -75,6 +75,7 @@ void DeviceDetection::connectSequence()
     m_host.showInfoBalloon(noticetexts::text(noticetexts::MouseDetected));
     m_hid.startListening(uint(m_hid.deviceIndex));
     m_hid.forgetProfileImages();
+    m_hid.forgetHeld();
     if (m_hid.deviceModel().is560()) {
         const int last = m_hid.deviceModel().lastUserProfile();
         // A mouse that sends no image keeps each read waiting for it; when
@@ -93,6 +94,7 @@ void DeviceDetection::connectSequence()
 void DeviceDetection::disconnectSequence()
 {
     qDebug("Device DisConnect");
+    m_hid.forgetHeld();
     m_host.setDeviceConnected(false);
     m_host.hideWindow();
 }

@@ -2,6 +2,7 @@
 
 #include "device/deviceentry.h"
 #include "device/framing.h"
+#include "device/heldstate.h"
 #include "device/linkoutcome.h"
 #include "encoding/devicemodel.h"
 #include "encoding/profileimage.h"
@@ -114,12 +115,25 @@ public:
     // How the last command ended, all its exchanges together.
     linkoutcome::Kind lastCommandOutcome() const { return m_lastOutcome; }
 
+    // What the connected mouse holds, as far as the program knows: the
+    // images read from it and every write that succeeded since it connected.
+    // Any failed command and every connect and disconnect forget it all.
+    const heldstate::HeldState &held() const { return m_held; }
+    void forgetHeld() { m_held.forget(); }
+    // While set, a write of what the mouse already holds is left out (no
+    // exchange, no pause) and reported as commandHeld; a 560 image it holds
+    // is neither written nor read back.
+    void spareHeldWrites(bool spare);
+    bool sparesHeldWrites() const { return m_spareHeld; }
+
 signals:
     // Emitted when the first command starts and when the last one has ended.
     void commandRunningChanged(bool running);
     // After every command (and after a written image that read back
     // different): its name and how it ended.
     void commandEnded(const QString &command, linkoutcome::Kind kind);
+    // A write left out because the mouse holds what it would write.
+    void commandHeld(const QString &command);
 
 public slots:
     uchar hidCS(uchar *cmd);
@@ -184,4 +198,7 @@ private:
     linkoutcome::Kind m_exchangeFailure = linkoutcome::Kind::Done;
     linkoutcome::Kind m_lastOutcome = linkoutcome::Kind::Done;
     std::array<bool, profileimage::kBlocks> m_imageKnown{};
+    heldstate::HeldState m_held;                   // GUI thread only
+    bool m_spareHeld = false;                      // GUI thread only
+    std::optional<heldstate::Setting> m_lastWrite; // the last write sent while sparing
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -38,14 +39,44 @@ private:
 void Hid_Thread::recordCommand(const QString &name, linkoutcome::Kind kind)
 {
     m_lastOutcome = kind;
+    // What a failed exchange left on the mouse is not known.
+    if (kind != linkoutcome::Kind::Done)
+        m_held.forget();
     emit commandEnded(name, kind);
+}
+
+void Hid_Thread::spareHeldWrites(bool spare)
+{
+    m_spareHeld = spare;
+    m_lastWrite.reset();
 }
 
 bool Hid_Thread::runCommand(const commandset::Command &command, std::span<uint8_t> params, const uint8_t *payloadSource,
                             uint8_t *payloadTarget)
 {
+    using commandset::Exchange;
+    const size_t dataLen = size_t(std::clamp(commandset::payloadLength(command, params), 0, kPayloadSize));
+    std::vector<uint8_t> sent(dataLen, 0);
+    if (payloadSource)
+        std::copy_n(payloadSource, dataLen, sent.begin());
+    std::optional<heldstate::Setting> write;
+    if (command.exchange == Exchange::Send || command.exchange == Exchange::PerProfile)
+        write = heldstate::settingOf(command, params, sent);
+    if (write && m_spareHeld && heldstate::mayLeaveOut(m_held, *write, m_lastWrite)) {
+        m_lastOutcome = linkoutcome::Kind::Done;
+        emit commandHeld(QString::fromLatin1(command.name));
+        return true;
+    }
+
     const CommandScope scope(m_commandDepth, *this);
     const bool ok = runExchanges(command, params, payloadSource, payloadTarget);
+    if (ok) {
+        const std::span<const uint8_t> read = payloadTarget ? std::span<const uint8_t>(payloadTarget, dataLen)
+                                                            : std::span<const uint8_t>(sent);
+        m_held.succeeded(command, params, read);
+        if (write && m_spareHeld)
+            m_lastWrite = write;
+    }
     recordCommand(QString::fromLatin1(command.name), ok ? linkoutcome::Kind::Done : m_exchangeFailure);
     return ok;
 }
@@ -266,9 +297,14 @@ bool Hid_Thread::writeProfileImage(int n)
 {
     if (n < 0 || n >= profileimage::kBlocks)
         return false;
-    const CommandScope scope(m_commandDepth, *this);
     profileimage::Block &written = profileImages[size_t(n)];
     uint8_t p[] = {uint8_t(n)};
+    if (m_spareHeld && m_held.holds({heldstate::Place::Image, p[0], {written.begin(), written.end()}})) {
+        m_lastOutcome = linkoutcome::Kind::Done;
+        emit commandHeld(QString::fromLatin1(commandset::k560_0CH.name));
+        return true;
+    }
+    const CommandScope scope(m_commandDepth, *this);
     constexpr int kTries = 2;
     for (int attempt = 1; attempt <= kTries; ++attempt) {
         if (!runCommand(commandset::k560_0CH, p, written.data()))

@@ -106,7 +106,8 @@ void Hid_Thread::listen(uint index)
     while (m_listening) {
         if (!openEventDevice(int(index))) {
             qDebug("Device removed");
-            toOwner([](DeviceOwner &o) {
+            toOwner([this](DeviceOwner &o) {
+                m_held.forget();
                 o.setViewEnabled(false);
                 o.eventInterfaceLost();
             });
@@ -120,7 +121,10 @@ void Hid_Thread::listen(uint index)
         if (framing::dpiEvent(report, n, stage)) {
             qCDebug(lcDevice) << "mouse switched to DPI stage" << stage;
             const QString text = dpiswitchtext::forStage(stage) + QLatin1Char(' ');
-            toOwner([stage, text](DeviceOwner &o) { o.dpiStageSwitched(stage, text); });
+            toOwner([this, stage, text](DeviceOwner &o) {
+                m_held.forgetUserImages();
+                o.dpiStageSwitched(stage, text);
+            });
         }
         closeEventDevice();
     }

@@ -43,6 +43,7 @@ QVariantMap Action::toMap() const
             {QStringLiteral("kind"), linkoutcome::name(kind)},
             {QStringLiteral("commands"), commands},
             {QStringLiteral("failed"), failed},
+            {QStringLiteral("held"), held},
             {QStringLiteral("command"), firstFailure}};
 }
 

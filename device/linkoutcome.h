@@ -29,12 +29,13 @@ struct Action {
     QString name;
     int commands = 0; // commands run, each with all its exchanges
     int failed = 0;
+    int held = 0; // writes left out because the mouse held what they carry
     Kind kind = Kind::Done;
     QString firstFailure; // the command that failed first
 
     bool ok() const { return kind == Kind::Done; }
     void add(const QString &command, Kind result);
-    // {action, ok, kind, commands, failed, command}
+    // {action, ok, kind, commands, failed, held, command}
     QVariantMap toMap() const;
 };
 
