@@ -13,6 +13,8 @@ class ActionGatherer {
 public:
     void begin(const QString &name);
     void add(const QString &command, linkoutcome::Kind kind);
+    // A write left out because the mouse held what it carries.
+    void addHeld();
     // The finished action once the outermost has ended; nothing before, and
     // nothing for an end without a begin.
     std::optional<linkoutcome::Action> end();
@@ -22,3 +24,8 @@ private:
     int m_depth = 0;
     linkoutcome::Action m_action;
 };
+
+// The actions that send the stored profile the way the pages send it (a
+// profile switch, a save, a factory reset): they leave out what the mouse
+// already holds. "profile", "save", "reset"; a catch-up sends everything.
+bool leavesOutHeldWrites(const QString &action);

@@ -24,6 +24,10 @@ TestCase {
             { tag: "catch-up done", o: outcome("catchUp", true, "done", 9), behind: false, kind: "done", text: Outcome.text.sent },
             { tag: "part saved while behind", o: outcome("reportRate", true, "done", 1), behind: true, kind: "", text: -1 },
             { tag: "nothing sent", o: outcome("gun", true, "done", 0), behind: false, kind: "", text: -1 },
+            { tag: "all held by the mouse", o: { action: "profile", ok: true, kind: "done", commands: 0, held: 12 },
+              behind: false, kind: "done", text: Outcome.text.saved },
+            { tag: "held while behind", o: { action: "save", ok: true, kind: "done", commands: 0, held: 3 },
+              behind: true, kind: "", text: -1 },
             { tag: "inner action", o: {}, behind: false, kind: "", text: -1 },
             { tag: "no controller", o: undefined, behind: false, kind: "", text: -1 }
         ]

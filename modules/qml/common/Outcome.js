@@ -1,7 +1,7 @@
 .pragma library
 
 // Which notice the outcome of a user action on the mouse gives. The outcome
-// is the controller's {action, ok, kind, commands, failed, command}; the
+// is the controller's {action, ok, kind, commands, failed, held, command}; the
 // texts are the window's "saves" language group, by these positions.
 
 var text = {
@@ -13,9 +13,10 @@ var catchUpAction = "catchUp"
 var tag = "mouse"
 
 // { kind, text (a position), tag }, or null when there is nothing to say:
-// an action that sent nothing, or an inner action (empty outcome). While the
-// mouse is behind after a failure, a good save of one part does not take
-// the failure's place: only a catch-up, which sends the whole profile, does.
+// an action that sent nothing and found nothing already held by the mouse,
+// or an inner action (empty outcome). While the mouse is behind after a
+// failure, a good save of one part does not take the failure's place: only
+// a catch-up, which sends the whole profile, does.
 function notice(outcome, mouseBehind) {
     if (!outcome || !outcome.action)
         return null
@@ -23,7 +24,8 @@ function notice(outcome, mouseBehind) {
         var failure = text[outcome.kind]
         return { kind: "failure", text: failure === undefined ? text.refused : failure, tag: tag }
     }
-    if (!(Number(outcome.commands) > 0))
+    // A write left out because the mouse held its bytes is saved as well.
+    if (!(Number(outcome.commands) > 0) && !(Number(outcome.held) > 0))
         return null
     if (outcome.action === catchUpAction)
         return { kind: "done", text: text.sent, tag: tag }
