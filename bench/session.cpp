@@ -6,10 +6,12 @@
 // the keyboard procedure per event.
 //
 //   orbex-bench-session <modules folder> <family 553|560> [soak rounds]
+//   orbex-bench-session <modules folder> <family 553|560> switch gun|plain
 //
 // Prints "name value" lines (milliseconds unless the name says otherwise).
 #include "bench/benchloop.h"
 #include "bench/soak.h"
+#include "bench/switches.h"
 #include "device/linkclock.h"
 #include "controller/myquickview.h"
 #include "shell/input/inputhook.h"
@@ -180,6 +182,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString family = QString::fromLatin1(argv[2]);
+    const bool switchRows = argc >= 5 && QByteArray(argv[3]) == "switch";
+    const bool gun = !(switchRows && QByteArray(argv[4]) == "plain");
     QTemporaryDir folder;
     QString error;
     if (!folder.isValid() || !filetree::copy(QString::fromLocal8Bit(argv[1]), folder.path() + "/modules", &error)) {
@@ -190,9 +194,9 @@ int main(int argc, char **argv)
     {
         QSettings global(QStringLiteral("modules/setting/apConfig.bin"), QSettings::IniFormat);
         global.setValue(QStringLiteral("mouse/icType"), family);
-        global.setValue(QStringLiteral("mouse/isGun"), QStringLiteral("true"));
+        global.setValue(QStringLiteral("mouse/isGun"), gun ? QStringLiteral("true") : QStringLiteral("false"));
     }
-    const QByteArray mouse = "[mouse]\nfamily=" + family.toLatin1() + "\nisGun=true\n";
+    const QByteArray mouse = "[mouse]\nfamily=" + family.toLatin1() + "\nisGun=" + (gun ? "true" : "false") + "\n";
     if (vm_configure_text(mouse.constData()) < 0) {
         std::fprintf(stderr, "virtual mouse: %s\n", vm_last_error());
         return 1;
@@ -217,6 +221,12 @@ int main(int argc, char **argv)
     std::printf("renderer %s\n", qPrintable(scenegraphchoice::openGlRenderer().simplified()));
     serve(300);
 
+    if (switchRows) {
+        switches(view, *root);
+        window.hidThread.stopListening();
+        InputHook::removeHooks();
+        return 0;
+    }
     if (argc >= 5 && QByteArray(argv[3]) == "soak") {
         soak(root, window.hidThread, QByteArray(argv[4]).toInt());
         window.hidThread.stopListening();

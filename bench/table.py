@@ -7,9 +7,14 @@ from collections import defaultdict
 results, machine, rounds, load = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
 starts = defaultdict(list)      # (target, backend) -> [(map, frame, rss)]
 session = defaultdict(dict)     # (family, backend) -> {name: value}
+switches = defaultdict(dict)    # (family, gun|plain) -> {name: (wall ms, pauses ms, commands)}
 for line in open(results):
     f = line.split()
-    if f[0] == "start":
+    if f[0] == "switch":
+        if f[3] in ("backend", "renderer"):
+            continue
+        switches[(f[1], f[2])][f[3]] = (float(f[4]), int(f[5]), int(f[6]))
+    elif f[0] == "start":
         starts[(f[1], f[2])].append((float(f[3]), float(f[4]), float(f[5]), float(f[6])))
     elif f[0] == "session":
         session[(f[1], f[2])][f[3]] = " ".join(f[4:])
@@ -25,17 +30,17 @@ def med(target, backend, i):
     return statistics.median(s[i] for s in starts[(target, backend)])
 
 
-for backend in ("opengl", "software"):
+for backend in ("opengl", "software") if starts else ():
     for i, what in ((0, "start to mapped window"), (1, "start to first drawn frame")):
         p, f = med("program", backend, i), med("floor", backend, i)
         ok = p / f <= 1.3 if i == 0 else None
         row(f"{what}, {backend}", f"{p:.0f} ms", f"floor {f:.0f} ms", f"{p / f:.2f}",
             "<= 1.30" if i == 0 else "", ok)
-for backend in ("opengl", "software"):
+for backend in ("opengl", "software") if starts else ():
     p, f = med("program", backend, 3), med("floor", backend, 3)
     row(f"CPU time until the map request, {backend}", f"{p:.0f} ms", f"floor {f:.0f} ms", f"{p / f:.2f}",
         "", None)
-for backend in ("opengl", "software"):
+for backend in ("opengl", "software") if starts else ():
     p, f = med("program", backend, 2) / 1024, med("floor", backend, 2) / 1024
     row(f"peak resident memory, {backend}", f"{p:.0f} MiB", f"floor {f:.0f} MiB", f"{p / f:.2f}",
         "<= 1.30", p / f <= 1.3)
@@ -85,6 +90,35 @@ for (family, backend), s in sorted(session.items()):
     row(f"keyboard procedure per event ({label})", f"{k:.1f} us", f"queued UI call {fl:.1f} us",
         f"{k / fl:.2f}", "", None)
 
+# Switches and a save that send only what the mouse does not hold: wall time
+# against the pauses of their own sends (<= 1.05) and against the pauses of
+# a whole switch as it went before.
+for (family, kind), s in sorted(switches.items()):
+    today = s["switch_today"][1]
+    label = f"{family} {kind}"
+
+    def ratios(wall, pauses):
+        own = f"{wall / pauses:.3f}" if pauses else "-"
+        return f"{own} / {wall / today:.3f}"
+
+    for key, what in (("switch_dpi", "profile switch, one DPI value differs"),
+                      ("switch_light", "profile switch, lighting differs"),
+                      ("save_dpi", "save of one changed DPI value")):
+        wall, pauses, commands = s[key]
+        row(f"{what} ({label})", f"{wall:.0f} ms, {commands} commands",
+            f"its pauses {pauses} ms; whole switch {today} ms", ratios(wall, pauses), "<= 1.05 of its pauses",
+            pauses > 0 and wall / pauses <= 1.05)
+    wall, pauses, commands = s["switch_all"]
+    row(f"profile switch, everything differs ({label})", f"{wall:.0f} ms, {commands} commands",
+        f"whole switch {today} ms ({s['switch_today'][2]} commands)", f"{wall / today:.3f}",
+        "<= 1.02 of the whole switch", wall / today <= 1.02)
+    wall, pauses, commands = s["switch_same"]
+    row(f"profile switch to an identical profile ({label})", f"{wall:.1f} ms, {commands} commands",
+        f"whole switch {today} ms", f"{wall / today:.4f}", "sends nothing", commands == 0 and pauses == 0)
+    wall, pauses, commands = s["switch_today"]
+    row(f"profile switch, everything, nothing left out ({label})", f"{wall:.0f} ms, {commands} commands",
+        f"its pauses {pauses} ms", f"{wall / pauses:.3f}", "", None)
+
 if soak:
     rounds = int(soak["soak_rounds"])
     what = f"{rounds} saves, profile switches ({soak['soak_switches']}) and rate changes, 553"
@@ -106,7 +140,8 @@ if chosen and others:
            f"beside their own idle stall (up to {max(idles):.1f} ms with nothing to do"
            + (", as the software rasteriser draws on the GUI thread)" if chosen == "software" else ")"))
 print(f"Benchmark: {machine}; load average {load} at the start; start-up medians of {rounds} "
-      f"interleaved runs per pair; a stall's busy figure is the GUI thread's own CPU time in it{why}")
+      f"interleaved runs per pair; a stall's busy figure is the GUI thread's own CPU time in it{why}; "
+      f"a switch's ratio is wall time to the pauses of its own sends / to those of a whole switch")
 widths = [max(len(str(r[c])) for r in rows + [("figure", "value", "floor / reference", "ratio", "target", "")])
           for c in range(5)]
 header = ("figure", "value", "floor / reference", "ratio", "target")
