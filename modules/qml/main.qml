@@ -94,11 +94,50 @@ Skin {
     signal msg_MS(bool isDown, int vostCode, int x, int y)
     signal emptyAreaPressed()
 
-    function device() { return typeof hid === "undefined" ? null : hid }
-    function windowControl() { return typeof ui_Ctl === "undefined" ? null : ui_Ctl }
+    // The program hands the UI its three objects as context properties; these
+    // lines are their one way in. Every page gets what it needs from here.
+    readonly property var programController: typeof ui_View === "undefined" ? null : ui_View // qmllint disable unqualified
+    readonly property var device: typeof hid === "undefined" ? null : hid // qmllint disable unqualified
+    readonly property var windowControl: typeof ui_Ctl === "undefined" ? null : ui_Ctl // qmllint disable unqualified
+
+    readonly property Controller controller: Controller { target: root.programController }
+    readonly property KeyCodeString keyNames: _KeyCodeString
+    // What the shell's sequences keep between calls (ShellPages.js).
+    readonly property var pagesState: Pages.newState()
+
+    // The pages' view of the window: facts bound here, requests carried out here.
+    readonly property ShellApi shellApi: ShellApi {
+        mainLang: root.mainLang
+        hintLang: root.hintLang
+        language: root.language
+        url: root.url
+        isGun: root.isGun
+        isColorful: root.isColorful
+        is55328: root.is55328
+        icType: root.icType
+        keyCount: root.keyCount
+        profileNo: root.profileNo
+        currentDPI: root.currentDPI
+        isPownOn: root.isPownOn
+        mouseBehind: root.mouseBehind
+        hasUnsaved: root.hasUnsaved
+        areaWidth: root.width
+        areaHeight: root.height
+        onNoticeShown: function(kind, text, tag) { root.showNotice(kind, text, tag) }
+        onNoticeCleared: function(tag) { root.clearNotice(tag) }
+        onQuestionAsked: function(text, buttons, onChosen, title) { root.ask(text, buttons, onChosen, title) }
+        onConfirmationAsked: function(title, question, okText, action) { root.confirm(title, question, okText, action) }
+        onDeviceActionRun: function(name, body) { root.deviceAction(name, body) }
+        onFocusTaken: root.mainFocus()
+    }
+
+    // What every converted page is made with.
+    function pageCollaborators() {
+        return { controller: root.controller, shell: root.shellApi, skin: root }
+    }
 
     function setViewEnabled(isEnabled) {
-        Calls.call(typeof ui_View === "undefined" ? null : ui_View, "setEnabled", [isEnabled], undefined, "ui_View")
+        controller.setEnabled(isEnabled)
     }
 
     function setProtectUI(interval) {
@@ -136,7 +175,7 @@ Skin {
         mainFocus()
         ask(question, [okText, mainLang[MainTexts.Index.cancel]], function(index) { if (index === 0) action() }, title)
     }
-    function deviceAction(name, body) { Actions.run(name, body) }
+    function deviceAction(name, body) { Actions.run(root, name, body) }
 
     // Runs `proceed` now, or after the user answered the unsaved-changes
     // question with Save or Discard; `cancel` when the answer is Cancel.
@@ -145,18 +184,19 @@ Skin {
         var pages = [keyMatrixMain, dpiSettingMain, lightControlMain]
         return Leave.guard(pages, function(chosen) {
             ask(savesLang[7], [savesLang[8], savesLang[9], savesLang[10]], chosen, savesLang[11])
-        }, { save: saveAll, discard: Pages.discardEdits, proceed: function() { Pages.whenLinkFree("leave", proceed) },
+        }, { save: saveAll, discard: function() { Pages.discardEdits(root) },
+             proceed: function() { Pages.whenLinkFree(root, "leave", proceed) },
              cancel: cancel })
     }
 
     // The close button hides the window; the tray's Quit asks here first
     // (the program calls it by name) and quits through the controller.
     function closeWindow() {
-        askBeforeLeaving(function() { Calls.call(windowControl(), "onClose", [], undefined, "ui_Ctl") })
+        askBeforeLeaving(function() { Calls.call(windowControl, "onClose", [], undefined, "ui_Ctl") })
     }
     function confirmQuit() {
         return askBeforeLeaving(function() {
-            Calls.call(typeof ui_View === "undefined" ? null : ui_View, "quitProgram", [], undefined, "ui_View")
+            controller.quitProgram()
         })
     }
 
@@ -169,18 +209,18 @@ Skin {
         setProtectUI(1000)
         root.visible = true
         if (!isPownOn) {
-            Pages.readGlobals()
-            Pages.checkDeviceProfile()
-            Pages.loadLanguages()
-            Pages.initPages()
+            Pages.readGlobals(root)
+            Pages.checkDeviceProfile(root)
+            Pages.loadLanguages(root)
+            Pages.initPages(root)
             isPownOn = true
-            Pages.showStorageFaults()
+            Pages.showStorageFaults(root)
         }
-        setCurrentDPI(Pages.view("mouseGetCurrentDPI", [], 0))
+        setCurrentDPI(controller.mouseGetCurrentDPI() ?? 0)
         // A mouse that missed a write gets the stored profile now.
-        mouseBehind = Actions.mouseBehind()
+        mouseBehind = Actions.mouseBehind(root)
         if (mouseBehind)
-            Pages.catchUp()
+            Pages.catchUp(root)
     }
 
     function run() {
@@ -212,12 +252,14 @@ Skin {
             helpMenu.choose(Values.toInt(cmd, -1))
     }
 
-    function openKeyAssigment(index) { return Pages.openKeyAssigment(index) }
+    function openKeyAssigment(index) { return Pages.openKeyAssigment(root, index) }
 
-    function saveAll() { Pages.saveAll() }
+    function saveAll() { Pages.saveAll(root) }
+    // Once per turn of the event loop, however often the link fell free.
+    function runWhenLinkFree() { Pages.runWhenLinkFree(root) }
     // The command line changed the stores or the profile in use.
-    function storedSettingsChanged() { Pages.reloadStored() }
-    function useProfile(slot) { Pages.changeProfile(slot) }
+    function storedSettingsChanged() { Pages.reloadStored(root) }
+    function useProfile(slot) { Pages.changeProfile(root, slot) }
 
     // The title bar's profile list: the page's elements name their slots; a
     // place in the list is none.
@@ -225,7 +267,7 @@ Skin {
         if (profilePage)
             profilePage.chooseAt(index)
         else
-            Pages.requestProfile(index)
+            Pages.requestProfile(root, index)
     }
 
     function showCentred(dialog) {
@@ -236,7 +278,7 @@ Skin {
         dialog.visible = true
     }
 
-    onMsg_KB: function(isDown, usbCode) { Pages.routeKeyboard(isDown, usbCode) }
+    onMsg_KB: function(isDown, usbCode) { Pages.routeKeyboard(root, isDown, usbCode) }
 
     // Escape closes and Enter confirms the topmost dialog; keys a field or
     // list takes never arrive here.
@@ -245,9 +287,9 @@ Skin {
     // question) and nowhere when none has it: the window then takes the
     // focus back, so that Escape and Enter arrive here.
     Window.onActiveFocusItemChanged: if (!Window.activeFocusItem) focusBack.restart()
-    Keys.onEscapePressed: function(event) { event.accepted = Pages.dialogKey(true) }
-    Keys.onReturnPressed: function(event) { event.accepted = Pages.dialogKey(false) }
-    Keys.onEnterPressed: function(event) { event.accepted = Pages.dialogKey(false) }
+    Keys.onEscapePressed: function(event) { event.accepted = Pages.dialogKey(root, true) }
+    Keys.onReturnPressed: function(event) { event.accepted = Pages.dialogKey(root, false) }
+    Keys.onEnterPressed: function(event) { event.accepted = Pages.dialogKey(root, false) }
     onCurrentDPIChanged: if (dpiSettingMain) dpiSettingMain.currentDPI = currentDPI
     // A list left open would float over the dialog and its mask.
     onDialogOpenChanged: {
@@ -258,7 +300,7 @@ Skin {
 
     KeyCodeString { id: _KeyCodeString }
 
-    Timer { id: focusBack; interval: 0; onTriggered: Pages.takeFocusBack(root.Window.activeFocusItem) }
+    Timer { id: focusBack; interval: 0; onTriggered: Pages.takeFocusBack(root, root.Window.activeFocusItem) }
 
     Timer {
         id: protectTimer
@@ -277,7 +319,7 @@ Skin {
         id: dragArea
         objectName: "dragArea"
         anchors.fill: parent
-        windowControl: root.windowControl()
+        windowControl: root.windowControl
         onDragStarted: { root.emptyAreaPressed(); root.mainFocus() }
     }
 
@@ -305,7 +347,15 @@ Skin {
             y: 88
             width: Theme.columnWidth
             height: keyMatrixPlace.item ? keyMatrixPlace.item.height : 316 // qmllint disable type
-            Loader { id: keyMatrixPlace; active: root.pagesWanted; source: "Z7/KeyMatrix.qml" }
+            Loader {
+                id: keyMatrixPlace
+                active: root.pagesWanted
+                Component.onCompleted: keyMatrixPlace.setSource("Z7/KeyMatrix.qml", Object.assign(root.pageCollaborators(), {
+                    keyAssigment: Qt.binding(function() { return keyAssigmentPlace.item }),
+                    macroEditor: Qt.binding(function() { return macroEditorPlace.item }),
+                    gunControl: Qt.binding(function() { return gunControlPlace.item })
+                }))
+            }
         }
 
         Column {
@@ -317,7 +367,36 @@ Skin {
             Loader { id: lightPlace; active: root.pagesWanted; source: "Z7/LightControl.qml" }
         }
 
-        Loader { id: controlsPlace; anchors.fill: parent; active: root.pagesWanted; source: "common/WindowControls.qml" }
+        Loader {
+            id: controlsPlace
+            anchors.fill: parent
+            active: root.pagesWanted
+            Component.onCompleted: controlsPlace.setSource("common/WindowControls.qml", Object.assign(root.pageCollaborators(), {
+                leftX: Qt.binding(function() { return root.leftControlsX }),
+                leftY: Qt.binding(function() { return root.leftControlsY }),
+                profileItems: Qt.binding(function() {
+                    return root.profilePage && root.profilePage.listModel ? root.profilePage.listModel : [] // qmllint disable type
+                })
+            }))
+        }
+
+        Connections {
+            target: controlsPlace.item
+            ignoreUnknownSignals: true
+            function onMacroEditorWanted() { root.showCentred(root.macroEditor) }
+            function onGunEditorWanted() { if (root.gunControl) root.gunControl.visible = true }
+            function onSystemSettingWanted() { root.showCentred(root.systemSetting) }
+            function onProfilesWanted() { root.showCentred(root.profilePage) }
+            function onResetWanted() {
+                root.mainFocus()
+                root.resetDialog.centre()
+                root.resetDialog.visible = true
+            }
+            function onSaveWanted() { root.saveAll() }
+            function onCloseWanted() { root.closeWindow() }
+            function onMinimiseWanted() { Calls.call(root.windowControl, "onMinimize", [], undefined, "ui_Ctl") }
+            function onProfileChosen(index) { root.chooseProfileAt(index) }
+        }
     }
 
     // The mask under an open dialog: dims the window, hands the focus back
@@ -334,12 +413,21 @@ Skin {
         WindowDragArea {
             anchors.fill: parent
             hoverEnabled: true      // the buttons under the mask lose their hover
-            windowControl: root.windowControl()
-            onDragStarted: Pages.dialogsFocus()
+            windowControl: root.windowControl
+            onDragStarted: Pages.dialogsFocus(root)
         }
     }
 
-    Loader { id: keyAssigmentPlace; z: 51; active: root.pagesWanted; source: "Z7/KeyAssigment.qml" }
+    Loader {
+        id: keyAssigmentPlace
+        z: 51
+        active: root.pagesWanted
+        Component.onCompleted: keyAssigmentPlace.setSource("Z7/KeyAssigment.qml", Object.assign(root.pageCollaborators(), {
+            keyNames: root.keyNames,
+            keyMatrix: Qt.binding(function() { return keyMatrixPlace.item }),
+            macroEditor: Qt.binding(function() { return macroEditorPlace.item })
+        }))
+    }
     Loader { id: macroEditorPlace; z: 51; active: root.pagesWanted; source: "Z7/MacroEditor.qml" }
     Loader { id: gunControlPlace; z: 51; active: root.pagesWanted; source: "Z7/GunControl.qml" }
     Loader { id: systemSettingPlace; z: 51; active: root.pagesWanted; source: "Z7/SystemSetting.qml" }
@@ -348,27 +436,27 @@ Skin {
     Connections {
         target: root.profilePage
         ignoreUnknownSignals: true
-        function onChangeProfile(tmpProfileNo) { Pages.requestProfile(tmpProfileNo) }
-        function onInUsePositionChanged() { profileList.select(root.profilePage.inUsePosition) }
-        function onProfileReplaced(slot) { Pages.profileReplaced(slot) }
+        function onChangeProfile(tmpProfileNo) { Pages.requestProfile(root, tmpProfileNo) }
+        function onInUsePositionChanged() { root.profileList.select(root.profilePage.inUsePosition) }
+        function onProfileReplaced(slot) { Pages.profileReplaced(root, slot) }
     }
 
     Connections {
         target: root.macroEditor
         ignoreUnknownSignals: true
-        function onDeleteMacro(macroName) { Pages.macroDeleted(macroName) }
-        function onModifyMacroName(oldMacroName, newMacroName) { Pages.macroRenamed(oldMacroName, newMacroName) }
-        function onModifyMacroData(macroName) { Pages.macroChanged(macroName) }
+        function onDeleteMacro(macroName) { Pages.macroDeleted(root, macroName) }
+        function onModifyMacroName(oldMacroName, newMacroName) { Pages.macroRenamed(root, oldMacroName, newMacroName) }
+        function onModifyMacroData(macroName) { Pages.macroChanged(root, macroName) }
     }
 
     // The link's last command has ended: what was asked for meanwhile starts
     // from the event loop, not inside the operation that sent it.
     Connections {
-        target: root.device()
+        target: root.device
         ignoreUnknownSignals: true
         function onCommandRunningChanged() {
-            if (!root.device().commandRunning)
-                Qt.callLater(Pages.runWhenLinkFree)
+            if (!root.device.commandRunning)
+                Qt.callLater(root.runWhenLinkFree)
         }
     }
 
@@ -376,6 +464,8 @@ Skin {
         id: resetDialogPlace
         z: 60
         active: root.pagesWanted
+        // Qt 6.4's linter takes this file's ids inside a component for unqualified names.
+        // qmllint disable unqualified
         sourceComponent: ResetDialog {
             objectName: "resetDialog"
             areaWidth: root.width
@@ -390,14 +480,15 @@ Skin {
             buttonColor: Theme.blue
             hoverColor: Theme.accent
             onCancelled: visible = false
-            onAccepted: Pages.factoryReset()
+            onAccepted: Pages.factoryReset(root)
         }
+        // qmllint enable unqualified
     }
 
     Connections {
-        target: typeof ui_View === "undefined" ? null : ui_View
+        target: root.programController
         ignoreUnknownSignals: true
-        function onStorageFailed(kind, path) { Pages.storageFailed(kind, path) }
+        function onStorageFailed(kind, path) { Pages.storageFailed(root, kind, path) }
     }
 
     NoticeArea {

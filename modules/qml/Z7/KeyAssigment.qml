@@ -1,7 +1,7 @@
 import QtQuick
 import "../common"
+import "../basic"
 import ".."
-import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "KeyAssigment.js" as Assign
 import "../common/MainTexts.js" as MainTexts
@@ -13,10 +13,17 @@ Rectangle {
     id: dialog
     objectName: "keyAssigment"
 
-    readonly property var shell: typeof root === "undefined" ? null : root
-    readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
-    readonly property var keyMatrix: shell ? shell.keyMatrixMain : null
-    property var macroEditor: shell ? shell.macroEditor : null
+    required property Controller controller
+    required property ShellApi shell
+    required property Skin skin
+    // The names of the keyboard's keys.
+    required property KeyCodeString keyNames
+    // The key list whose keys this dialog changes (assign, defaultAt), and
+    // the macro editor it opens and has send a chosen macro. Null while not
+    // loaded; untyped so that a test can stand in for a page with a plain
+    // object.
+    required property var keyMatrix
+    required property var macroEditor
 
     property var keyAssigmentLang: Assign.defaultTexts.slice(0)
     readonly property var lang: keyAssigmentLang
@@ -58,16 +65,21 @@ Rectangle {
     color: Theme.gray0
     border.color: Theme.gray1
 
-    function view(name, args, fallback) {
-        return Calls.call(controller, name, args, fallback, "ui_View")
-    }
-
     function keyName(code) {
-        return typeof _KeyCodeString === "undefined" ? "" : _KeyCodeString.keycodeTostr(code)
+        return keyNames ? keyNames.keycodeTostr(code) : ""
     }
 
     function storedMacroName(slot, isRecovery) {
-        return Values.toText(view("getData", ["mouseMacroKey/" + slot, isRecovery === true]), "")
+        return Values.toText(controller.getData("mouseMacroKey/" + slot, isRecovery === true), "")
+    }
+
+    // Opens the dialog for key `index` with the key's entry pending.
+    function openKey(index) {
+        var stored = keyMatrix ? keyMatrix.entryAt(index) : null
+        keyIndex = index
+        if (stored)
+            setPending(stored.entry, stored.text)
+        visible = true
     }
 
     function keyCodeToString(code0, code1, code2, code3) {
@@ -101,8 +113,8 @@ Rectangle {
     // Shows the key's entry when the dialog opens.
     function prepare() {
         capture.reset()
-        x = shell ? Math.round((shell.width - width) / 2) : 0
-        y = shell ? Math.round((shell.height - height) / 2) : 0
+        x = Math.round((shell.areaWidth - width) / 2)
+        y = Math.round((shell.areaHeight - height) / 2)
         section = Assign.sectionOf(keyCode0)
         var isFire = keyCode0 === Assign.Type.fire
         fireRate = isFire ? Math.max(Assign.rateMin, keyCode2) : Assign.rateDefault
@@ -112,7 +124,7 @@ Rectangle {
         macroMode = keyCode0 === Assign.Type.macro ? keyCode1 : 0
         macroName = keyCode0 === Assign.Type.macro ? storedMacroName(keyCode2) : ""
         if (keyMatrix)
-            keyMatrix.selectedKey = keyIndex
+            keyMatrix.select(keyIndex)
     }
 
     function init() {
@@ -176,21 +188,19 @@ Rectangle {
 
     function openMacroEditor() {
         endInput()
-        if (shell && macroEditor)
+        if (macroEditor)
             shell.showCentred(macroEditor)
     }
 
     // Back to the key's default from the profile's defaults.
     function back() {
         stopCapture()
-        var defaults = keyMatrix && keyMatrix.modKeys_tmp ? keyMatrix.modKeys_tmp.get(keyIndex) : null
-        if (!defaults || defaults.keyText === keyString)
+        var defaults = keyMatrix ? keyMatrix.defaultAt(keyIndex) : null
+        if (!defaults || defaults.text === keyString)
             return
-        var entry = [defaults.keyCode0, defaults.keyCode1, defaults.keyCode2, defaults.keyCode3]
-        setPending(entry, defaults.keyText)
-        keyMatrix.modKeys.set(keyIndex, { keyCode0: entry[0], keyCode1: entry[1], keyCode2: entry[2],
-                                          keyCode3: entry[3], keyText: defaults.keyText })
-        keyMatrix.isSave = true
+        var entry = defaults.entry
+        setPending(entry, defaults.text)
+        keyMatrix.assign(keyIndex, entry, defaults.text)
         macroName = entry[0] === Assign.Type.macro ? storedMacroName(entry[2]) : ""
         section = Assign.sectionOf(entry[0])
     }
@@ -200,24 +210,20 @@ Rectangle {
         if (isComboInput && !Assign.comboIsEmpty(combo))
             confirmCombo()
         keyAssigmentFocus()
-        var stored = keyMatrix && keyIndex >= 0 ? keyMatrix.modKeys.get(keyIndex) : null
+        var stored = keyMatrix ? keyMatrix.entryAt(keyIndex) : null
         if (stored) {
             var isMacro = keyCode0 === Assign.Type.macro
-            var outcome = Assign.closeOutcome([stored.keyCode0, stored.keyCode1, stored.keyCode2, stored.keyCode3],
-                                              pending, isMacro ? storedMacroName(keyCode2) : "", macroName)
-            if (outcome.changed) {
-                keyMatrix.modKeys.set(keyIndex, { keyCode0: keyCode0, keyCode1: keyCode1, keyCode2: keyCode2,
-                                                  keyCode3: keyCode3, keyText: keyString })
-                keyMatrix.isSave = true
-            }
+            var outcome = Assign.closeOutcome(stored.entry, pending, isMacro ? storedMacroName(keyCode2) : "", macroName)
+            if (outcome.changed)
+                keyMatrix.assign(keyIndex, pending, keyString)
             if (outcome.sendMacro) {
                 macroEditor.sendMacro(keyCode2, macroName)
-                view("setData", ["mouseMacroKey/" + keyCode2, macroName])
+                controller.setData("mouseMacroKey/" + keyCode2, macroName)
             }
         }
         visible = false
         if (keyMatrix)
-            keyMatrix.selectedKey = -1
+            keyMatrix.select(-1)
     }
 
     // A press elsewhere: open lists close, typing and capture end.
@@ -243,7 +249,7 @@ Rectangle {
         pending: dialog.pending
         fireRate: dialog.fireRate
         fireTimes: dialog.fireTimes
-        keyNames: typeof _KeyCodeString === "undefined" ? null : _KeyCodeString
+        keyNames: dialog.keyNames
         onTaken: function(entry, text) { dialog.setPending(entry, text) }
     }
 
@@ -271,8 +277,8 @@ Rectangle {
         pendingText: dialog.keyString
         fontFamily: dialog.fontFamily
         accentColor: dialog.accentColor
-        closeSource: shell ? shell.sourceCloseBtn : ""
-        closeHoverSource: shell ? shell.sourceCloseBtnH : ""
+        closeSource: dialog.skin.sourceCloseBtn
+        closeHoverSource: dialog.skin.sourceCloseBtnH
         onCloseClicked: dialog.close()
     }
 
@@ -294,6 +300,8 @@ Rectangle {
             width: parent.width
             Repeater {
                 model: dialog.sections
+                // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+                // qmllint disable unqualified
                 Rectangle {
                     required property var modelData
                     readonly property bool shown: dialog.section === modelData.name
@@ -331,6 +339,7 @@ Rectangle {
                         onClicked: { dialog.keyAssigmentFocus(); dialog.section = parent.modelData.name }
                     }
                 }
+                // qmllint enable unqualified
             }
         }
     }
@@ -371,9 +380,9 @@ Rectangle {
                 objectName: "keyBackButton"
                 width: 104
                 height: 26
-                text: shell ? shell.mainLang[MainTexts.Index.reset] : "Reset"
-                iconSource: shell ? shell.sourceBack : ""
-                iconHoverSource: shell ? shell.sourceBackH : ""
+                text: dialog.shell.mainLang[MainTexts.Index.reset]
+                iconSource: dialog.skin.sourceBack
+                iconHoverSource: dialog.skin.sourceBackH
                 normalColor: "#26262b"
                 hoverColor: Theme.accent
                 fontFamily: dialog.fontFamily
@@ -383,8 +392,8 @@ Rectangle {
                 objectName: "keyOkButton"
                 width: 104
                 height: 26
-                text: shell ? shell.mainLang[MainTexts.Index.ok] : "OK"
-                iconSource: shell ? shell.sourceSureBtn : ""
+                text: dialog.shell.mainLang[MainTexts.Index.ok]
+                iconSource: dialog.skin.sourceSureBtn
                 normalColor: Theme.blue
                 hoverColor: Theme.accent
                 fontFamily: dialog.fontFamily

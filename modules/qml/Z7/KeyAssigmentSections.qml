@@ -87,8 +87,8 @@ Item {
                 width: grid.itemWidth
                 text: sections.lang[modelData.text]
                 checked: (sections.d.pending, sections.d.isPending(grid.items, index))
-                normalSource: sections.shell ? sections.shell.sourceRadioBtn : ""
-                checkedSource: sections.shell ? sections.shell.sourceRadioBtnS : ""
+                normalSource: sections.d.skin.sourceRadioBtn
+                checkedSource: sections.d.skin.sourceRadioBtnS
                 fontFamily: sections.fontFamily
                 fontSize: sections.fontSize
                 checkedColor: sections.accentColor
@@ -111,8 +111,8 @@ Item {
         fontFamily: sections.fontFamily
         fontSize: sections.fontSize
         hoverColor: sections.accentColor
-        dropSource: sections.shell ? sections.shell.sourceDropBtn : ""
-        dropOpenSource: sections.shell ? sections.shell.sourceDropBtnU : ""
+        dropSource: sections.d.skin.sourceDropBtn
+        dropOpenSource: sections.d.skin.sourceDropBtnU
     }
     // qmllint enable unqualified
 
@@ -152,8 +152,8 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     trackWidth: 200
                     steps: Assign.rateMax - Assign.rateMin + 1
-                    trackSource: sections.shell ? sections.shell.sourceScale : ""
-                    knobSource: sections.shell ? sections.shell.sourceSlide : ""
+                    trackSource: sections.d.skin.sourceScale
+                    knobSource: sections.d.skin.sourceSlide
                     fillColor: sections.accentColor
                     onPositionReported: sections.d.setRate(Assign.rateOfPosition(stepOf(xPosition)))
                 }
@@ -206,8 +206,8 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         Image {
                             anchors.verticalCenter: parent.verticalCenter
-                            source: !sections.shell ? "" : sections.d.fireTimes === 0 ? sections.shell.sourceCheckBtn
-                                                                                       : sections.shell.sourceMacroTypeCheck0
+                            source: sections.d.fireTimes === 0 ? sections.d.skin.sourceCheckBtn
+                                                                                       : sections.d.skin.sourceMacroTypeCheck0
                         }
                         Text {
                             anchors.verticalCenter: parent.verticalCenter
@@ -252,16 +252,16 @@ Item {
                 objectName: "comboConfirm"
                 anchors.verticalCenter: parent.verticalCenter
                 opacity: sections.d.isComboInput && !Assign.comboIsEmpty(sections.d.combo) ? 1 : 0.35
-                normalSource: sections.shell ? sections.shell.sourceSureBtn : ""
-                hoverSource: sections.shell ? sections.shell.sourceSureBtnH : ""
+                normalSource: sections.d.skin.sourceSureBtn
+                hoverSource: sections.d.skin.sourceSureBtnH
                 onClicked: sections.d.confirmCombo()
             }
             ImageButton {
                 objectName: "comboCancel"
                 anchors.verticalCenter: parent.verticalCenter
                 opacity: sections.d.isComboInput ? 1 : 0.35
-                normalSource: sections.shell ? sections.shell.sourceCloseBtn : ""
-                hoverSource: sections.shell ? sections.shell.sourceCloseBtnH : ""
+                normalSource: sections.d.skin.sourceCloseBtn
+                hoverSource: sections.d.skin.sourceCloseBtnH
                 onClicked: sections.d.stopCapture()
             }
         }
@@ -320,8 +320,8 @@ Item {
                     width: sections.width
                     text: sections.lang[modelData]
                     checked: sections.d.macroMode === index
-                    normalSource: sections.shell ? sections.shell.sourceRadioBtn : ""
-                    checkedSource: sections.shell ? sections.shell.sourceRadioBtnS : ""
+                    normalSource: sections.d.skin.sourceRadioBtn
+                    checkedSource: sections.d.skin.sourceRadioBtnS
                     fontFamily: sections.fontFamily
                     fontSize: sections.fontSize
                     checkedColor: sections.accentColor

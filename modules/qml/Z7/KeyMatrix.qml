@@ -2,7 +2,6 @@ import QtQuick
 import "../common/Hints.js" as Hints
 import "../common"
 import ".."
-import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "KeyMatrix.js" as Matrix
 import "KeyAssigment.js" as Assign
@@ -10,21 +9,30 @@ import "../common/MainTexts.js" as MainTexts
 
 // The key list of the left column: the functions of the sixteen keys, eight
 // of them as buttons that open the assignment dialog, and the reset to the
-// profile's defaults. Saving hands all sixteen to the controller.
+// profile's defaults. Saving hands all sixteen to the controller. Other
+// pages change a key through assign, restoreDefault and renameKey.
 Rectangle {
     id: keyMatrix
 
-    readonly property var shell: typeof root === "undefined" ? null : root
-    readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
-    property var macroEditor: shell ? shell.macroEditor : null
-    property var gunControl: shell ? shell.gunControl : null
+    required property Controller controller
+    required property ShellApi shell
+    required property Skin skin
+    // The dialog that names an entry and opens for a key; the macro editor
+    // that sends a default macro again; the gun editor whose slots give
+    // the fire periods. Null while not loaded; untyped so that a test can
+    // stand in for a page with a plain object.
+    required property var keyAssigment
+    required property var macroEditor
+    required property var gunControl
 
     property var keyMatrixLang: Matrix.defaultTexts.slice(0)
     property bool isSave: false
     property int selectedKey: -1
     property int hoveredKey: -1
-    property alias modKeys: keysModel
-    property alias modKeys_tmp: defaultsModel
+    // The keys' entries and the profile's defaults, for reading; changes go
+    // through the functions below.
+    readonly property alias modKeys: keysModel
+    readonly property alias modKeys_tmp: defaultsModel
     property var buttonNames: []
 
     readonly property string fontFamily: Theme.fontFamily
@@ -37,13 +45,9 @@ Rectangle {
     color: "#000000"
     border.color: "#3c3c3c"
 
-    function view(name, args, fallback) {
-        return Calls.call(controller, name, args, fallback, "ui_View")
-    }
-
     // The assignment dialog names the functions.
     function keyCodeToString(code0, code1, code2, code3) {
-        return Values.toText(shell.keyAssigmentMain.keyCodeToString(code0, code1, code2, code3), "")
+        return keyAssigment ? Values.toText(keyAssigment.keyCodeToString(code0, code1, code2, code3), "") : ""
     }
 
     function entryOf(model, index) {
@@ -71,7 +75,7 @@ Rectangle {
     // The entry stored for key j, or its start value when the stored one
     // cannot be read.
     function storedEntry(j, isRecovery) {
-        var stored = view("mouseGetKeydefine", [j, isRecovery], [])
+        var stored = controller.mouseGetKeydefine(j, isRecovery) ?? []
         var entry = Matrix.entryFrom(stored)
         if (entry)
             return entry
@@ -105,6 +109,45 @@ Rectangle {
         })
     }
 
+    // Key `key` takes `entry` [type, p1, p2, p3] shown as `text`; the list
+    // is then unsaved.
+    function assign(key, entry, text) {
+        keysModel.set(key, row(entry, text))
+        isSave = true
+    }
+
+    // Key `key` back to the profile's default; false when there is none.
+    // The list's unsaved mark is the caller's to set.
+    function restoreDefault(key) {
+        if (key < 0 || key >= defaultsModel.count)
+            return false
+        keysModel.set(key, row(entryOf(defaultsModel, key), defaultsModel.get(key).keyText))
+        return true
+    }
+
+    // A macro key shows the macro's new name.
+    function renameKey(key, text) {
+        keysModel.setProperty(key, "keyText", text)
+    }
+
+    // Key `key` as { entry, text } of the list and of the profile's
+    // defaults; null outside the list.
+    function entryAt(key) {
+        return key >= 0 && key < keysModel.count ? { entry: entryOf(keysModel, key), text: keysModel.get(key).keyText } : null
+    }
+    function defaultAt(key) {
+        return key >= 0 && key < defaultsModel.count ? { entry: entryOf(defaultsModel, key), text: defaultsModel.get(key).keyText } : null
+    }
+
+    function saveData() {
+        keysModel.saveData()
+    }
+
+    // The key whose dialog is open is marked; -1 none.
+    function select(key) {
+        selectedKey = key
+    }
+
     // The keys that play a macro, as { key, slot }.
     function macroKeys() {
         var found = []
@@ -120,9 +163,18 @@ Rectangle {
         return Matrix.isOnlyLeftButton(entries(keysModel), Number(index))
     }
 
+    // Opens the assignment dialog for key `index`, unless it is the only
+    // left button, which must stay assigned; false when refused.
+    function openAssignment(index) {
+        if (!keyAssigment || checkOneLeftKey(index) === true)
+            return false
+        keyAssigment.openKey(index)
+        return true
+    }
+
     // A click on a key in the list or on the picture.
     function openKey(index) {
-        if (shell && shell.openKeyAssigment(index))
+        if (openAssignment(index))
             selectedKey = index
         else if (index >= 0 && index < Matrix.buttonCount) {
             var button = keyButtons.itemAt(index)
@@ -132,7 +184,7 @@ Rectangle {
                 var p = button.mapToItem(keyMatrix, 0, button.height + 4)
                 refusalNotice.x = p.x
                 refusalNotice.y = p.y
-                refusalNotice.show(Hints.text(shell ? shell.hintLang : null, Hints.Index.keyOneLocked), true)
+                refusalNotice.show(Hints.text(shell.hintLang, Hints.Index.keyOneLocked), true)
             }
         }
     }
@@ -144,9 +196,9 @@ Rectangle {
             var entry = entryOf(defaultsModel, j)
             keysModel.set(j, row(entry, defaultsModel.get(j).keyText))
             if (entry[0] === Assign.Type.macro) {
-                var name = Values.toText(view("getData", ["mouseMacroKey/" + entry[2], true]), "")
+                var name = Values.toText(controller.getData("mouseMacroKey/" + entry[2], true), "")
                 macroEditor.sendMacro(entry[2], name)
-                view("setData", ["mouseMacroKey/" + entry[2], name])
+                controller.setData("mouseMacroKey/" + entry[2], name)
             }
         }
         isSave = true
@@ -158,8 +210,8 @@ Rectangle {
         // All sixteen keys and the fire periods of the three gun slots to
         // the controller, which stores and sends them.
         function saveData() {
-            keyMatrix.view("mouseSetKeyMatrix", [Matrix.matrixValues(keyMatrix.entries(keysModel)), true,
-                                                 keyMatrix.gunPeriods()])
+            keyMatrix.controller.mouseSetKeyMatrix(Matrix.matrixValues(keyMatrix.entries(keysModel)), true,
+                                                   keyMatrix.gunPeriods())
         }
     }
     ListModel { id: defaultsModel }
@@ -192,11 +244,13 @@ Rectangle {
         objectName: "keyResetButton"
         x: keyMatrix.width - width - 10
         y: 6
-        normalSource: shell ? shell.sourceRestBtn : ""
-        hoverSource: shell ? shell.sourceRestBtnH : ""
-        pressedSource: shell ? shell.sourceRestBtnP : ""
-        onClicked: shell.confirm(shell.mainLang[MainTexts.Index.reset], Hints.text(shell.hintLang, Hints.Index.resetKeys),
-                                 shell.mainLang[MainTexts.Index.reset], function() { keyMatrix.resetKeys() })
+        normalSource: keyMatrix.skin.sourceRestBtn
+        hoverSource: keyMatrix.skin.sourceRestBtnH
+        pressedSource: keyMatrix.skin.sourceRestBtnP
+        onClicked: keyMatrix.shell.confirm(keyMatrix.shell.mainLang[MainTexts.Index.reset],
+                                           Hints.text(keyMatrix.shell.hintLang, Hints.Index.resetKeys),
+                                           keyMatrix.shell.mainLang[MainTexts.Index.reset],
+                                           function() { keyMatrix.resetKeys() })
     }
 
     Column {
@@ -208,6 +262,8 @@ Rectangle {
             id: keyButtons
             model: keysModel
 
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             KeyMatrixButton {
                 required property int index
                 required property string keyText
@@ -222,8 +278,8 @@ Rectangle {
                 fontFamily: keyMatrix.fontFamily
                 fontSize: keyMatrix.fontSize
                 accentColor: keyMatrix.accentColor
-                singleSource: shell ? shell.sourceSingleKeyBg : ""
-                macroSource: shell ? shell.sourceMacroKeyBg : ""
+                singleSource: keyMatrix.skin.sourceSingleKeyBg
+                macroSource: keyMatrix.skin.sourceMacroKeyBg
                 onClicked: keyMatrix.openKey(index)
                 onHoveredChanged: {
                     if (hovered)
@@ -232,6 +288,7 @@ Rectangle {
                         keyMatrix.hoveredKey = -1
                 }
             }
+            // qmllint enable unqualified
         }
     }
 

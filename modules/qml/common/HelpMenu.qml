@@ -50,6 +50,8 @@ Rectangle {
         Repeater {
             model: menu.entries
 
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             delegate: Rectangle {
                 id: entry
                 required property int index
@@ -77,6 +79,7 @@ Rectangle {
                     onClicked: menu.choose(entry.index)
                 }
             }
+            // qmllint enable unqualified
         }
     }
 }

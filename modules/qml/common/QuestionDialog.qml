@@ -99,6 +99,8 @@ Rectangle {
         Repeater {
             model: dialog.answers
 
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
+            // qmllint disable unqualified
             Button {
                 id: answerButton
                 required property string modelData
@@ -121,6 +123,7 @@ Rectangle {
                     text: answerButton.modelData
                 }
             }
+            // qmllint enable unqualified
         }
     }
 }

@@ -1,7 +1,6 @@
 import QtQuick
 import "../basic"
 import ".."
-import "Calls.js" as Calls
 import "ReportRate.js" as Rate
 
 // The report rate box: "125Hz" to "1000Hz". The profile stores the index;
@@ -10,9 +9,9 @@ import "ReportRate.js" as Rate
 Rectangle {
     id: box
 
-    property var controller: null
+    required property Controller controller
     // The window, which reports whether a chosen rate reached the mouse.
-    property var shell: null
+    required property ShellApi shell
     property string caption: "Report Rate"
     property string fontFamily: "微软雅黑"
     property int fontSize: 12
@@ -38,7 +37,7 @@ Rectangle {
     function deviceValue(index) { return Rate.deviceValue(index) }
 
     function init(isSendData) {
-        var stored = Calls.call(controller, "getData", ["mouse/reportRate", false], undefined, "ui_View")
+        var stored = controller.getData("mouse/reportRate", false)
         var i = indexOf(stored)
         list.select(i)
         if (i < 0) {
@@ -46,7 +45,7 @@ Rectangle {
             return
         }
         if (isSendData)
-            Calls.call(controller, "mouseSetReportRate", [deviceValues[i]], undefined, "ui_View")
+            controller.mouseSetReportRate(deviceValues[i])
     }
 
     function choose(index) {
@@ -54,12 +53,8 @@ Rectangle {
         if (i < 0)
             return
         list.select(i)
-        Calls.call(controller, "setData", ["mouse/reportRate", i], undefined, "ui_View")
-        var send = function() { Calls.call(controller, "mouseSetReportRate", [deviceValues[i]], undefined, "ui_View") }
-        if (shell && typeof shell.deviceAction === "function")
-            shell.deviceAction("reportRate", send)
-        else
-            send()
+        controller.setData("mouse/reportRate", i)
+        shell.deviceAction("reportRate", function() { box.controller.mouseSetReportRate(box.deviceValues[i]) })
     }
 
     function closeList() {

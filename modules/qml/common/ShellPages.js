@@ -1,9 +1,10 @@
+.pragma library
 // How the main window drives its pages: start-up, language texts, profile
-// change, factory reset, saving and the macro editor's notices. Imported by
-// main.qml without ".pragma library", so it runs in main.qml's context and
-// sees its ids (root, the page places, ui_View). The pages are called
-// directly; only the program's objects (ui_View, hid) go through Calls.call,
-// since they may lack an operation.
+// change, factory reset, saving and the macro editor's notices. Every
+// function takes the main window (`root`): its pages, its controller
+// wrapper and its state (newState()). The pages are called directly and by
+// their intents; only the program's link object goes through Calls.call,
+// since it may lack an operation.
 .import "Calls.js" as Calls
 .import "Texts.js" as Texts
 .import "Values.js" as Values
@@ -12,20 +13,21 @@
 .import "Outcome.js" as Outcome
 .import "StorageNotices.js" as StorageNotices
 .import "DialogKeys.js" as DialogKeys
+.import "StoreFacts.js" as StoreFacts
 
 // The language groups read at start, in this order, and the page and
 // property whose built-in texts each group's texts replace.
 var languageGroups = [
     { group: "main" },
-    { group: "keyMatrix", page: () => root.keyMatrixMain, texts: "keyMatrixLang" },
-    { group: "keyAssigment", page: () => root.keyAssigmentMain, texts: "keyAssigmentLang" },
-    { group: "dpiSetting", page: () => root.dpiSettingMain, texts: "dpiSettingLang" },
-    { group: "lightControl", page: () => root.lightControlMain, texts: "lightControlLang" },
-    { group: "macroEditor", page: () => root.macroEditor, texts: "macroEditorLang" },
-    { group: "systemSetting", page: () => root.systemSetting, texts: "systemSettingLang" },
-    { group: "gunControl", page: () => root.gunControl, texts: "gunControlLang" },
-    { group: "profile", page: () => root.profilePage, texts: "profileLang" },
-    { group: "saves", page: () => root, texts: "savesLang" },
+    { group: "keyMatrix", page: "keyMatrixMain", texts: "keyMatrixLang" },
+    { group: "keyAssigment", page: "keyAssigmentMain", texts: "keyAssigmentLang" },
+    { group: "dpiSetting", page: "dpiSettingMain", texts: "dpiSettingLang" },
+    { group: "lightControl", page: "lightControlMain", texts: "lightControlLang" },
+    { group: "macroEditor", page: "macroEditor", texts: "macroEditorLang" },
+    { group: "systemSetting", page: "systemSetting", texts: "systemSettingLang" },
+    { group: "gunControl", page: "gunControl", texts: "gunControlLang" },
+    { group: "profile", page: "profilePage", texts: "profileLang" },
+    { group: "saves", rootTexts: "savesLang" },
     { group: "keyCode" },
     { group: "other" },
     { group: "storage", rootTexts: "storageLang" },
@@ -33,27 +35,27 @@ var languageGroups = [
     { group: "notice" }
 ]
 
-// Settings files that could not be used, held until the window's texts are
-// loaded, so that each is told in its language.
-var heldStorageFaults = []
+// What one window keeps between calls: settings files that could not be
+// used, held until the window's texts are loaded so that each is told in
+// its language; when a key capture last took an Escape; what waits for the
+// link (LinkGuard.js).
+function newState() {
+    return { heldStorageFaults: [], escapeTakenAt: 0, linkWaiting: LinkGuard.create() }
+}
 
-function storageFailed(kind, path) {
+function storageFailed(root, kind, path) {
     if (!root.isPownOn) {
-        heldStorageFaults.push({ kind: kind, path: path })
+        root.pagesState.heldStorageFaults.push({ kind: kind, path: path })
         return
     }
     var fault = { kind: kind, path: path }
     root.showNotice("failure", StorageNotices.line(root.storageLang, fault), StorageNotices.tag(fault))
 }
 
-function showStorageFaults() {
-    var held = heldStorageFaults
-    heldStorageFaults = []
-    held.forEach(f => storageFailed(f.kind, f.path))
-}
-
-function view(name, args, fallback) {
-    return Calls.call(ui_View, name, args, fallback, "ui_View")
+function showStorageFaults(root) {
+    var held = root.pagesState.heldStorageFaults
+    root.pagesState.heldStorageFaults = []
+    held.forEach(f => storageFailed(root, f.kind, f.path))
 }
 
 // One page's part of a sequence. A page that throws is logged and the
@@ -69,7 +71,7 @@ function guarded(what, action, fallback) {
 }
 
 // A page's part of a sequence; left out while the page is not loaded.
-function onPage(page, what, action, fallback) {
+function onPage(root, page, what, action, fallback) {
     if (!page)
         return fallback
     return guarded(what, () => action(page), fallback)
@@ -77,7 +79,7 @@ function onPage(page, what, action, fallback) {
 
 // The shell runs without its pages in its own tests (the page module is not
 // linked there); the start names the pages whose parts are left out.
-function noteMissingPages() {
+function noteMissingPages(root) {
     const pages = { mouseMain: root.mouseMain, keyMatrixMain: root.keyMatrixMain,
                     dpiSettingMain: root.dpiSettingMain, lightControlMain: root.lightControlMain,
                     keyAssigmentMain: root.keyAssigmentMain, macroEditor: root.macroEditor,
@@ -88,200 +90,200 @@ function noteMissingPages() {
         console.warn("ui: pages not loaded, left out of every sequence:", missing.join(", "))
 }
 
-function readGlobals() {
-    root.isColorful = Values.toBool(view("getGlobalData", ["mouse/isColorful"]), root.isColorful)
-    root.icType = Values.toText(view("getGlobalData", ["mouse/icType"]), root.icType)
-    root.is55328 = Values.toBool(view("getGlobalData", ["mouse/is55328"]), root.is55328)
-    root.isGun = Values.toBool(view("getGlobalData", ["mouse/isGun"]), root.isGun)
-    root.keyCount = Values.toInt(view("getGlobalData", ["mouse/keyCount"]), root.keyCount)
-    var language = Values.toText(view("getGlobalData", ["common/language"]), "")
+function readGlobals(root) {
+    root.isColorful = Values.toBool(root.controller.getGlobalData("mouse/isColorful"), root.isColorful)
+    root.icType = Values.toText(root.controller.getGlobalData("mouse/icType"), root.icType)
+    root.is55328 = Values.toBool(root.controller.getGlobalData("mouse/is55328"), root.is55328)
+    root.isGun = Values.toBool(root.controller.getGlobalData("mouse/isGun"), root.isGun)
+    root.keyCount = Values.toInt(root.controller.getGlobalData("mouse/keyCount"), root.keyCount)
+    var language = Values.toText(root.controller.getGlobalData("common/language"), "")
     if (language !== "")
         root.language = language
-    var url = Values.toText(view("getGlobalData", ["common/url"]), "")
+    var url = Values.toText(root.controller.getGlobalData("common/url"), "")
     if (url !== "")
         root.url = url
 }
 
 // A 560 mouse must start in its first on-board profile. The controller
 // tells the family, as it does for every command it sends.
-function checkDeviceProfile() {
-    if (Values.toBool(view("usesFamily560", [], false), false) !== true)
+function checkDeviceProfile(root) {
+    if (Values.toBool(root.controller.usesFamily560(), false) !== true)
         return
-    var current = Values.toInt(view("mouseReadCurrentProfile", []), -1)
+    var current = Values.toInt(root.controller.mouseReadCurrentProfile(), -1)
     if (current !== 1)
-        Calls.call(root.device(), "hid560_02H_SetCurrentProfile", [1], undefined, "hid")
+        Calls.call(root.device, "hid560_02H_SetCurrentProfile", [1], undefined, "hid")
 }
 
-function loadLanguages() {
+function loadLanguages(root) {
     for (var i = 0; i < languageGroups.length; ++i) {
         var entry = languageGroups[i]
-        var texts = view("getLangStrings", [entry.group, root.language], [])
+        var texts = (root.controller.getLangStrings(entry.group, root.language) ?? [])
         if (entry.group === "main") {
             root.mainLang = Texts.merged(root.defaultMainLang, texts)
         } else if (entry.rootTexts) {
             root[entry.rootTexts] = Texts.merged(root[entry.rootTexts], texts)
         } else if (entry.group === "keyCode") {
-            _KeyCodeString.setNames(texts)
+            root.keyNames.setNames(texts)
         } else if (entry.page) {
-            onPage(entry.page(), entry.group + " texts", p => { p[entry.texts] = Texts.merged(p[entry.texts], texts) })
+            onPage(root, root[entry.page], entry.group + " texts", p => { p[entry.texts] = Texts.merged(p[entry.texts], texts) })
         }
         // "other" and "notice" only refresh the program's own notices.
     }
 }
 
-function storedProfileNo() {
-    var n = Values.toInt(view("getGlobalData", ["mouse/profileNo"]), 0)
-    if (n < 0 || n > 9) {
+function storedProfileNo(root) {
+    var n = Values.toInt(root.controller.getGlobalData("mouse/profileNo"), 0)
+    if (n < 0 || n >= StoreFacts.profileSlots) {
         console.warn("ui: stored profile number out of range:", n)
         n = 0
     }
     return n
 }
 
-function initPages() {
-    noteMissingPages()
+function initPages(root) {
+    noteMissingPages(root)
     root.reportRateBox.init(false)
-    onPage(root.profilePage, "profilePage.init", p => p.init())
-    var n = storedProfileNo()
+    onPage(root, root.profilePage, "profilePage.init", p => p.init())
+    var n = storedProfileNo(root)
     root.profileNo = n
     if (root.profilePage)
         root.profilePage.profileNo = n
-    root.profileList.select(profilePosition(n))
+    root.profileList.select(profilePosition(root, n))
     root.profileList.close()
-    view("setCurrentProfile", [n])
-    onPage(root.macroEditor, "macroEditor.init", p => p.init())
-    onPage(root.gunControl, "gunControl.init", p => p.init())
-    onPage(root.keyAssigmentMain, "keyAssigmentMain.init", p => p.init())
-    onPage(root.keyMatrixMain, "keyMatrixMain.init", p => p.init(false, false))
-    onPage(root.dpiSettingMain, "dpiSettingMain.init", p => p.init(false, false))
-    onPage(root.lightControlMain, "lightControlMain.init", p => p.init(false, false))
-    onPage(root.systemSetting, "systemSetting.init", p => p.init(false, false))
+    root.controller.setCurrentProfile(n)
+    onPage(root, root.macroEditor, "macroEditor.init", p => p.init())
+    onPage(root, root.gunControl, "gunControl.init", p => p.init())
+    onPage(root, root.keyAssigmentMain, "keyAssigmentMain.init", p => p.init())
+    onPage(root, root.keyMatrixMain, "keyMatrixMain.init", p => p.init(false, false))
+    onPage(root, root.dpiSettingMain, "dpiSettingMain.init", p => p.init(false, false))
+    onPage(root, root.lightControlMain, "lightControlMain.init", p => p.init(false, false))
+    onPage(root, root.systemSetting, "systemSetting.init", p => p.init(false, false))
 }
 
 // Reloads the pages of the profile in use and sends them to the mouse.
-function reloadAndSend() {
-    onPage(root.keyMatrixMain, "keyMatrixMain.init", p => p.init(true, false))
+function reloadAndSend(root) {
+    onPage(root, root.keyMatrixMain, "keyMatrixMain.init", p => p.init(true, false))
     root.reportRateBox.init(true)
-    onPage(root.dpiSettingMain, "dpiSettingMain.init", p => p.init(true, false))
-    onPage(root.lightControlMain, "lightControlMain.init", p => p.init(true, false))
-    onPage(root.systemSetting, "systemSetting.init", p => p.init(true, false))
+    onPage(root, root.dpiSettingMain, "dpiSettingMain.init", p => p.init(true, false))
+    onPage(root, root.lightControlMain, "lightControlMain.init", p => p.init(true, false))
+    onPage(root, root.systemSetting, "systemSetting.init", p => p.init(true, false))
     if (root.isGun) {
-        view("mouseSwitchKeyMatrix", [1])
-        view("mouseResetKeyMatrix", [])
+        root.controller.mouseSwitchKeyMatrix(1)
+        root.controller.mouseResetKeyMatrix()
     }
 }
 
 // The stores changed behind the pages (the command line): every page shows
 // what they hold now, sending nothing; changes not yet saved give way.
-function reloadStored() {
-    clearUnsaved()
+function reloadStored(root) {
+    clearUnsaved(root)
     root.reportRateBox.init(false)
-    onPage(root.profilePage, "profilePage.init", p => p.init())
-    onPage(root.macroEditor, "macroEditor.init", p => p.init())
-    onPage(root.gunControl, "gunControl.init", p => p.init())
-    onPage(root.keyMatrixMain, "keyMatrixMain.init", p => p.init(false, false))
-    onPage(root.dpiSettingMain, "dpiSettingMain.init", p => p.init(false, false))
-    onPage(root.lightControlMain, "lightControlMain.init", p => p.init(false, false))
-    onPage(root.systemSetting, "systemSetting.init", p => p.init(false, false))
+    onPage(root, root.profilePage, "profilePage.init", p => p.init())
+    onPage(root, root.macroEditor, "macroEditor.init", p => p.init())
+    onPage(root, root.gunControl, "gunControl.init", p => p.init())
+    onPage(root, root.keyMatrixMain, "keyMatrixMain.init", p => p.init(false, false))
+    onPage(root, root.dpiSettingMain, "dpiSettingMain.init", p => p.init(false, false))
+    onPage(root, root.lightControlMain, "lightControlMain.init", p => p.init(false, false))
+    onPage(root, root.systemSetting, "systemSetting.init", p => p.init(false, false))
 }
 
 // Where the element of slot n stands in the title bar's list.
-function profilePosition(n) {
-    return Values.toInt(onPage(root.profilePage, "profilePage.positionOfSlot", p => p.positionOfSlot(n), -1), -1)
+function profilePosition(root, n) {
+    return Values.toInt(onPage(root, root.profilePage, "profilePage.positionOfSlot", p => p.positionOfSlot(n), -1), -1)
 }
 
 // An import over the profile in use: the pages show and send its new content.
-function profileReplaced(n) {
+function profileReplaced(root, n) {
     if (Values.toInt(n, -1) !== root.profileNo)
         return
     root.controlUIEnable(false)
-    Actions.run("profile", reloadAndSend)
+    Actions.run(root, "profile", () => reloadAndSend(root))
     root.controlUIEnable(true)
 }
 
 // The title bar's or the profile page's choice: edits of the profile in use
 // are not dropped without asking.
-function requestProfile(n) {
+function requestProfile(root, n) {
     var number = Values.toInt(n, -1)
     if (number < 0 || number === root.profileNo)
         return
-    root.askBeforeLeaving(function() { changeProfile(number) },
-                          function() { root.profileList.select(profilePosition(root.profileNo)) })
+    root.askBeforeLeaving(function() { changeProfile(root, number) },
+                          function() { root.profileList.select(profilePosition(root, root.profileNo)) })
 }
 
-function changeProfile(n) {
+function changeProfile(root, n) {
     var number = Values.toInt(n, -1)
     if (number < 0 || number === root.profileNo)
         return
-    if (deferWhileLinkBusy("profile", function() { changeProfile(number) }))
+    if (deferWhileLinkBusy(root, "profile", function() { changeProfile(root, number) }))
         return
     root.controlUIEnable(false)
     root.profileNo = number
     if (root.profilePage)
         root.profilePage.profileNo = number
-    root.profileList.select(profilePosition(number))
-    view("setGlobalData", ["mouse/profileNo", number])
-    view("setCurrentProfile", [number])
-    clearUnsaved()
-    Actions.run("profile", reloadAndSend)
+    root.profileList.select(profilePosition(root, number))
+    root.controller.setGlobalData("mouse/profileNo", number)
+    root.controller.setCurrentProfile(number)
+    clearUnsaved(root)
+    Actions.run(root, "profile", () => reloadAndSend(root))
     root.controlUIEnable(true)
 }
 
 // The pages show the stored profile again, their edits dropped.
-function discardEdits() {
-    clearUnsaved()
-    onPage(root.keyMatrixMain, "keyMatrixMain.init", p => p.init(false, false))
-    onPage(root.dpiSettingMain, "dpiSettingMain.init", p => p.init(false, false))
-    onPage(root.lightControlMain, "lightControlMain.init", p => p.init(false, false))
-    clearUnsaved()
+function discardEdits(root) {
+    clearUnsaved(root)
+    onPage(root, root.keyMatrixMain, "keyMatrixMain.init", p => p.init(false, false))
+    onPage(root, root.dpiSettingMain, "dpiSettingMain.init", p => p.init(false, false))
+    onPage(root, root.lightControlMain, "lightControlMain.init", p => p.init(false, false))
+    clearUnsaved(root)
 }
 
 // The stored profile in use, whole, to a mouse that missed a write: keys,
 // report rate, DPI and lighting, the macros its keys play and the gun slots.
-function sendStoredProfile() {
-    reloadAndSend()
-    for (const k of macroKeys()) {
-        const name = macroNameOfSlot(k.slot)
+function sendStoredProfile(root) {
+    reloadAndSend(root)
+    for (const k of macroKeys(root)) {
+        const name = macroNameOfSlot(root, k.slot)
         if (name !== "")
-            onPage(root.macroEditor, "macroEditor.sendMacro", p => p.sendMacro(k.slot, name))
+            onPage(root, root.macroEditor, "macroEditor.sendMacro", p => p.sendMacro(k.slot, name))
     }
     if (root.isGun)
-        onPage(root.gunControl, "gunControl.sendSlots", p => p.sendSlots())
+        onPage(root, root.gunControl, "gunControl.sendSlots", p => p.sendSlots())
 }
 
-function catchUp() {
-    if (deferWhileLinkBusy("catchUp", catchUp))
+function catchUp(root) {
+    if (deferWhileLinkBusy(root, "catchUp", () => catchUp(root)))
         return
     root.controlUIEnable(false)
-    Actions.run(Outcome.catchUpAction, sendStoredProfile)
+    Actions.run(root, Outcome.catchUpAction, () => sendStoredProfile(root))
     root.controlUIEnable(true)
 }
 
 // Runs `action` now, or once the link is free, after what waits already.
-function whenLinkFree(kind, action) {
-    if (!deferWhileLinkBusy(kind, action))
+function whenLinkFree(root, kind, action) {
+    if (!deferWhileLinkBusy(root, kind, action))
         action()
 }
 
-function clearUnsaved() {
+function clearUnsaved(root) {
     for (const p of [root.keyMatrixMain, root.dpiSettingMain, root.lightControlMain]) {
         if (p)
             p.isSave = false
     }
 }
 
-function factoryReset() {
-    if (deferWhileLinkBusy("reset", factoryReset))
+function factoryReset(root) {
+    if (deferWhileLinkBusy(root, "reset", () => factoryReset(root)))
         return
     root.controlUIEnable(false)
     root.resetDialog.visible = false
-    clearUnsaved()
-    view("resetProfile", [root.profileNo])
-    Actions.run("reset", function() {
-        reloadAndSend()
-        view("mouseSetCurrentDPI", [2])
+    clearUnsaved(root)
+    root.controller.resetProfile(root.profileNo)
+    Actions.run(root, "reset", function() {
+        reloadAndSend(root)
+        root.controller.mouseSetCurrentDPI(2)
         root.selectDpiStage(1)
-        onPage(root.gunControl, "gunControl.resetData", p => p.resetData())
+        onPage(root, root.gunControl, "gunControl.resetData", p => p.resetData())
     })
     root.controlUIEnable(true)
 }
@@ -292,31 +294,31 @@ function isUnsaved(page) {
 
 // Key list first, then DPI, then lighting; only what has changed. A mouse
 // that missed a write gets the whole stored profile as well.
-function saveAll() {
-    var behind = Actions.mouseBehind()
+function saveAll(root) {
+    var behind = Actions.mouseBehind(root)
     if (!root.hasUnsaved && !behind)
         return
-    if (deferWhileLinkBusy("save", saveAll))
+    if (deferWhileLinkBusy(root, "save", () => saveAll(root)))
         return
     root.controlUIEnable(false)
-    Actions.run(behind ? Outcome.catchUpAction : "save", function() {
-        var saved = savePages()
+    Actions.run(root, behind ? Outcome.catchUpAction : "save", function() {
+        var saved = savePages(root)
         // The profile file kept its old values: the pages are still unsaved.
-        if (view("flushSettings", [], true) === false)
+        if ((root.controller.flushSettings() ?? true) === false)
             saved.forEach(p => { p.isSave = true })
         if (behind)
-            sendStoredProfile()
+            sendStoredProfile(root)
     })
     root.controlUIEnable(true)
 }
 
 // The pages with changes save them; returns those pages.
-function savePages() {
+function savePages(root) {
     var saved = []
     if (isUnsaved(root.keyMatrixMain)) {
         root.keyMatrixMain.isSave = false
         saved.push(root.keyMatrixMain)
-        guarded("keyMatrixMain.saveData", () => root.keyMatrixMain.modKeys.saveData())
+        guarded("keyMatrixMain.saveData", () => root.keyMatrixMain.saveData())
     }
     if (isUnsaved(root.dpiSettingMain)) {
         root.dpiSettingMain.isSave = false
@@ -332,66 +334,57 @@ function savePages() {
 }
 
 // The keys of the current profile that play a macro, as { key, slot }.
-function macroKeys() {
-    return onPage(root.keyMatrixMain, "keyMatrixMain.macroKeys", p => p.macroKeys(), [])
+function macroKeys(root) {
+    return onPage(root, root.keyMatrixMain, "keyMatrixMain.macroKeys", p => p.macroKeys(), [])
 }
 
-function macroNameOfSlot(slot) {
-    return Values.toText(view("getData", ["mouseMacroKey/" + slot, false]), "")
+function macroNameOfSlot(root, slot) {
+    return Values.toText(root.controller.getData("mouseMacroKey/" + slot, false), "")
 }
 
-function macroDeleted(name) {
-    var keys = macroKeys()
+function macroDeleted(root, name) {
+    var keys = macroKeys(root)
     var changed = false
     var matrix = root.keyMatrixMain
     for (var i = 0; i < keys.length; ++i) {
-        if (macroNameOfSlot(keys[i].slot) !== name)
-            continue
-        var defaults = matrix.modKeys_tmp ? matrix.modKeys_tmp.get(keys[i].key) : null
-        if (defaults) {
-            matrix.modKeys.set(keys[i].key, {
-                keyCode0: defaults.keyCode0, keyCode1: defaults.keyCode1,
-                keyCode2: defaults.keyCode2, keyCode3: defaults.keyCode3,
-                keyText: defaults.keyText
-            })
+        if (macroNameOfSlot(root, keys[i].slot) === name && matrix.restoreDefault(keys[i].key))
             changed = true
-        }
     }
     if (changed)
-        matrix.modKeys.saveData()
-    view("deleteMacroUpdateProfile", [name])
+        matrix.saveData()
+    root.controller.deleteMacroUpdateProfile(name)
 }
 
-function macroRenamed(oldName, newName) {
-    var keys = macroKeys()
+function macroRenamed(root, oldName, newName) {
+    var keys = macroKeys(root)
     for (var i = 0; i < keys.length; ++i) {
-        if (macroNameOfSlot(keys[i].slot) !== oldName)
+        if (macroNameOfSlot(root, keys[i].slot) !== oldName)
             continue
-        view("setData", ["mouseMacroKey/" + keys[i].slot, newName])
-        root.keyMatrixMain.modKeys.setProperty(keys[i].key, "keyText", newName)
+        root.controller.setData("mouseMacroKey/" + keys[i].slot, newName)
+        root.keyMatrixMain.renameKey(keys[i].key, newName)
     }
-    view("modifyMacroNameUpdateProfile", [oldName, newName])
+    root.controller.modifyMacroNameUpdateProfile(oldName, newName)
 }
 
-function macroChanged(name) {
-    Actions.run("macro", function() {
-        var keys = macroKeys()
+function macroChanged(root, name) {
+    Actions.run(root, "macro", function() {
+        var keys = macroKeys(root)
         for (var i = 0; i < keys.length; ++i) {
-            if (macroNameOfSlot(keys[i].slot) === name)
+            if (macroNameOfSlot(root, keys[i].slot) === name)
                 root.macroEditor.sendMacro(keys[i].slot, name)
         }
     })
 }
 
 // Keyboard notices go to whichever page is capturing keys.
-function routeKeyboard(isDown, usbCode) {
+function routeKeyboard(root, isDown, usbCode) {
     // Escape ends a key capture rather than becoming the captured key.
     var capturing = root.keyAssigmentMain && root.keyAssigmentMain.visible
             && (root.keyAssigmentMain.isFireInput === true || root.keyAssigmentMain.isComboInput === true)
     if (capturing && (Number(usbCode) & 0xFF) === DialogKeys.escapeUsage) {
         if (isDown) {
             root.keyAssigmentMain.stopCapture()
-            escapeTakenAt = Date.now()
+            root.pagesState.escapeTakenAt = Date.now()
         }
         return
     }
@@ -411,11 +404,7 @@ function routeKeyboard(isDown, usbCode) {
     }
 }
 
-// When the capture last took an Escape: the same key press then reaches the
-// window's Escape too, which must not close the dialog as well.
-var escapeTakenAt = 0
-
-function openState() {
+function openState(root) {
     const isOpen = p => !!p && p.visible === true
     const assign = root.keyAssigmentMain
     const macro = root.macroEditor
@@ -434,18 +423,20 @@ function openState() {
 }
 
 // The window's keys reach the shell only through a shown, focused item.
-function takeFocusBack(focused) {
+function takeFocusBack(root, focused) {
     if (!focused || !focused.visible)
         root.forceActiveFocus()
 }
 
 // Escape or Enter pressed in the window; true when a dialog took it.
-function dialogKey(isEscape) {
-    if (isEscape && Date.now() - escapeTakenAt < 500) {
-        escapeTakenAt = 0
+function dialogKey(root, isEscape) {
+    // The capture took this Escape already: the same key press reaches the
+    // window too, which must not close the dialog as well.
+    if (isEscape && Date.now() - root.pagesState.escapeTakenAt < 500) {
+        root.pagesState.escapeTakenAt = 0
         return true
     }
-    const action = isEscape ? DialogKeys.escapeAction(openState()) : DialogKeys.enterAction(openState())
+    const action = isEscape ? DialogKeys.escapeAction(openState(root)) : DialogKeys.enterAction(openState(root))
     switch (action) {
     case "cancelReset": root.resetDialog.cancelled(); break
     case "acceptReset": root.resetDialog.accepted(); break
@@ -464,28 +455,12 @@ function dialogKey(isEscape) {
 
 // Opens the key assignment dialog for key `index`, unless it is the only
 // left button, which must stay assigned.
-function openKeyAssigment(index) {
-    var matrix = root.keyMatrixMain
-    var dialog = root.keyAssigmentMain
-    if (!matrix || !dialog)
-        return false
-    if (matrix.checkOneLeftKey(index) === true)
-        return false
-    var entry = matrix.modKeys.get(index)
-    dialog.keyIndex = index
-    if (entry) {
-        dialog.keyString = entry.keyText
-        dialog.keyCode0 = entry.keyCode0
-        dialog.keyCode1 = entry.keyCode1
-        dialog.keyCode2 = entry.keyCode2
-        dialog.keyCode3 = entry.keyCode3
-    }
-    dialog.visible = true
-    return true
+function openKeyAssigment(root, index) {
+    return !!root.keyMatrixMain && root.keyMatrixMain.openAssignment(index) === true
 }
 
 // Pressing the mask hands the focus back to the open dialogs.
-function dialogsFocus() {
+function dialogsFocus(root) {
     const isOpen = p => !!p && p.visible === true
     if (isOpen(root.macroEditor))
         root.macroEditor.macroEditorFocus()
@@ -501,17 +476,15 @@ function dialogsFocus() {
 
 // A save, a change of profile or a reset asked for in a pause of a running
 // command starts once the link is free (LinkGuard.js).
-var linkWaiting = LinkGuard.create()
-
-function linkBusy() {
-    var link = root.device()
+function linkBusy(root) {
+    var link = root.device
     return !!link && link.commandRunning === true
 }
 
-function deferWhileLinkBusy(kind, action) {
-    return LinkGuard.deferIfBusy(linkWaiting, linkBusy(), kind, action)
+function deferWhileLinkBusy(root, kind, action) {
+    return LinkGuard.deferIfBusy(root.pagesState.linkWaiting, linkBusy(root), kind, action)
 }
 
-function runWhenLinkFree() {
-    LinkGuard.runWaiting(linkWaiting, linkBusy)
+function runWhenLinkFree(root) {
+    LinkGuard.runWaiting(root.pagesState.linkWaiting, () => linkBusy(root))
 }

@@ -1,7 +1,6 @@
 import QtQuick
 import "../basic"
 import ".."
-import "Calls.js" as Calls
 import "Hints.js" as Hints
 import "InputRules.js" as InputRules
 import "MainTexts.js" as MainTexts
@@ -10,41 +9,61 @@ import "MainTexts.js" as MainTexts
 // rate and system setting under the key list, the profile list and window
 // buttons in the title bar, the profile, reset and save buttons at the
 // bottom, and the help menu. Loaded by the main window after its first
-// frame; like the pages it reaches the window through root.
+// frame with its collaborators; what a control asks of the window goes out
+// as a signal that the window carries out.
 Item {
     id: controls
+
+    required property Controller controller
+    required property ShellApi shell
+    required property Skin skin
+    // Where the column under the key list starts.
+    required property int leftX
+    required property int leftY
+    // The profile page's elements for the title bar's list.
+    required property var profileItems
+
+    signal macroEditorWanted()
+    signal gunEditorWanted()
+    signal systemSettingWanted()
+    signal profilesWanted()
+    signal resetWanted()
+    signal saveWanted()
+    signal closeWanted()
+    signal minimiseWanted()
+    signal profileChosen(int index)
 
     readonly property alias reportRateBox: reportRateBox
     readonly property alias profileList: profileList
     readonly property alias helpMenu: helpMenu
 
     Column {
-        x: root.leftControlsX
-        y: root.leftControlsY
+        x: controls.leftX
+        y: controls.leftY
         spacing: 8
 
         EditorBox {
             id: editorBox
             objectName: "editorBox"
-            caption: root.mainLang[MainTexts.Index.editor]
-            macroText: root.mainLang[MainTexts.Index.macroEditor]
-            gunText: root.mainLang[MainTexts.Index.gunEditor]
-            isGun: root.isGun
+            caption: controls.shell.mainLang[MainTexts.Index.editor]
+            macroText: controls.shell.mainLang[MainTexts.Index.macroEditor]
+            gunText: controls.shell.mainLang[MainTexts.Index.gunEditor]
+            isGun: controls.shell.isGun
             fontFamily: Theme.fontFamily
             fontSize: Theme.fontNormalSize
             buttonColor: Theme.blue
             hoverColor: Theme.accent
-            onMacroEditorClicked: root.showCentred(root.macroEditor)
-            onGunEditorClicked: if (root.gunControl) root.gunControl.visible = true
+            onMacroEditorClicked: controls.macroEditorWanted()
+            onGunEditorClicked: controls.gunEditorWanted()
         }
 
         ReportRateBox {
             id: reportRateBox
             objectName: "reportRateBox"
-            controller: typeof ui_View === "undefined" ? null : ui_View
-            shell: root
-            caption: root.mainLang[MainTexts.Index.reportRate]
-            skin_No: root.skin_No
+            controller: controls.controller
+            shell: controls.shell
+            caption: controls.shell.mainLang[MainTexts.Index.reportRate]
+            skin_No: controls.skin.skin_No
             fontFamily: Theme.fontFamily
             fontSize: Theme.fontNormalSize
             hoverColor: Theme.accent
@@ -55,13 +74,13 @@ Item {
             objectName: "systemSettingButton"
             width: Theme.columnWidth
             height: 24
-            text: root.mainLang[MainTexts.Index.systemSetting]
-            iconSource: root.sourceConfigBtn
+            text: controls.shell.mainLang[MainTexts.Index.systemSetting]
+            iconSource: controls.skin.sourceConfigBtn
             normalColor: Theme.blue
             hoverColor: Theme.accent
             fontFamily: Theme.fontFamily
             fontSize: Theme.fontNormalSize
-            onClicked: root.showCentred(root.systemSetting)
+            onClicked: controls.systemSettingWanted()
         }
     }
 
@@ -73,15 +92,15 @@ Item {
         z: 30
         width: 144
         height: 24
-        items: root.profilePage && root.profilePage.listModel ? root.profilePage.listModel : []
+        items: controls.profileItems
         textRole: "textValue"
         fontFamily: Theme.fontFamily
         fontSize: Theme.fontNormalSize
         hoverColor: Theme.accent
-        dropSource: root.sourceDropBtn
-        dropOpenSource: root.sourceDropBtnU
+        dropSource: controls.skin.sourceDropBtn
+        dropOpenSource: controls.skin.sourceDropBtnU
         onOpened: { reportRateBox.closeList(); helpMenu.visible = false }
-        onItemChosen: function(index) { root.chooseProfileAt(index) }
+        onItemChosen: function(index) { controls.profileChosen(index) }
     }
 
     Row {
@@ -92,27 +111,27 @@ Item {
 
         ImageButton {
             objectName: "helpButton"
-            normalSource: root.sourceAsk
-            hoverSource: root.sourceAskH
-            tip: Hints.text(root.hintLang, Hints.Index.help)
+            normalSource: controls.skin.sourceAsk
+            hoverSource: controls.skin.sourceAskH
+            tip: Hints.text(controls.shell.hintLang, Hints.Index.help)
             onClicked: {
-                root.mainFocus()
+                controls.shell.mainFocus()
                 helpMenu.visible = true
             }
         }
         ImageButton {
             objectName: "minimiseButton"
-            normalSource: root.sourceMinBtn
-            hoverSource: root.sourceMinBtnH
-            tip: Hints.text(root.hintLang, Hints.Index.minimise)
-            onClicked: Calls.call(root.windowControl(), "onMinimize", [], undefined, "ui_Ctl")
+            normalSource: controls.skin.sourceMinBtn
+            hoverSource: controls.skin.sourceMinBtnH
+            tip: Hints.text(controls.shell.hintLang, Hints.Index.minimise)
+            onClicked: controls.minimiseWanted()
         }
         ImageButton {
             objectName: "closeButton"
-            normalSource: root.sourceCloseBtn
-            hoverSource: root.sourceCloseBtnH
-            tip: Hints.text(root.hintLang, Hints.Index.closeToTray)
-            onClicked: root.closeWindow()
+            normalSource: controls.skin.sourceCloseBtn
+            hoverSource: controls.skin.sourceCloseBtnH
+            tip: Hints.text(controls.shell.hintLang, Hints.Index.closeToTray)
+            onClicked: controls.closeWanted()
         }
     }
 
@@ -126,42 +145,38 @@ Item {
 
         Button {
             objectName: "profilesButton"
-            text: root.mainLang[MainTexts.Index.config]
+            text: controls.shell.mainLang[MainTexts.Index.config]
             normalColor: Theme.blue
             hoverColor: Theme.accent
             fontFamily: Theme.fontFamily
-            onClicked: root.showCentred(root.profilePage)
+            onClicked: controls.profilesWanted()
         }
         Button {
             objectName: "resetButton"
-            text: root.mainLang[MainTexts.Index.reset]
+            text: controls.shell.mainLang[MainTexts.Index.reset]
             normalColor: Theme.blue
             hoverColor: Theme.accent
             fontFamily: Theme.fontFamily
-            onClicked: {
-                root.mainFocus()
-                root.resetDialog.centre()
-                root.resetDialog.visible = true
-            }
+            onClicked: controls.resetWanted()
         }
         Button {
             objectName: "saveButton"
-            text: root.mainLang[MainTexts.Index.save]
-            normalColor: root.hasUnsaved || root.mouseBehind ? "#ff3030" : Theme.blue
+            text: controls.shell.mainLang[MainTexts.Index.save]
+            normalColor: controls.shell.hasUnsaved || controls.shell.mouseBehind ? "#ff3030" : Theme.blue
             hoverColor: Theme.accent
             fontFamily: Theme.fontFamily
-            onClicked: root.saveAll()
+            onClicked: controls.saveWanted()
         }
     }
 
     HelpMenu {
         id: helpMenu
         objectName: "helpMenu"
-        x: root.width - 300
+        x: controls.shell.areaWidth - 300
         y: 30
         z: 40
-        url: root.url
-        versionText: InputRules.filled(Hints.text(root.hintLang, Hints.Index.version), "1.0")
+        url: controls.shell.url
+        versionText: InputRules.filled(Hints.text(controls.shell.hintLang, Hints.Index.version), "1.0")
         fontFamily: Theme.fontFamily
         fontSize: Theme.fontNormalSize
         hoverColor: Theme.accent

@@ -68,6 +68,35 @@ Item {
             return [e.keyCode0, e.keyCode1, e.keyCode2, e.keyCode3]
         }
 
+        // How the other pages change the key list: assign, restoreDefault
+        // and renameKey change one key and read back through entryAt.
+        function test_other_pages_change_keys_data() {
+            return [
+                { tag: "assign marks unsaved", change: m => m.assign(2, [2, 1, 6, 0], "LCtrl + C"), key: 2,
+                  entry: [2, 1, 6, 0], text: "LCtrl + C", unsaved: true },
+                { tag: "default back", change: m => { m.assign(3, [5, 0, 1, 0], "DPI+"); m.isSave = false; return m.restoreDefault(3) },
+                  key: 3, entry: [0, 0, 244, 0], text: "Forward Key", unsaved: false, result: true },
+                { tag: "no default outside the list", change: m => m.restoreDefault(16), key: 0,
+                  entry: [0, 0, 240, 0], text: "Left Key", unsaved: false, result: false },
+                { tag: "macro renamed", change: m => m.renameKey(1, "Spray"), key: 1,
+                  entry: [0, 0, 241, 0], text: "Spray", unsaved: false }
+            ]
+        }
+
+        function test_other_pages_change_keys(data) {
+            matrix.init(false, false)
+            matrix.isSave = false
+            var result = data.change(matrix)
+            if (data.result !== undefined)
+                compare(result, data.result)
+            var now = matrix.entryAt(data.key)
+            compare(now.entry.map(Number), data.entry)
+            compare(now.text, data.text)
+            compare(matrix.isSave, data.unsaved)
+            compare(matrix.entryAt(16), null)
+            compare(matrix.entryAt(-1), null)
+        }
+
         function test_init_reads_current_and_default_keys() {
             stored = { 3: ["5", "0", "3", "0"], 9: ["2", "1", "6", "0"] }
             matrix.init(false, false)

@@ -135,6 +135,26 @@ TestCase {
         verify(ui_View.enabled)
     }
 
+    // The stored number of the profile in use names one of the profile files;
+    // any other number starts the first.
+    function test_stored_profile_number_data() {
+        return [
+            { tag: "last slot", stored: "9", used: 9 },
+            { tag: "past the last slot", stored: "10", used: 0, warns: true },
+            { tag: "below the first", stored: "-1", used: 0, warns: true },
+            { tag: "not a number", stored: "x", used: 0 }
+        ]
+    }
+
+    function test_stored_profile_number(data) {
+        ui_View.globals = { "mouse/profileNo": data.stored }
+        if (data.warns)
+            ignoreWarning(/stored profile number out of range/)
+        shell.initUI()
+        compare(shell.profileNo, data.used)
+        compare(ui_View.callsOf("setCurrentProfile"), [["setCurrentProfile", data.used]])
+    }
+
     function test_start_survives_failing_operations_data() {
         return [
             { tag: "language strings", failing: ["getLangStrings"] },
@@ -323,6 +343,47 @@ TestCase {
             shell.ask("Go on?", ["OK"], function() {})
         verify(shell.dialogOpen)
         verify(!list.isOpen)
+    }
+
+    // What a page asks of the window through its ShellApi reaches the window.
+    function test_page_requests_reach_the_window_data() {
+        return [
+            { tag: "notice", request: function(api) { api.showNotice("failure", "Disk full", "disk") },
+              check: function() { compare(child("noticeArea").notices.map(n => n.text), ["Disk full"]) } },
+            { tag: "question", request: function(api) { api.ask("Go on?", ["Yes", "No"], function() {}, "Title") },
+              check: function() { verify(child("questionDialog").visible) } },
+            { tag: "confirmation", request: function(api) { api.confirm("Reset", "Reset all?", "OK", function() {}) },
+              check: function() { verify(child("questionDialog").visible) } },
+            { tag: "device action", request: function(api) { api.deviceAction("reportRate", function() { ui_View.mouseSetReportRate(2) }) },
+              check: function() {
+                  compare(callNames(ui_View).filter(n => n !== "mouseBehind"),
+                          ["beginDeviceAction", "mouseSetReportRate", "endDeviceAction"])
+              } },
+            { tag: "focus back to the window", request: function(api) { child("helpMenu").visible = true; api.mainFocus() },
+              check: function() { verify(!child("helpMenu").visible) } }
+        ]
+    }
+
+    function test_page_requests_reach_the_window(data) {
+        reveal()
+        ui_View.calls = []
+        data.request(shell.shellApi)
+        data.check()
+    }
+
+    // The facts a page reads follow the window's.
+    function test_page_facts_follow_the_window() {
+        var api = shell.shellApi
+        shell.profileNo = 4
+        shell.isGun = false
+        shell.mainLang = ["Bearbeiten"]
+        compare(api.profileNo, 4)
+        verify(!api.isGun)
+        compare(api.mainLang, ["Bearbeiten"])
+        shell.width = 900
+        var box = { x: 0, y: 0, width: 300, height: 200, visible: false }
+        api.showCentred(box)
+        compare([box.x, box.y, box.visible], [300, 220, true])
     }
 
     // A question answered by a click kept the focus while hidden and took
