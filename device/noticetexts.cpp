@@ -19,6 +19,8 @@ Texts builtIn()
                        "again so that the program may use it. This message closes by itself when the mouse is "
                        "found."),
         QStringLiteral("DPI"),
+        QStringLiteral("Profile: %1"),
+        QStringLiteral("Automatic switching"),
     };
 }
 
@@ -54,6 +56,15 @@ QString dpiNotice(const QString &stageText, int dpi)
     if (dpi <= 0)
         return stage;
     return QStringLiteral("%1: %2 %3").arg(stage).arg(dpi).arg(text(DpiUnit));
+}
+
+QString profileNotice(const QString &name)
+{
+    QString format = text(ProfileNotice);
+    // A language file's text without the place for the name still names it.
+    if (!format.contains(QLatin1String("%1")))
+        format += QLatin1String(" %1");
+    return format.arg(name);
 }
 
 } // namespace noticetexts

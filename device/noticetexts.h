@@ -16,6 +16,8 @@ enum Text {
     NoMouseCaption,
     NoMouseAdvice,
     DpiUnit,
+    ProfileNotice, // "%1" stands for the profile's name
+    AutomaticSwitching,
     Count
 };
 
@@ -30,5 +32,8 @@ void reset();
 
 // The DPI stage notice with the stage's DPI, where it is known (above 0).
 QString dpiNotice(const QString &stageText, int dpi);
+
+// The notice of a change of the profile in use.
+QString profileNotice(const QString &name);
 
 } // namespace noticetexts

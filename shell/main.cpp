@@ -1,5 +1,6 @@
 #include "shell/cli/climain.h"
 #include "shell/cli/commandserver.h"
+#include "shell/focus/focussources.h"
 #include "shell/input/inputhook.h"
 #include "shell/input/windowkeysource.h"
 #include "shell/input/windowhooks.h"
@@ -68,6 +69,9 @@ int main(int argc, char *argv[])
     // Mapped first: nothing below is needed for the first frame, and no
     // notice is handled before the event loop runs.
     window.showNormal();
+
+    // Profiles follow the program in front where the desktop tells which it is.
+    focus::startSources(*window.autoProfile(), focus::FocusEnvironment::fromProcess());
 
     // Without X11 there are no global notices; the program runs on.
     InputHook inputHook(false);

@@ -20,7 +20,7 @@
 Ui_Controler::Ui_Controler(QObject *parent) : QObject(parent)
 { }
 
-void Ui_Controler::setupUi(QWidget *window, QObject *transport)
+void Ui_Controler::setupUi(QWidget *window, QObject *transport, QObject *autoProfile)
 {
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("Widget"));
@@ -41,6 +41,7 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport)
     context->setContextProperty(QStringLiteral("ui_View"), view);
     context->setContextProperty(QStringLiteral("hid"), transport);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+    context->setContextProperty(QStringLiteral("autoProfile"), autoProfile);
 
     // The window maps with its start-up logo alone; the pages and the
     // backdrop hidden behind the logo are made once that has been drawn

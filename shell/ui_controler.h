@@ -14,8 +14,9 @@ class Ui_Controler : public QObject {
 public:
     explicit Ui_Controler(QObject *parent = nullptr);
 
-    // Window set-up; `transport` becomes the UI's "hid".
-    void setupUi(QWidget *window, QObject *transport);
+    // Window set-up; `transport` becomes the UI's "hid", `autoProfile` its
+    // "autoProfile".
+    void setupUi(QWidget *window, QObject *transport, QObject *autoProfile = nullptr);
 
     QWidget *widget = nullptr;
     myQQuickView *view = nullptr;

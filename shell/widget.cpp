@@ -6,6 +6,7 @@
 #include "shell/toolkittexts.h"
 #include "storage/languagestrings.h"
 #include "shell/devicechangemonitor.h"
+#include "shell/focus/autoprofile.h"
 #include "shell/programstate.h"
 #include "shell/ui_controler.h"
 #include "shell/userevent.h"
@@ -14,6 +15,7 @@
 #include "storage/paths.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
@@ -59,11 +61,13 @@ Widget::Widget(QWidget *parent)
 
     loadNoticeTexts();
 
+    m_autoProfile = new AutoProfile(this);
     uiController = new Ui_Controler;
-    uiController->setupUi(this, &hidThread);
+    uiController->setupUi(this, &hidThread, m_autoProfile);
     uiController->view->hid = &hidThread;
     connect(uiController->view, &myQQuickView::quitAsked, this, &Widget::exitSYS, Qt::QueuedConnection);
     hidThread.setDeviceModel(uiController->view->model);
+    setUpAutoProfile();
 
     pollTimer.setInterval(kPollIntervalMs);
     pollTimer.setSingleShot(true);
@@ -100,13 +104,25 @@ void Widget::createTrayIcon()
     m_quitAction = new QAction(noticetexts::text(noticetexts::Quit), this);
     connect(m_quitAction, &QAction::triggered, this, &Widget::quitFromTray);
 
+    m_autoSwitchAction = new QAction(noticetexts::text(noticetexts::AutomaticSwitching), this);
+    m_autoSwitchAction->setCheckable(true);
+    connect(m_autoSwitchAction, &QAction::triggered, this, [this](bool on) {
+        // The entry shows what is stored, not what was asked for.
+        if (!m_autoProfile->setEnabled(on))
+            m_autoSwitchAction->setChecked(m_autoProfile->enabled());
+    });
+
     auto *menu = new QMenu(this);
+    // The profiles come first, filled in each time the menu opens.
+    m_profilesEnd = menu->addSeparator();
     menu->addAction(m_showAction);
+    menu->addAction(m_autoSwitchAction);
     menu->addSeparator();
     menu->addAction(m_quitAction);
     menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
     // The language may have changed on the system page since the last time.
     connect(menu, &QMenu::aboutToShow, this, &Widget::retranslateTray);
+    connect(menu, &QMenu::aboutToShow, this, &Widget::updateTrayMenu);
     trayIcon->setContextMenu(menu);
     trayIcon->setToolTip(QStringLiteral("MERIDAN ORBEX MOUSE K420"));
     // A FIFO in the icon's place would hold the start for ever.
@@ -183,6 +199,82 @@ void Widget::retranslateTray()
         m_showAction->setText(noticetexts::text(noticetexts::ShowWindow));
     if (m_quitAction)
         m_quitAction->setText(noticetexts::text(noticetexts::Quit));
+    if (m_autoSwitchAction)
+        m_autoSwitchAction->setText(noticetexts::text(noticetexts::AutomaticSwitching));
+}
+
+namespace {
+
+// The UI's profile list, in its order: [{textValue, profileNo}].
+QList<AutoProfile::Profile> uiProfiles(myQQuickView *view)
+{
+    QList<AutoProfile::Profile> list;
+    QObject *root = view ? static_cast<QObject *>(view->rootObject()) : nullptr;
+    QVariant entries;
+    if (!root || !QMetaObject::invokeMethod(root, "profileEntries", Qt::DirectConnection, Q_RETURN_ARG(QVariant, entries)))
+        return list;
+    for (const QVariant &entry : entries.toList()) {
+        const QVariantMap e = entry.toMap();
+        list.append({e.value(QStringLiteral("profileNo")).toInt(), e.value(QStringLiteral("textValue")).toString()});
+    }
+    return list;
+}
+
+} // namespace
+
+void Widget::setUpAutoProfile()
+{
+    m_autoProfile->setStores(view()->stores());
+    m_autoProfile->ownClasses = {QCoreApplication::applicationName(), QStringLiteral("orbex-mouse")};
+    m_autoProfile->profiles = [this] { return uiProfiles(view()); };
+    m_autoProfile->currentSlot = [this] { return view()->currentProfile(); };
+    m_autoProfile->switchTo = [this](int slot) {
+        QObject *root = view()->rootObject();
+        QVariant taken = false;
+        // Without a mouse there is nothing to switch; the choice waits for it.
+        if (!deviceConnected || !root
+            || !QMetaObject::invokeMethod(root, "autoProfile", Qt::DirectConnection, Q_RETURN_ARG(QVariant, taken),
+                                          Q_ARG(QVariant, slot)))
+            return AutoProfile::Outcome::Refused;
+        return taken.toBool() ? AutoProfile::Outcome::Done : AutoProfile::Outcome::Refused;
+    };
+    m_autoProfile->announce = [this](const QString &name) { showInfoBalloon(noticetexts::profileNotice(name)); };
+}
+
+void Widget::updateTrayMenu()
+{
+    if (!trayIcon || !trayIcon->contextMenu())
+        return;
+    QMenu *menu = trayIcon->contextMenu();
+    delete m_profileGroup; // and the entries with it
+    const QList<AutoProfile::Profile> profiles = deviceConnected ? uiProfiles(view()) : QList<AutoProfile::Profile>();
+    const int inUse = view() ? view()->currentProfile() : -1;
+    m_profileGroup = new QActionGroup(menu);
+    for (const AutoProfile::Profile &p : profiles) {
+        auto *action = new QAction(p.name, m_profileGroup);
+        action->setCheckable(true);
+        action->setChecked(p.slot == inUse);
+        const int slot = p.slot;
+        connect(action, &QAction::triggered, this, [this, slot] { chooseProfileFromTray(slot); });
+        menu->insertAction(m_profilesEnd, action);
+    }
+    m_profilesEnd->setVisible(!profiles.isEmpty());
+    m_autoSwitchAction->setEnabled(m_autoProfile->available());
+    m_autoSwitchAction->setChecked(m_autoProfile->enabled());
+}
+
+void Widget::chooseProfileFromTray(int slot)
+{
+    // As the title bar's list: edits not saved yet are asked about first,
+    // in the window.
+    QObject *root = view() ? static_cast<QObject *>(view()->rootObject()) : nullptr;
+    QVariant asking = false;
+    if (!root
+        || !QMetaObject::invokeMethod(root, "trayProfile", Qt::DirectConnection, Q_RETURN_ARG(QVariant, asking),
+                                      Q_ARG(QVariant, slot)))
+        return;
+    if (asking.toBool())
+        QCoreApplication::postEvent(this, new QEvent(kRestoreEvent));
 }
 
 bool Widget::trayAvailable() const

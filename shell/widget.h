@@ -11,8 +11,10 @@
 #include <functional>
 #include <memory>
 
+class AutoProfile;
 class DeviceChangeMonitor;
 class QAction;
+class QActionGroup;
 class WaitingWindow;
 class DeviceDetection;
 class Ui_Controler;
@@ -33,6 +35,9 @@ public:
     QSystemTrayIcon *trayIcon = nullptr;
 
     myQQuickView *view() const;
+    // Profiles that follow the program in front; the program starts its
+    // focus sources on it.
+    AutoProfile *autoProfile() const { return m_autoProfile; }
 
     // What the global input hooks and the message channel deliver.
     void keyNotice(int usbCode, bool isDown);
@@ -81,6 +86,10 @@ private slots:
 
 private:
     void createTrayIcon();
+    // The profile entries and the automatic switching entry, as they are now.
+    void updateTrayMenu();
+    void chooseProfileFromTray(int slot);
+    void setUpAutoProfile();
     void requestRestore();
     void loadNoticeTexts();
     void retranslateTray();
@@ -99,6 +108,10 @@ private:
 
     QAction *m_showAction = nullptr;
     QAction *m_quitAction = nullptr;
+    QAction *m_autoSwitchAction = nullptr;
+    QAction *m_profilesEnd = nullptr;
+    QActionGroup *m_profileGroup = nullptr;
+    AutoProfile *m_autoProfile = nullptr;
     WaitingWindow *m_waitingWindow = nullptr;
     bool m_everConnected = false;
     bool m_noMouseNoticed = false;

@@ -260,6 +260,13 @@ Skin {
     // The command line changed the stores or the profile in use.
     function storedSettingsChanged() { Pages.reloadStored(root) }
     function useProfile(slot) { Pages.changeProfile(root, slot) }
+    // The tray's profile entries and automatic switching (the shell's
+    // AutoProfile): the profiles in list order, a choice from the tray (true
+    // while it asks about unsaved edits), and a switch for the window in
+    // front (false: not now).
+    function profileEntries() { return Pages.profileEntries(root) }
+    function trayProfile(slot) { return Pages.trayProfile(root, slot) }
+    function autoProfile(slot) { return Pages.autoProfile(root, slot) }
 
     // The title bar's profile list: the page's elements name their slots; a
     // place in the list is none.

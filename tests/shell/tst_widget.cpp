@@ -117,14 +117,70 @@ private slots:
         QVERIFY(menu->styleSheet().endsWith(QLatin1Char(' ')));
     }
 
-    // Single click, double click, the menu's first entry and a second start
+    QAction *trayAction(const QString &text) const
+    {
+        const QList<QAction *> actions = window->trayIcon->contextMenu()->actions();
+        auto it = std::find_if(actions.cbegin(), actions.cend(), [&](QAction *a) { return a->text() == text; });
+        return it == actions.cend() ? nullptr : *it;
+    }
+
+    // The tray lists the UI's profiles while a mouse is there, marks the one
+    // in use, and hands a choice to the UI as its title bar would.
+    void trayProfileEntriesSwitch()
+    {
+        QTRY_VERIFY(window->trayIcon);
+        QQuickItem *root = view()->rootObject();
+        root->setProperty("profiles", QVariantList{
+            QVariantMap{{"textValue", "Standard"}, {"profileNo", 0}},
+            QVariantMap{{"textValue", "Raid"}, {"profileNo", 3}},
+        });
+        view()->setCurrentProfile(3);
+        QMenu *menu = window->trayIcon->contextMenu();
+
+        emit menu->aboutToShow();
+        QVERIFY(!trayAction("Standard"));
+
+        deviceConnected = true;
+        emit menu->aboutToShow();
+        QAction *standard = trayAction("Standard");
+        QAction *raid = trayAction("Raid");
+        QVERIFY(standard && raid);
+        QVERIFY(raid->isChecked());
+        QVERIFY(!standard->isChecked());
+        // Profiles first, in the UI's order.
+        QCOMPARE(menu->actions().indexOf(standard), 0);
+        QCOMPARE(menu->actions().indexOf(raid), 1);
+        standard->trigger();
+        QVERIFY(uiLog().contains("trayProfile(0);"));
+        QVERIFY(!window->isVisible());
+
+        // The UI asks about unsaved edits: the window comes forward for it.
+        root->setProperty("asking", true);
+        emit menu->aboutToShow();
+        trayAction("Standard")->trigger();
+        settle();
+        QVERIFY(window->isVisible());
+
+        // Opened again, the list is rebuilt, not added to.
+        emit menu->aboutToShow();
+        QCOMPARE(std::count_if(menu->actions().cbegin(), menu->actions().cend(),
+                               [](QAction *a) { return a->text() == "Raid"; }), 1);
+
+        QAction *automatic = trayAction("Automatic switching");
+        QVERIFY(automatic && automatic->isCheckable());
+        // No focus source here: the entry cannot be used.
+        QVERIFY(!automatic->isEnabled());
+    }
+
+    // Single click, double click, the menu's Show window and a second start
     // all bring the window back while a mouse is there; the context click
     // leaves it to the menu.
     void everyWayBackShowsTheWindowWhileConnected()
     {
         window->trayAvailableCheck = [] { return true; };
         QTRY_VERIFY(window->trayIcon);
-        QAction *show = window->trayIcon->contextMenu()->actions().first();
+        QAction *show = trayAction("Show window");
+        QVERIFY(show);
         const std::vector<std::function<void()>> ways{
             [&] { window->trayIconActivated(QSystemTrayIcon::Trigger); },
             [&] { window->trayIconActivated(QSystemTrayIcon::DoubleClick); },

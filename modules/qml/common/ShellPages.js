@@ -202,13 +202,13 @@ function profileReplaced(root, n) {
 }
 
 // The title bar's or the profile page's choice: edits of the profile in use
-// are not dropped without asking.
+// are not dropped without asking (true while it asks).
 function requestProfile(root, n) {
     var number = Values.toInt(n, -1)
     if (number < 0 || number === root.profileNo)
-        return
-    root.askBeforeLeaving(function() { changeProfile(root, number) },
-                          function() { root.profileList.select(profilePosition(root, root.profileNo)) })
+        return false
+    return root.askBeforeLeaving(function() { changeProfile(root, number) },
+                                 function() { root.profileList.select(profilePosition(root, root.profileNo)) })
 }
 
 function changeProfile(root, n) {
@@ -227,6 +227,30 @@ function changeProfile(root, n) {
     clearUnsaved(root)
     Actions.run(root, "profile", () => reloadAndSend(root))
     root.controlUIEnable(true)
+}
+
+// The profiles as the profile page lists them, first to last.
+function profileEntries(root) {
+    return onPage(root, root.profilePage, "profilePage.snapshot", p => p.snapshot(), [])
+}
+
+// The tray's choice, as the title bar's: true while the window asks about
+// edits not saved yet.
+function trayProfile(root, n) {
+    var number = Values.toInt(n, -1)
+    if (number < 0 || number === root.profileNo)
+        return false
+    return requestProfile(root, number) === true
+}
+
+// A switch for the program in front never drops edits nor changes the
+// profile under an open dialog; it waits (false) until they are done.
+function autoProfile(root, n) {
+    var number = Values.toInt(n, -1)
+    if (number < 0 || root.hasUnsaved || root.dialogOpen)
+        return false
+    changeProfile(root, number)
+    return true
 }
 
 // The pages show the stored profile again, their edits dropped.
