@@ -17,7 +17,7 @@ constexpr Group kGroups[] = {
     {"lightControl", 20}, {"macroEditor", 20}, {"systemSetting", 15}, {"gunControl", 10},
     {"profile", 20},      {"keyCode", 133},    {"other", 8},        {"storage", 4},
     {"saves", 12},
-    {"notice", 7},        {"hint", 19},
+    {"notice", 9},        {"hint", 19},
 };
 
 const QStringList kLanguages{"English", "ChineseSimplified"};
