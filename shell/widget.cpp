@@ -233,7 +233,7 @@ void Widget::setUpAutoProfile()
         QVariant taken = false;
         // Without a mouse there is nothing to switch; the choice waits for it.
         if (!deviceConnected || !root
-            || !QMetaObject::invokeMethod(root, "autoProfile", Qt::DirectConnection, Q_RETURN_ARG(QVariant, taken),
+            || !QMetaObject::invokeMethod(root, "followProgramInFront", Qt::DirectConnection, Q_RETURN_ARG(QVariant, taken),
                                           Q_ARG(QVariant, slot)))
             return AutoProfile::Outcome::Refused;
         return taken.toBool() ? AutoProfile::Outcome::Done : AutoProfile::Outcome::Refused;

@@ -135,6 +135,8 @@ Skin {
     function pageCollaborators() {
         return { controller: root.controller, shell: root.shellApi, skin: root }
     }
+    // The program's automatic switching (AutoProfile), for the profile page.
+    function profileFollower() { return typeof autoProfile === "undefined" ? null : autoProfile } // qmllint disable unqualified
 
     function setViewEnabled(isEnabled) {
         controller.setEnabled(isEnabled)
@@ -266,7 +268,7 @@ Skin {
     // front (false: not now).
     function profileEntries() { return Pages.profileEntries(root) }
     function trayProfile(slot) { return Pages.trayProfile(root, slot) }
-    function autoProfile(slot) { return Pages.autoProfile(root, slot) }
+    function followProgramInFront(slot) { return Pages.followProgramInFront(root, slot) }
 
     // The title bar's profile list: the page's elements name their slots; a
     // place in the list is none.
@@ -438,7 +440,13 @@ Skin {
     Loader { id: macroEditorPlace; z: 51; active: root.pagesWanted; source: "Z7/MacroEditor.qml" }
     Loader { id: gunControlPlace; z: 51; active: root.pagesWanted; source: "Z7/GunControl.qml" }
     Loader { id: systemSettingPlace; z: 51; active: root.pagesWanted; source: "Z7/SystemSetting.qml" }
-    Loader { id: profilePlace; z: 51; active: root.pagesWanted; source: "Z7/Profile.qml" }
+    Loader {
+        id: profilePlace
+        z: 51
+        active: root.pagesWanted
+        source: "Z7/Profile.qml"
+        onLoaded: profilePlace.item.autoProfile = root.profileFollower() // qmllint disable missing-property
+    }
 
     Connections {
         target: root.profilePage

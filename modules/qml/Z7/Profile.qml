@@ -6,6 +6,7 @@ import "../common/Values.js" as Values
 import "../common/Hints.js" as Hints
 import "../common/InputRules.js" as InputRules
 import "Profile.js" as Rules
+import "ProfilePrograms.js" as Programs
 
 // The profiles dialog: the list of up to six profiles with New and Import,
 // renaming by double click, and Delete and Export from the context menu.
@@ -27,6 +28,9 @@ Item {
     // Where the element of the profile in use stands; the title bar selects it.
     readonly property int inUsePosition: (elements.count, positionOfSlot(profileNo))
     readonly property bool canAdd: elements.count < Rules.maxProfiles
+    // The program's automatic switching (its AutoProfile), handed over by
+    // the window; null without it.
+    property var autoProfile: null
 
     signal changeProfile(int tmpProfileNo)
     // Import wrote the file of `slot`; the profile in use must then be reloaded.
@@ -227,7 +231,18 @@ Item {
         closeMenu()
     }
 
+    // The programs the selected profile is used for while one of them is in
+    // front; the first profile is the one used for every other program.
+    function openPrograms() {
+        profileFocus()
+        if (selectedIndex <= 0 || selectedIndex >= elements.count)
+            return false
+        programs.open(slotAt(selectedIndex), elements.get(selectedIndex).textValue)
+        return true
+    }
+
     function close() {
+        programs.close()
         profileFocus()
         page.visible = false
         if (typeof root !== "undefined" && root.profileList)
@@ -310,8 +325,31 @@ Item {
         page: page
     }
 
+    Button {
+        id: programsButton
+        objectName: "profileProgramsButton"
+        x: 16
+        anchors.verticalCenter: buttons.verticalCenter
+        visible: page.selectedIndex > 0 && page.editingIndex < 0
+        width: Math.min(buttons.x - 28, Math.max(120, programsCaption.implicitWidth + 24))
+        height: 26
+        text: Programs.text(page.profileLang, Programs.Index.open)
+        normalColor: Theme.gray1
+        hoverColor: Theme.accent
+        fontFamily: Theme.fontFamily
+        fontSize: Theme.fontNormalSize
+        onClicked: page.openPrograms()
+        TextMetrics {
+            id: programsCaption
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
+            text: programsButton.text
+        }
+    }
+
     Text {
         x: 16
+        visible: !programsButton.visible
         anchors.verticalCenter: buttons.verticalCenter
         width: buttons.x - 28
         text: page.profileLang[7]
@@ -365,6 +403,16 @@ Item {
         z: 5
         fontFamily: Theme.fontFamily
         fontSize: Theme.fontMinSize
+    }
+
+    ProfilePrograms {
+        id: programs
+        anchors.fill: parent
+        anchors.topMargin: 44
+        anchors.margins: 1
+        z: 20
+        autoProfile: page.autoProfile
+        texts: page.profileLang
     }
 
     ProfileMenu {

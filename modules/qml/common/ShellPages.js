@@ -245,7 +245,7 @@ function trayProfile(root, n) {
 
 // A switch for the program in front never drops edits nor changes the
 // profile under an open dialog; it waits (false) until they are done.
-function autoProfile(root, n) {
+function followProgramInFront(root, n) {
     var number = Values.toInt(n, -1)
     if (number < 0 || root.hasUnsaved || root.dialogOpen)
         return false
