@@ -331,7 +331,7 @@ Item {
         x: 16
         anchors.verticalCenter: buttons.verticalCenter
         visible: page.selectedIndex > 0 && page.editingIndex < 0
-        width: Math.min(buttons.x - 28, Math.max(120, programsCaption.implicitWidth + 24))
+        width: 150
         height: 26
         text: Programs.text(page.profileLang, Programs.Index.open)
         normalColor: Theme.gray1
@@ -339,12 +339,6 @@ Item {
         fontFamily: Theme.fontFamily
         fontSize: Theme.fontNormalSize
         onClicked: page.openPrograms()
-        TextMetrics {
-            id: programsCaption
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.fontNormalSize
-            text: programsButton.text
-        }
     }
 
     Text {
