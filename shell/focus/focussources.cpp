@@ -1,6 +1,8 @@
 #include "shell/focus/focussources.h"
 
 #include "shell/focus/autoprofile.h"
+#include "shell/focus/desktop/kwinscript.h"
+#include "shell/focus/desktop/wlrfocussource.h"
 #include "shell/focus/focusbusentry.h"
 #include "shell/focus/focuslog.h"
 #include "shell/focus/x11focussource.h"
@@ -15,10 +17,14 @@ FocusSource *makeSource(FocusKind kind, QObject *parent)
     case FocusKind::X11:
         return new X11FocusSource({}, parent);
     case FocusKind::KWin:
-    case FocusKind::GnomeShell:
-        // The desktop's script calls the entry point, which is always there.
-        return nullptr;
+        // Loads the package's script into KWin; the script then calls the
+        // entry point, so this source itself never reports a window.
+        return new KWinScriptSource(parent);
     case FocusKind::Wlr:
+        return new WlrFocusSource({}, parent);
+    case FocusKind::GnomeShell:
+        // The extension calls the entry point, which is always there.
+        return nullptr;
     case FocusKind::None:
         return nullptr;
     }
