@@ -445,7 +445,8 @@ Skin {
         z: 51
         active: root.pagesWanted
         source: "Z7/Profile.qml"
-        onLoaded: profilePlace.item.autoProfile = root.profileFollower() // qmllint disable missing-property
+        // A Loader's item is a plain Item to the linter; the profile page has autoProfile.
+        onLoaded: profilePlace.item.autoProfile = root.profileFollower() // qmllint disable property
     }
 
     Connections {
