@@ -348,7 +348,15 @@ Skin {
             titleLogoSource: root.pagesWanted ? root.sourceTitleLogo : ""
         }
 
-        Loader { id: mousePlace; anchors.fill: parent; active: root.pagesWanted; source: "Z7/Mouse.qml" }
+        Loader {
+            id: mousePlace
+            anchors.fill: parent
+            active: root.pagesWanted
+            Component.onCompleted: mousePlace.setSource("Z7/Mouse.qml", {
+                shell: root.shellApi, skin: root,
+                keyMatrix: Qt.binding(function() { return keyMatrixPlace.item })
+            })
+        }
 
         Item {
             id: keyMatrixArea
@@ -372,8 +380,18 @@ Skin {
             x: 768
             y: 56
             spacing: 8
-            Loader { id: dpiPlace; active: root.pagesWanted; source: "Z7/DpiSetting.qml" }
-            Loader { id: lightPlace; active: root.pagesWanted; source: "Z7/LightControl.qml" }
+            Loader {
+                id: dpiPlace
+                active: root.pagesWanted
+                Component.onCompleted: dpiPlace.setSource("Z7/DpiSetting.qml", root.pageCollaborators())
+            }
+            Loader {
+                id: lightPlace
+                active: root.pagesWanted
+                Component.onCompleted: lightPlace.setSource("Z7/LightControl.qml", Object.assign(root.pageCollaborators(), {
+                    dpiSetting: Qt.binding(function() { return dpiPlace.item })
+                }))
+            }
         }
 
         Loader {
@@ -437,9 +455,29 @@ Skin {
             macroEditor: Qt.binding(function() { return macroEditorPlace.item })
         }))
     }
-    Loader { id: macroEditorPlace; z: 51; active: root.pagesWanted; source: "Z7/MacroEditor.qml" }
-    Loader { id: gunControlPlace; z: 51; active: root.pagesWanted; source: "Z7/GunControl.qml" }
-    Loader { id: systemSettingPlace; z: 51; active: root.pagesWanted; source: "Z7/SystemSetting.qml" }
+    Loader {
+        id: macroEditorPlace
+        z: 51
+        active: root.pagesWanted
+        Component.onCompleted: macroEditorPlace.setSource("Z7/MacroEditor.qml", Object.assign(root.pageCollaborators(), {
+            keyNames: root.keyNames,
+            keyAssigment: Qt.binding(function() { return keyAssigmentPlace.item })
+        }))
+    }
+    Loader {
+        id: gunControlPlace
+        z: 51
+        active: root.pagesWanted
+        Component.onCompleted: gunControlPlace.setSource("Z7/GunControl.qml", Object.assign(root.pageCollaborators(), {
+            keyMatrix: Qt.binding(function() { return keyMatrixPlace.item })
+        }))
+    }
+    Loader {
+        id: systemSettingPlace
+        z: 51
+        active: root.pagesWanted
+        Component.onCompleted: systemSettingPlace.setSource("Z7/SystemSetting.qml", root.pageCollaborators())
+    }
     Loader {
         id: profilePlace
         z: 51

@@ -14,8 +14,9 @@ Item {
     id: page
     objectName: "dpiSettingMain"
 
-    readonly property var shell: typeof root === "undefined" ? null : root
-    readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
+    required property Controller controller
+    required property ShellApi shell
+    required property Skin skin
 
     property int dpiCount: Dpi.defaults.dpiCount
     property int currentDpiCount: Dpi.defaults.currentDpiCount
@@ -40,25 +41,23 @@ Item {
     height: headerHeight + 4 + Math.max(1, Math.min(shownRows, currentDpiCount)) * rowHeight + 8
     z: stageList.isOpen ? 20 : 0
 
-    function skin(name) { return shell ? shell[name] : "" }
-    function view(name, args, fallback) { return Calls.call(controller, name, args, fallback, "ui_View") }
 
     function init(isSendData, isRecovery) {
         if (!isRecovery) {
-            var range = Dpi.limits(view("getGlobalData", ["mouse/minDPI"], Dpi.defaults.minDPI),
-                                   view("getGlobalData", ["mouse/maxDPI"], Dpi.defaults.maxDPI),
-                                   view("getGlobalData", ["mouse/dpiBase"], Dpi.defaults.dpiBase))
+            var range = Dpi.limits(controller.getGlobalData("mouse/minDPI") ?? Dpi.defaults.minDPI,
+                                   controller.getGlobalData("mouse/maxDPI") ?? Dpi.defaults.maxDPI,
+                                   controller.getGlobalData("mouse/dpiBase") ?? Dpi.defaults.dpiBase)
             minDPI = range.minDPI
             maxDPI = range.maxDPI
             dpiBase = range.dpiBase
-            var sensor = Values.toText(view("getGlobalData", ["mouse/sensorType"]), "").trim()
+            var sensor = Values.toText(controller.getGlobalData("mouse/sensorType"), "").trim()
             sensorType = sensor !== "" ? sensor : Dpi.defaults.sensorType
-            dpiCount = Dpi.stageCount(view("getData", ["mouse/dpiCount", false]), Dpi.defaults.dpiCount)
-            currentDpiCount = Dpi.stageCount(view("getData", ["mouse/currentDpiCount", false]),
+            dpiCount = Dpi.stageCount(controller.getData("mouse/dpiCount", false), Dpi.defaults.dpiCount)
+            currentDpiCount = Dpi.stageCount(controller.getData("mouse/currentDpiCount", false),
                                              dpiCount, dpiCount)
             stageList.select(currentDpiCount - 1)
         }
-        dpiValueArray = Dpi.stageValues(view("getDataList", ["mouse/dpiValueArray", isRecovery === true], []),
+        dpiValueArray = Dpi.stageValues(controller.getDataList("mouse/dpiValueArray", isRecovery === true) ?? [],
                                         { minDPI: minDPI, maxDPI: maxDPI, dpiBase: dpiBase })
         stageValues = dpiValueArray.slice(0)
         for (var i = 0; i < stages.count; ++i)
@@ -70,7 +69,7 @@ Item {
     function saveData(isSendData) {
         var calls = Dpi.saveCalls(stageValues, currentDpiCount, sensorType, isSendData)
         for (var i = 0; i < calls.length; ++i)
-            view(calls[i][0], calls[i][1])
+            Calls.call(controller, calls[i][0], calls[i][1], undefined, "controller")
     }
 
     function closeList() {
@@ -93,11 +92,11 @@ Item {
         isSave = true
     }
 
-    Component.onCompleted: if (shell && shell.currentDPI !== undefined) currentDPI = shell.currentDPI
+    Component.onCompleted: if (shell.currentDPI >= 0) currentDPI = shell.currentDPI
 
     BorderImage {
         anchors.fill: parent
-        source: page.skin("sourcedpiSettingBG")
+        source: page.skin.sourcedpiSettingBG
         border { left: 8; right: 8; top: 40; bottom: 8 }
     }
 
@@ -138,8 +137,8 @@ Item {
         fontSize: Theme.fontNormalSize
         hoverColor: Theme.accent
         selectedColor: Theme.blue
-        dropSource: page.skin("sourceDropBtn")
-        dropOpenSource: page.skin("sourceDropBtnU")
+        dropSource: page.skin.sourceDropBtn
+        dropOpenSource: page.skin.sourceDropBtnU
         onItemChosen: function(index) { page.chooseStageCount(index + 1) }
     }
 
@@ -147,9 +146,9 @@ Item {
         objectName: "dpiResetButton"
         x: 206
         y: 10
-        normalSource: page.skin("sourceRestBtn")
-        hoverSource: page.skin("sourceRestBtnH")
-        pressedSource: page.skin("sourceRestBtnP")
+        normalSource: page.skin.sourceRestBtn
+        hoverSource: page.skin.sourceRestBtnH
+        pressedSource: page.skin.sourceRestBtnP
         onClicked: page.recover()
     }
 
@@ -223,8 +222,8 @@ Item {
                     trackWidth: 176
                     knobWidth: 12
                     knobHeight: 12
-                    trackSource: page.skin("sourcedpiSetting0")
-                    knobSource: page.skin("sourceSlide")
+                    trackSource: page.skin.sourcedpiSetting0
+                    knobSource: page.skin.sourceSlide
                     fillColor: "transparent"
                     onXPositionChanged: if (dragging || gliding) page.moveStage(row.index, xPosition)
                     onPositionReported: function(position) {
@@ -241,7 +240,7 @@ Item {
                         height: 6
                         clip: true
                         Image {
-                            source: page.skin("sourcedpiSetting1")
+                            source: page.skin.sourcedpiSetting1
                             visible: row.active
                         }
                         Rectangle {

@@ -13,6 +13,7 @@ Item {
 
     property var page: null
     readonly property var shell: page ? page.shell : null
+    readonly property var skin: page ? page.skin : null
     readonly property var shown: page ? page.shown : null
     readonly property var lang: page ? page.gunControlLang : []
     readonly property string fontFamily: page ? page.fontFamily : "微软雅黑"
@@ -57,8 +58,8 @@ Item {
         fontFamily: panel.fontFamily
         fontSize: panel.fontSize
         hoverColor: panel.accentColor
-        dropSource: panel.shell ? panel.shell.sourceDropBtn : ""
-        dropOpenSource: panel.shell ? panel.shell.sourceDropBtnU : ""
+        dropSource: panel.skin ? panel.skin.sourceDropBtn : ""
+        dropOpenSource: panel.skin ? panel.skin.sourceDropBtnU : ""
         onOpened: panel.page.rateBox.close()
         onItemChosen: function(index) { panel.page.chooseSlot(index) }
     }
@@ -91,7 +92,7 @@ Item {
             fillMode: Image.PreserveAspectFit
             smooth: true
             mipmap: true
-            source: panel.shown && panel.shell ? panel.shell.gunImage(panel.shown.picture) : ""
+            source: panel.shown && panel.skin ? panel.skin.gunImage(panel.shown.picture) : ""
         }
     }
 
@@ -112,7 +113,7 @@ Item {
             x: 12
             y: 8
             yValue: panel.shown ? Number(panel.shown.gunY) : 0
-            source: panel.shell ? panel.shell.sourceTarget : ""
+            source: panel.skin ? panel.skin.sourceTarget : ""
             fontFamily: panel.fontFamily
             onYReleased: function(y) {
                 panel.page.gunControlFocus()
@@ -180,8 +181,8 @@ Item {
             fontFamily: panel.fontFamily
             fontSize: panel.fontSize
             hoverColor: panel.accentColor
-            dropSource: panel.shell ? panel.shell.sourceDropBtn : ""
-            dropOpenSource: panel.shell ? panel.shell.sourceDropBtnU : ""
+            dropSource: panel.skin ? panel.skin.sourceDropBtn : ""
+            dropOpenSource: panel.skin ? panel.skin.sourceDropBtnU : ""
             onOpened: panel.page.slotMenu.close()
             onPeriodChosen: function(period) { panel.page.setPeriod(period) }
         }
@@ -207,7 +208,7 @@ Item {
             y: 42
             checked: panel.shown ? panel.shown.gunTimes === "0" : false
             text: panel.lang[9]
-            checkSource: panel.shell ? panel.shell.sourceCheckBtn : ""
+            checkSource: panel.skin ? panel.skin.sourceCheckBtn : ""
             fontFamily: panel.fontFamily
             fontSize: panel.fontSize
             hoverColor: panel.accentColor

@@ -1,7 +1,6 @@
 import QtQuick
 import "../common"
 import ".."
-import "../common/Calls.js" as Calls
 import "GunControl.js" as Gun
 
 // The gun editor: the six gun records on the left, on the right the gun
@@ -13,8 +12,11 @@ Rectangle {
     id: gunPage
     objectName: "gunControlPage"
 
-    readonly property var shell: typeof root === "undefined" ? null : root
-    readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
+    required property Controller controller
+    required property ShellApi shell
+    required property Skin skin
+    // The key list, which sends the fire periods of the guns in the slots.
+    required property var keyMatrix
 
     property var gunControlLang: ["Gun editor", "Gun", "Select gun", "Cursor Adjust", "X Axis", "Y axis",
                                   "Fire adjust", "Rate", "Times", "Endness"]
@@ -39,16 +41,12 @@ Rectangle {
 
     width: 640
     height: 448
-    x: Math.round((shell.width - width) / 2)
-    y: Math.round((shell.height - height) / 2)
+    x: Math.round((shell.areaWidth - width) / 2)
+    y: Math.round((shell.areaHeight - height) / 2)
     visible: false
     radius: 4
     color: Theme.gray0
     border.color: Theme.gray1
-
-    function view(name, args, fallback) {
-        return Calls.call(controller, name, args, fallback, "ui_View")
-    }
 
     function slots() {
         return [selectGun1, selectGun2, selectGun3]
@@ -71,12 +69,12 @@ Rectangle {
 
     function init() {
         for (var i = 0; i < Gun.gunCount; ++i) {
-            var stored = view("getGunData", [i], [])
+            var stored = controller.getGunData(i) ?? []
             if (!stored || stored.length < 6)
                 console.warn("ui: gun record " + i + " is missing or short in the record file; showing its built-in values")
             fill(i, Gun.elementOf(i, stored))
         }
-        setSlots(Gun.slotsOf(view("getGlobalData", ["mouse/selectGun"])))
+        setSlots(Gun.slotsOf(controller.getGlobalData("mouse/selectGun")))
         chooseSlot(0)
         rememberCount()
     }
@@ -91,12 +89,12 @@ Rectangle {
         if (next[currentSlot] === slots()[currentSlot])
             return
         setSlots(next)
-        view("setGlobalData", ["mouse/selectGun", next])
+        controller.setGlobalData("mouse/selectGun", next)
         isSave = true
     }
 
     function saveRecord(position) {
-        view("mouseSaveGundata", [position, Gun.recordOf(element(position))])
+        controller.mouseSaveGundata(position, Gun.recordOf(element(position)))
     }
 
     // Changes one value of the shown record; an unchanged value is no edit.
@@ -148,14 +146,14 @@ Rectangle {
         gunModel.setProperty(position, "gunName", name)
         revision++
         names[position] = name
-        view("modifyGundata", [1, Gun.recordOf(element(position)).concat([oldName])])
+        controller.modifyGundata(1, Gun.recordOf(element(position)).concat([oldName]))
         // The page reads its records by position: without this the new name
         // would be gone at the next start.
         saveRecord(position)
         // An old name that was a position took that record with it.
         if (Gun.isPositionText(oldName) && Number(oldName) < gunModel.count && Number(oldName) !== position)
             saveRecord(Number(oldName))
-        view("updataNameList", [1, names])
+        controller.updataNameList(1, names)
         return true
     }
 
@@ -167,11 +165,12 @@ Rectangle {
     function sendSlots() {
         var held = slots()
         for (var g = 1; g <= Gun.slotCount; ++g)
-            view("mouseSendGundata", [g, Gun.slotValues(element(held[g - 1]))])
+            controller.mouseSendGundata(g, Gun.slotValues(element(held[g - 1])))
     }
 
     function saveKeyList() {
-        shell.keyMatrixMain.modKeys.saveData()
+        if (keyMatrix)
+            keyMatrix.saveData()
     }
 
     function close() {
@@ -180,17 +179,12 @@ Rectangle {
         if (!isSave)
             return
         isSave = false
-        if (shell)
-            shell.deviceAction("gun", function() { sendSlots(); saveKeyList() })
-        else {
-            sendSlots()
-            saveKeyList()
-        }
+        shell.deviceAction("gun", function() { gunPage.sendSlots(); gunPage.saveKeyList() })
     }
 
     function resetData() {
         setSlots(Gun.resetSlots)
-        view("setGlobalData", ["mouse/selectGun", Gun.resetSlots.slice(0)])
+        controller.setGlobalData("mouse/selectGun", Gun.resetSlots.slice(0))
         for (var i = 0; i < Gun.resetSlots.length; ++i) {
             var position = Gun.resetSlots[i]
             gunModel.setProperty(position, "gunY", String(Gun.resetY[i]))
@@ -243,8 +237,8 @@ Rectangle {
         drag.target: gunPage
         drag.minimumX: 0
         drag.minimumY: 0
-        drag.maximumX: (gunPage.shell ? gunPage.shell.width : Theme.windowWidth) - gunPage.width
-        drag.maximumY: (gunPage.shell ? gunPage.shell.height : Theme.windowHeight) - gunPage.height
+        drag.maximumX: gunPage.shell.areaWidth - gunPage.width
+        drag.maximumY: gunPage.shell.areaHeight - gunPage.height
         drag.threshold: 2
         onPressed: gunPage.gunControlFocus()
     }
@@ -281,8 +275,8 @@ Rectangle {
             anchors.right: parent.right
             anchors.rightMargin: 8
             anchors.verticalCenter: parent.verticalCenter
-            normalSource: gunPage.shell ? gunPage.shell.sourceCloseBtn : ""
-            hoverSource: gunPage.shell ? gunPage.shell.sourceCloseBtnH : ""
+            normalSource: gunPage.skin.sourceCloseBtn
+            hoverSource: gunPage.skin.sourceCloseBtnH
             onClicked: gunPage.close()
         }
     }
@@ -315,15 +309,15 @@ Rectangle {
                 required property string gunTimes
                 objectName: "gunItem" + index
                 name: gunName
-                pictureSource: gunPage.shell ? gunPage.shell.gunImage(picture) : ""
+                pictureSource: gunPage.skin.gunImage(picture)
                 summary: gunPage.summaryOf(gunY, gunPeriod, gunTimes)
                 heldBy: (gunPage.revision, Gun.slotsHolding(gunPage.slots(), index))
                 shown: index === gunPage.shownPosition
                 fontFamily: gunPage.fontFamily
                 fontSize: gunPage.fontSize
                 accentColor: gunPage.accentColor
-                editSource: gunPage.shell ? gunPage.shell.sourceProfileEditBtn : ""
-                editHoverSource: gunPage.shell ? gunPage.shell.sourceProfileEditBtnS : ""
+                editSource: gunPage.skin.sourceProfileEditBtn
+                editHoverSource: gunPage.skin.sourceProfileEditBtnS
                 onChosen: {
                     gunPage.gunControlFocus()
                     gunPage.choosePosition(index)

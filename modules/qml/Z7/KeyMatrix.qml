@@ -144,6 +144,14 @@ Rectangle {
     }
 
     // The key whose dialog is open is marked; -1 none.
+    // A key hovered on the mouse picture lights here too.
+    function hover(key, isOn) {
+        if (isOn)
+            hoveredKey = key
+        else if (hoveredKey === key)
+            hoveredKey = -1
+    }
+
     function select(key) {
         selectedKey = key
     }

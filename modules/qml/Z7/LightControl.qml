@@ -16,8 +16,11 @@ Item {
     id: page
     objectName: "lightControlMain"
 
-    readonly property var shell: typeof root === "undefined" ? null : root
-    readonly property var controller: typeof ui_View === "undefined" ? null : ui_View
+    required property Controller controller
+    required property ShellApi shell
+    required property Skin skin
+    // The DPI panel, whose stage count decides which colour blocks show.
+    required property var dpiSetting
 
     property bool isSave: false
     property var lightControlLang: Light.defaultTexts.slice(0)
@@ -31,9 +34,9 @@ Item {
     property int selectedBlock: 0
     property int barPosition: 0
 
-    readonly property bool isColorful: !!shell && shell.isColorful === true
-    readonly property bool is55328: !!shell && shell.is55328 === true
-    readonly property int dpiCount: shell.dpiSettingMain ? shell.dpiSettingMain.dpiCount : Dpi.defaults.dpiCount
+    readonly property bool isColorful: shell.isColorful
+    readonly property bool is55328: shell.is55328
+    readonly property int dpiCount: dpiSetting ? dpiSetting.dpiCount : Dpi.defaults.dpiCount
     readonly property var rule: Light.effectRule(effect, is55328)
     readonly property bool coloursShown: Light.coloursShown(effect)
     readonly property var chosenColour: blocks[selectedBlock] || Light.startColour
@@ -43,23 +46,21 @@ Item {
     height: content.y + content.height + 12
     z: effectList.isOpen ? 20 : 0
 
-    function skin(name) { return shell ? shell[name] : "" }
-    function view(name, args, fallback) { return Calls.call(controller, name, args, fallback, "ui_View") }
     function rgb(colour) { return Qt.rgba(colour[0] / 255, colour[1] / 255, colour[2] / 255, 1) }
 
     function init(isSendData, isRecovery) {
-        var firstTime = !isSendData && !isRecovery && !!shell && shell.isPownOn !== true
+        var firstTime = !isSendData && !isRecovery && !shell.isPownOn
         if (firstTime && !effectsExtended) {
             effectTexts = Light.effectTexts(isColorful, is55328)
             effectsExtended = true
         }
-        var stored = Light.effectFrom(view("getDataList", ["mouse/lightValue", isRecovery === true], []),
+        var stored = Light.effectFrom(controller.getDataList("mouse/lightValue", isRecovery === true) ?? [],
                                       effectTexts.length)
         effect = stored.effect
         speed = stored.speed
         brightness = stored.brightness
         effectList.select(effect)
-        blocks = Light.blocksFrom(view("getDataList", ["mouse/colorValue", isRecovery === true], []))
+        blocks = Light.blocksFrom(controller.getDataList("mouse/colorValue", isRecovery === true) ?? [])
         selectBlock(0)
         if (isSendData)
             saveData(true, 0)
@@ -69,7 +70,7 @@ Item {
         var calls = Light.saveCalls({ effect: effect, speed: speed, brightness: brightness, blocks: blocks,
                                       is55328: is55328, isColorful: isColorful }, isSendData, isStep)
         for (var i = 0; i < calls.length; ++i)
-            view(calls[i][0], calls[i][1])
+            Calls.call(controller, calls[i][0], calls[i][1], undefined, "controller")
     }
 
     // Pressing elsewhere in the window also ends typing in a number field.
@@ -138,7 +139,7 @@ Item {
 
     BorderImage {
         anchors.fill: parent
-        source: page.skin("sourcedpiSettingBG")
+        source: page.skin.sourcedpiSettingBG
         border { left: 8; right: 8; top: 40; bottom: 8 }
     }
 
@@ -156,8 +157,8 @@ Item {
         objectName: "lightBackButton"
         x: 206
         y: 10
-        normalSource: page.skin("sourceBack")
-        hoverSource: page.skin("sourceBackH")
+        normalSource: page.skin.sourceBack
+        hoverSource: page.skin.sourceBackH
         onClicked: page.shell.confirm(page.shell.mainLang[MainTexts.Index.reset], Hints.text(page.shell.hintLang, Hints.Index.resetLighting),
                                  page.shell.mainLang[MainTexts.Index.reset], function() { page.recover() })
     }
@@ -166,7 +167,7 @@ Item {
         objectName: "effectIcon"
         x: 12
         y: 44
-        source: page.skin("sourceLightControl" + Math.min(page.effect, 4))
+        source: page.skin["sourceLightControl" + Math.min(page.effect, 4)]
     }
 
     Menu_Down {
@@ -182,8 +183,8 @@ Item {
         fontSize: Theme.fontNormalSize
         hoverColor: Theme.accent
         selectedColor: Theme.blue
-        dropSource: page.skin("sourceDropBtn")
-        dropOpenSource: page.skin("sourceDropBtnU")
+        dropSource: page.skin.sourceDropBtn
+        dropOpenSource: page.skin.sourceDropBtnU
         onItemChosen: function(index) { page.chooseEffect(index) }
     }
 
@@ -202,8 +203,8 @@ Item {
             captionColor: Theme.gray3
             textColor: Theme.fontColor
             accent: Theme.accent
-            trackSource: page.skin("sourceSpeedScale")
-            knobSource: page.skin("sourceSlide")
+            trackSource: page.skin.sourceSpeedScale
+            knobSource: page.skin.sourceSlide
             onStepReleased: page.isSave = true
             caption: page.lightControlLang[5]
             visible: page.rule.speedShown
@@ -219,8 +220,8 @@ Item {
             captionColor: Theme.gray3
             textColor: Theme.fontColor
             accent: Theme.accent
-            trackSource: page.skin("sourceSpeedScale")
-            knobSource: page.skin("sourceSlide")
+            trackSource: page.skin.sourceSpeedScale
+            knobSource: page.skin.sourceSlide
             onStepReleased: page.isSave = true
             caption: page.lightControlLang[7]
             visible: page.rule.brightnessShown
@@ -256,7 +257,7 @@ Item {
                     height: 24
                     visible: Light.blockShown(index, page.dpiCount, page.isColorful, page.is55328, page.effect)
 
-                    Image { source: page.skin("sourceLightControlBtn") }
+                    Image { source: page.skin.sourceLightControlBtn }
                     Rectangle {
                         x: 4
                         y: 4
@@ -266,7 +267,7 @@ Item {
                         color: page.rgb(page.blocks[block.index])
                     }
                     Image {
-                        source: block.selected ? page.skin("sourceLightControlBtn1") : page.skin("sourceLightControlBtn0")
+                        source: block.selected ? page.skin.sourceLightControlBtn1 : page.skin.sourceLightControlBtn0
                         opacity: block.selected || blockArea.containsMouse ? 1 : 0.7
                     }
                     MouseArea {
@@ -292,7 +293,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 width: page.barWidth
                 height: 12
-                source: page.skin("sourceColorBar")
+                source: page.skin.sourceColorBar
             }
             Rectangle {
                 objectName: "colourMarker"
@@ -328,7 +329,7 @@ Item {
                     objectName: "channelField" + index
                     width: 40
                     height: 20
-                    source: page.skin("sourceLightControlTxt" + index)
+                    source: page.skin["sourceLightControlTxt" + index]
 
                     TextInput {
                         id: input

@@ -21,8 +21,8 @@
 //     endEdits(), showMacro(i), showEvent(i), grabFocus(), openKeyDialog(),
 //     hideKeyDialog(), offerKey(code, name), repeatText(), showRepeat(n),
 //     notify(text, problem), confirm(title, question, ok, action),
-//     handOverNames(list), closed(), now(), keyName(code), keyNames(),
-//     hintTexts(), macroEditorLang,
+//     handOverNames(list), closed(), now(), keyName(code), hintTexts(),
+//     keyNames (the key name table), macroEditorLang,
 // and its signals deleteMacro(name), modifyMacroName(old, name),
 // modifyMacroData(name).
 
@@ -326,7 +326,7 @@ function sendMacro(e, index, macroName) {
         return false
     }
     var macro = MacroPayload.fromStored(stored)
-    e.library.send(MacroPayload.build(macro.events, macro.repeat, e.keyNames()), index)
+    e.library.send(MacroPayload.build(macro.events, macro.repeat, e.keyNames), index)
     return true
 }
 

@@ -1,7 +1,6 @@
 import QtQuick
 import "../common"
 import ".."
-import "../common/Calls.js" as Calls
 import "../common/MacroPayload.js" as MacroPayload
 import "MacroEditor.js" as Logic
 import "MacroEvents.js" as MacroEvents
@@ -16,7 +15,14 @@ Image {
     id: editor
     objectName: "macroEditor"
 
-    readonly property var shell: typeof root === "undefined" ? null : root
+    required property Controller controller
+    required property ShellApi shell
+    required property Skin skin
+    // The key name table (typed var: the program makes it from a URL that
+    // makes its type another than this file's).
+    required property var keyNames
+    // The key dialog, which lists the macro names.
+    required property var keyAssigment
     readonly property var defaultMacroEditorLang: [
         "Macro Editor", "Macro Name", "New", "Delete", "Action", "Stop Record", "Times", "OK",
         "Start Record", "Delay", "Delete", "Import", "Export", "Insert Delay", "Insert Key",
@@ -55,30 +61,25 @@ Image {
     height: 448
     visible: false
     // The art is decoded when the dialog opens, not at start.
-    source: shell && visible ? shell.sourcemacroBg : ""
-
-    function view(name, args, fallback) {
-        return Calls.call(typeof ui_View === "undefined" ? null : ui_View, name, args, fallback, "ui_View")
-    }
+    source: visible ? skin.sourcemacroBg : ""
 
     // The macro files and the mouse's macro slots, as the editor's logic asks for them.
     readonly property var library: ({
-        names: () => view("getNameList", [0], []),
-        storeNames: list => view("updataNameList", [0, list]),
-        load: name => view("loadMacroIni", [name], []),
-        save: (name, texts, repeat) => view("saveMacroIni", [name, texts, repeat], false),
-        create: name => view("createMacroIni", [name, 0]),
-        remove: name => view("deleteMacroIni", [name]),
-        importFile: name => view("loadMacroFile", [name], false),
-        exportFile: name => view("saveMacroFile", [name]),
-        fileOutcome: () => view("lastFileOutcome", [], null),
-        send: (bytes, slot) => view("mouseSendMacroData", [bytes, slot])
+        names: () => editor.controller.getNameList(0) ?? [],
+        storeNames: list => editor.controller.updataNameList(0, list),
+        load: name => editor.controller.loadMacroIni(name) ?? [],
+        save: (name, texts, repeat) => editor.controller.saveMacroIni(name, texts, repeat) ?? false,
+        create: name => editor.controller.createMacroIni(name, 0),
+        remove: name => editor.controller.deleteMacroIni(name),
+        importFile: name => editor.controller.loadMacroFile(name) ?? false,
+        exportFile: name => editor.controller.saveMacroFile(name),
+        fileOutcome: () => editor.controller.lastFileOutcome() ?? null,
+        send: (bytes, slot) => editor.controller.mouseSendMacroData(bytes, slot)
     })
 
     function now() { return timeSource ? timeSource() : Date.now() } // qmllint disable type
-    function keyNames() { return typeof _KeyCodeString === "undefined" ? undefined : _KeyCodeString }
-    function keyName(code) { return keyNames() ? keyNames().keycodeTostr(code) : "" }
-    function hintTexts() { return shell ? shell.hintLang : null }
+    function keyName(code) { return keyNames ? keyNames.keycodeTostr(code) : "" }
+    function hintTexts() { return shell.hintLang }
 
     // What the logic shows on the page.
     function endEdits() {
@@ -97,8 +98,8 @@ Image {
     function showRepeat(repeat) { recordBar.repeatText = String(repeat) }
     function notify(text, problem) { notice.show(text, problem) }
     function confirm(title, question, okText, action) { shell.confirm(title, question, okText, action) }
-    function handOverNames(list) { shell.keyAssigmentMain.setMacroNames(list) }
-    function closed() { shell.keyAssigmentMain.closeMacroList() }
+    function handOverNames(list) { if (keyAssigment) keyAssigment.setMacroNames(list) }
+    function closed() { if (keyAssigment) keyAssigment.closeMacroList() }
 
     // What the main window and the tests call.
     function names() { return Logic.names(editor) }
@@ -117,9 +118,8 @@ Image {
     }
 
     function moveTo(px, py) {
-        var area = shell ? shell : parent
-        x = Math.max(0, Math.min(area.width - width, Math.round(px)))
-        y = Math.max(0, Math.min(area.height - height, Math.round(py)))
+        x = Theme.clampInto(px, width, shell.areaWidth)
+        y = Theme.clampInto(py, height, shell.areaHeight)
     }
 
     Timer {
@@ -157,7 +157,7 @@ Image {
         hasMacro: editor.currentMacro >= 0
         saveFailed: editor.saveFailed
         encodedLength: editor.encodedLength
-        skin: editor.shell
+        skin: editor.skin
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         buttonColor: editor.buttonColor
@@ -193,8 +193,8 @@ Image {
         y: 72
         model: editor.eventModel
         currentIndex: editor.currentEvent
-        iconSources: editor.shell ? [editor.shell.sourcemacroKeyDelay, editor.shell.sourcemacroKeyPress, editor.shell.sourcemacroKeyRelease,
-                              editor.shell.sourcemacroMousePress, editor.shell.sourcemacroMouseRelease] : []
+        iconSources: [editor.skin.sourcemacroKeyDelay, editor.skin.sourcemacroKeyPress, editor.skin.sourcemacroKeyRelease,
+                              editor.skin.sourcemacroMousePress, editor.skin.sourcemacroMouseRelease]
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         selectedColor: editor.buttonColor
@@ -231,9 +231,9 @@ Image {
             height: 26
             text: editor.macroEditorLang[2]
             enabled: editor.macroModel.count < MacroNames.maxMacros
-            iconSource: editor.shell ? editor.shell.sourcemacroNewBtn : ""
-            iconHoverSource: editor.shell ? editor.shell.sourcemacroNewBtnH : ""
-            iconPressedSource: editor.shell ? editor.shell.sourcemacroNewBtnP : ""
+            iconSource: editor.skin.sourcemacroNewBtn
+            iconHoverSource: editor.skin.sourcemacroNewBtnH
+            iconPressedSource: editor.skin.sourcemacroNewBtnP
             normalColor: editor.buttonColor
             hoverColor: editor.accentColor
             fontFamily: editor.fontFamily
@@ -267,7 +267,7 @@ Image {
         isInputting: editor.isInputting
         isDelayRecorded: editor.isDelayRecorded
         hasMacro: editor.currentMacro >= 0
-        skin: editor.shell
+        skin: editor.skin
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         buttonColor: editor.buttonColor
@@ -282,7 +282,7 @@ Image {
         objectName: "macroListMenu"
         entries: [editor.macroEditorLang[10], editor.macroEditorLang[11], editor.macroEditorLang[12]]
         enabledEntries: [editor.currentMacro >= 0, editor.macroModel.count < MacroNames.maxMacros, editor.currentMacro >= 0]
-        backgroundSource: editor.shell ? editor.shell.sourcemacroMenuBG : ""
+        backgroundSource: editor.skin.sourcemacroMenuBG
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         hoverColor: editor.accentColor
@@ -303,7 +303,7 @@ Image {
                   editor.macroEditorLang[15], editor.macroEditorLang[16], editor.macroEditorLang[17]]
         enabledEntries: [editor.currentEvent >= 0, editor.hasRoom, editor.hasRoom,
                          editor.hasRoom, editor.hasRoom, editor.hasRoom]
-        backgroundSource: editor.shell ? editor.shell.sourcemacroMenuBG : ""
+        backgroundSource: editor.skin.sourcemacroMenuBG
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         hoverColor: editor.accentColor
@@ -347,8 +347,8 @@ Image {
         z: 26
         title: editor.macroEditorLang[14]
         okText: editor.macroEditorLang[7]
-        closeSource: editor.shell ? editor.shell.sourceCloseBtn : ""
-        closeHoverSource: editor.shell ? editor.shell.sourceCloseBtnH : ""
+        closeSource: editor.skin.sourceCloseBtn
+        closeHoverSource: editor.skin.sourceCloseBtnH
         fontFamily: editor.fontFamily
         fontSize: editor.fontSize
         buttonColor: editor.buttonColor

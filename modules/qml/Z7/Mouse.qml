@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 import ".."
 import "Mouse.js" as Drawing
 
@@ -9,8 +10,10 @@ import "Mouse.js" as Drawing
 Item {
     id: mousePage
 
-    readonly property var shell: typeof root === "undefined" ? null : root
-    readonly property var keyMatrix: shell ? shell.keyMatrixMain : null
+    required property ShellApi shell
+    required property Skin skin
+    // The key list: which key is selected or hovered, and opening a key.
+    required property var keyMatrix
 
     // "mouse/keyCount", as the main window read it.
     readonly property int keyCount: shell.keyCount
@@ -20,12 +23,8 @@ Item {
     readonly property alias picture: picture
 
     function hover(key, isIn) {
-        if (!keyMatrix)
-            return
-        if (isIn)
-            keyMatrix.hoveredKey = key
-        else if (keyMatrix.hoveredKey === key)
-            keyMatrix.hoveredKey = -1
+        if (keyMatrix)
+            keyMatrix.hover(key, isIn)
     }
 
     function open(key) {
@@ -40,8 +39,8 @@ Item {
         y: 92
         width: Drawing.pictureWidth
         height: Drawing.pictureHeight
-        source: mousePage.shell ? mousePage.shell[Drawing.pictureProperty(mousePage.sideView, mousePage.selectedKey, mousePage.hoveredKey,
-                                                      mousePage.keyCount)] : ""
+        source: mousePage.skin[Drawing.pictureProperty(mousePage.sideView, mousePage.selectedKey, mousePage.hoveredKey,
+                                                    mousePage.keyCount)]
 
         Repeater {
             model: Drawing.keysOf(mousePage.sideView, mousePage.keyCount)
@@ -124,8 +123,8 @@ Item {
         objectName: "mouseViewSwitch"
         x: Math.round((mousePage.width - width) / 2)
         y: picture.y + picture.height + 8
-        source: !mousePage.shell ? "" : switchArea.containsMouse ? mousePage.shell.sourceMouseSidebtnH
-              : mousePage.sideView ? mousePage.shell.sourceMouseSidebtnS : mousePage.shell.sourceMouseSidebtnN
+        source: switchArea.containsMouse ? mousePage.skin.sourceMouseSidebtnH
+              : mousePage.sideView ? mousePage.skin.sourceMouseSidebtnS : mousePage.skin.sourceMouseSidebtnN
         MouseArea {
             id: switchArea
             anchors.fill: parent

@@ -1,7 +1,6 @@
 import QtQuick
 import "../common"
 import ".."
-import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "SystemSetting.js" as Rules
 
@@ -29,18 +28,18 @@ Item {
     readonly property var mouseSpeedSlider: speedSection.slider
     readonly property var doubleClickSlider: doubleSection.slider
     readonly property alias rowsField: rowsInput
-    readonly property Skin skin: typeof root === "undefined" ? null : root
+    required property Controller controller
+    required property ShellApi shell
+    required property Skin skin
 
-    function controller() { return typeof ui_View === "undefined" ? null : ui_View }
-    function view(name, args, fallback) { return Calls.call(controller(), name, args, fallback, "ui_View") }
 
     function init(isSendData, isRecovery) {
         var recovery = Values.toBool(isRecovery, false)
-        speedSection.slider.setValue(Rules.storedPosition(view("getData", ["mouse/mouseRate", recovery]),
+        speedSection.slider.setValue(Rules.storedPosition(controller.getData("mouse/mouseRate", recovery),
                                                   speedSection.slider.xPosition))
-        doubleSection.slider.setValue(Rules.storedPosition(view("getData", ["mouse/doubleRate", recovery]),
+        doubleSection.slider.setValue(Rules.storedPosition(controller.getData("mouse/doubleRate", recovery),
                                                    doubleSection.slider.xPosition))
-        var mode = Rules.scrollMode(view("getData", ["mouse/scrollRate", recovery]))
+        var mode = Rules.scrollMode(controller.getData("mouse/scrollRate", recovery))
         isOneScreen = mode.oneScreen
         if (mode.rows !== "")
             rowsInput.text = mode.rows
@@ -51,24 +50,29 @@ Item {
     function saveData(isSendData, isStep) {
         var step = Values.toInt(isStep, Rules.applyAll)
         var lines = Rules.scrollValue(isOneScreen, rowsInput.text)
-        view("setData", ["mouse/mouseRate", speedSection.slider.xPosition])
-        view("setData", ["mouse/doubleRate", doubleSection.slider.xPosition])
-        view("setData", ["mouse/scrollRate", lines])
+        controller.setData("mouse/mouseRate", speedSection.slider.xPosition)
+        controller.setData("mouse/doubleRate", doubleSection.slider.xPosition)
+        controller.setData("mouse/scrollRate", lines)
         if (!Values.toBool(isSendData, false))
             return
-        if (Rules.applies(step, Rules.applySpeed))
-            apply(Rules.applySpeed, "mouseSetCursorSpeed", Rules.indexOfPosition(speedSection.slider.xPosition))
-        if (Rules.applies(step, Rules.applyDoubleClick))
-            apply(Rules.applyDoubleClick, "mouseSetDoubleClickSpeed", Rules.indexOfPosition(doubleSection.slider.xPosition))
-        if (Rules.applies(step, Rules.applyScroll))
-            apply(Rules.applyScroll, "mouseSetVerticalScrollLines", lines)
+        if (Rules.applies(step, Rules.applySpeed)) {
+            controller.mouseSetCursorSpeed(Rules.indexOfPosition(speedSection.slider.xPosition))
+            noteTaken(Rules.applySpeed)
+        }
+        if (Rules.applies(step, Rules.applyDoubleClick)) {
+            controller.mouseSetDoubleClickSpeed(Rules.indexOfPosition(doubleSection.slider.xPosition))
+            noteTaken(Rules.applyDoubleClick)
+        }
+        if (Rules.applies(step, Rules.applyScroll)) {
+            controller.mouseSetVerticalScrollLines(lines)
+            noteTaken(Rules.applyScroll)
+        }
     }
 
-    // Applies one setting and notes whether the desktop took it; a controller
+    // Notes whether the desktop took the setting just applied; a controller
     // that cannot tell counts as having taken it.
-    function apply(setting, operation, value) {
-        view(operation, [value])
-        var taken = Values.toBool(view("pointerSettingTaken", [setting], true), true)
+    function noteTaken(setting) {
+        var taken = Values.toBool(controller.pointerSettingTaken(setting), true)
         var others = refused.filter(function(s) { return s !== setting })
         refused = taken ? others : others.concat([setting])
     }
@@ -261,8 +265,7 @@ Item {
                     onActiveFocusChanged: {
                         if (activeFocus) {
                             page.shownRows = text
-                            if (typeof root !== "undefined" && typeof root.mainFocus === "function")
-                                root.mainFocus()
+                            page.shell.mainFocus()
                         } else if (page.closing || !page.visible) {
                             text = page.shownRows
                         } else {

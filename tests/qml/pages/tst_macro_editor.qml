@@ -194,7 +194,7 @@ TestCase {
         compare(eventTexts(), data.events)
         compare(files["Macro_0"], data.events.concat(["1"]))
         compare(dataSpy.count, 1)
-        var payload = MacroPayload.build(editor.eventModel, 1, editor.keyNames())
+        var payload = MacroPayload.build(editor.eventModel, 1, editor.keyNames)
         compare(payload.indexOf(0xF0) > 0, true, "the button plays as code 0xF0")
     }
 

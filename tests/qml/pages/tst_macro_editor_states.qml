@@ -54,7 +54,7 @@ TestCase {
             closed() { e.said.push("closed") },
             now() { return e.time },
             keyName: keyName,
-            keyNames() { return null },
+            keyNames: null,
             hintTexts() { return null },
             deleteMacro(name) { e.said.push("deleted " + name) },
             modifyMacroName(old, name) { e.said.push("renamed " + old + " " + name) },
