@@ -128,6 +128,10 @@ Item {
             shell.panelsShown = true
             panel = shell.dpiSettingMain
             verify(panel)
+            // The window's Loaders make the panels once it is complete, so
+            // their column places them at the next polish; until then the
+            // lighting panel lies over this one and takes its clicks.
+            waitForItemPolished(panel.parent.parent)
             ui_View.calls = []
         }
 
