@@ -46,7 +46,10 @@ void Ui_Controler::setupUi(QWidget *window, QObject *transport, QObject *autoPro
     // The window maps with its start-up logo alone; the pages and the
     // backdrop hidden behind the logo are made once that has been drawn
     // (or by initUI, whichever comes first).
-    const QUrl source(QStringLiteral("qrc:modules/qml/main.qml"));
+    // The same URL as the QML modules' own ("qrc:/..."): with another
+    // spelling every file would be a second type, and a page's typed
+    // property would refuse the window's objects made through the qmldir.
+    const QUrl source(QStringLiteral("qrc:/modules/qml/main.qml"));
     auto *component = new QQmlComponent(view->engine(), source, view);
     QObject *root = component->createWithInitialProperties({{QStringLiteral("pagesWanted"), false}}, context);
     if (!root)

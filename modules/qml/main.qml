@@ -129,6 +129,8 @@ Skin {
         onConfirmationAsked: function(title, question, okText, action) { root.confirm(title, question, okText, action) }
         onDeviceActionRun: function(name, body) { root.deviceAction(name, body) }
         onFocusTaken: root.mainFocus()
+        onLeavingAsked: function(proceed, cancel) { root.askBeforeLeaving(proceed, cancel) }
+        onProfileListClosing: if (root.profileList) root.profileList.close()
     }
 
     // What every converted page is made with.
@@ -482,9 +484,9 @@ Skin {
         id: profilePlace
         z: 51
         active: root.pagesWanted
-        source: "Z7/Profile.qml"
-        // A Loader's item is a plain Item to the linter; the profile page has autoProfile.
-        onLoaded: profilePlace.item.autoProfile = root.profileFollower() // qmllint disable property
+        Component.onCompleted: profilePlace.setSource("Z7/Profile.qml", Object.assign(root.pageCollaborators(), {
+            autoProfile: root.profileFollower()
+        }))
     }
 
     Connections {

@@ -28,6 +28,16 @@ e2e_cleanup() {
     [ -n "${E2E_FOLDER:-}" ] && rm -rf "$E2E_FOLDER"
 }
 
+# Fails on a QML fault in the program's log: a value a typed property
+# refused or a script error leaves a page without its pictures or a button
+# without its action, while the flow's own checks may still pass.
+e2e_check_log() { # [log file]
+    local log=${1:-$E2E_LOG} faults
+    faults=$(grep -E 'Unable to assign|TypeError|ReferenceError' "$log" || true)
+    [ -z "$faults" ] || e2e_fail "QML faults in $log:
+$faults"
+}
+
 # Picture of the main window, or of the whole screen with "root".
 e2e_shot() { # name [window]
     import -window "${2:-$E2E_WINDOW}" "$E2E_OUT/$1.png"

@@ -150,3 +150,4 @@ e2e_click "${reset_button[@]}" 0.5
 e2e_shot dpi-lighting-dialog-press-before
 press_and_check dpi-lighting-dialog-press
 echo "DPI and lighting reached the mouse; pictures in $E2E_OUT/dpi-lighting-*.png"
+e2e_check_log

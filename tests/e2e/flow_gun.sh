@@ -118,6 +118,7 @@ e2e_state gun-state-dot.json
 check_mouse gun-state-dot.json "$dragged" "dot dragged"
 
 # The editor in Chinese, with the rate chooser open.
+e2e_check_log
 e2e_stop
 sed -i 's/^language=.*/language=ChineseSimplified/' "$globals"
 e2e_launch flow-gun-zh
@@ -128,3 +129,4 @@ e2e_shot gun-editor-zh-rate
 e2e_click "${slot_menu[@]}" 0.5
 e2e_shot gun-editor-zh-slots
 echo "screenshots in $E2E_OUT/gun-editor*.png"
+e2e_check_log

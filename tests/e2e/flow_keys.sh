@@ -75,6 +75,7 @@ sys.exit("; ".join(failures) if failures else 0)
 PY
 
 # A new start in Chinese reads the saved keys back.
+e2e_check_log
 e2e_stop
 sed -i 's/^language=.*/language=ChineseSimplified/' "$E2E_FOLDER/modules/setting/apConfig.bin"
 e2e_launch keys-zh
@@ -89,3 +90,4 @@ ok_button
 e2e_click 512 552                         # the side view of the mouse
 e2e_shot keys-side-view-zh
 echo "screenshots: $E2E_OUT/keys-*.png"
+e2e_check_log

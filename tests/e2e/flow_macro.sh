@@ -48,6 +48,7 @@ e2e_click "${macro_insert_key_close[@]}"
 e2e_click "${macro_close_button[@]}"
 
 # The same in Chinese.
+e2e_check_log
 e2e_stop
 # With its last client gone the X server resets; let it finish first.
 sleep 1
@@ -60,3 +61,4 @@ xdotool mousemove --window "$E2E_WINDOW" "${macro_first_event[@]}" click 3
 sleep 0.4
 e2e_shot macro-editor-menu-zh
 echo "screenshots in $E2E_OUT/macro-editor-*.png"
+e2e_check_log

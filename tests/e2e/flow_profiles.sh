@@ -113,6 +113,7 @@ rate=$(sed -n 's/^mouseRate=//p' "$setting/p2.bin")
 if grep -q 'setVerticalScrollLines Failed' "$E2E_LOG"; then
     echo "this desktop takes no wheel lines: the dialog says so (see system-settings.png)"
 fi
+e2e_check_log
 
 # The same dialogs in Chinese.
 e2e_stop
@@ -124,4 +125,5 @@ close_profiles
 e2e_click 140 582 0.6
 e2e_click 543 408 1
 e2e_shot system-settings-zh
+e2e_check_log
 echo "pictures in $E2E_OUT: profile-dialog*.png, system-settings*.png"

@@ -43,3 +43,4 @@ if all(r == 2 for r in before):
     sys.exit("the mouse was at 2 ms already; the check proves nothing")
 sys.exit(0 if after and all(r == 2 for r in after) else "500Hz did not reach the mouse as 2")
 PY
+e2e_check_log

@@ -1,4 +1,5 @@
 import QtQuick
+import "../basic"
 import "../common"
 import ".."
 import "../common/MacroPayload.js" as MacroPayload
@@ -18,9 +19,7 @@ Image {
     required property Controller controller
     required property ShellApi shell
     required property Skin skin
-    // The key name table (typed var: the program makes it from a URL that
-    // makes its type another than this file's).
-    required property var keyNames
+    required property KeyCodeString keyNames
     // The key dialog, which lists the macro names.
     required property var keyAssigment
     readonly property var defaultMacroEditorLang: [

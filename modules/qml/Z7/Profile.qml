@@ -1,7 +1,6 @@
 import QtQuick
 import "../common"
 import ".."
-import "../common/Calls.js" as Calls
 import "../common/Values.js" as Values
 import "../common/Hints.js" as Hints
 import "../common/InputRules.js" as InputRules
@@ -36,13 +35,14 @@ Item {
     // Import wrote the file of `slot`; the profile in use must then be reloaded.
     signal profileReplaced(int slot)
 
-    readonly property var shell: typeof root === "undefined" ? null : root
-    readonly property Skin skin: shell
+    required property Controller controller
+    required property ShellApi shell
+    required property Skin skin
 
-    function hint(index) { return Hints.text(typeof root === "undefined" ? null : root.hintLang, index) }
+    function hint(index) { return Hints.text(shell.hintLang, index) }
 
     function showFileNotice(outcome, isImport) {
-        var line = Hints.fileNotice(typeof root === "undefined" ? null : root.hintLang, outcome, isImport)
+        var line = Hints.fileNotice(shell.hintLang, outcome, isImport)
         if (line)
             notice.show(line.text, line.problem)
     }
@@ -58,9 +58,6 @@ Item {
         store()
     }
 
-    function controller() { return typeof ui_View === "undefined" ? null : ui_View }
-    function view(name, args, fallback) { return Calls.call(controller(), name, args, fallback, "ui_View") }
-
     function snapshot() {
         var list = []
         for (var i = 0; i < elements.count; ++i) {
@@ -74,12 +71,12 @@ Item {
     function slotAt(position) { return Rules.slotAt(snapshot(), Values.toInt(position, -1)) }
 
     function store() {
-        view("updataNameList", [2, Rules.storedList(snapshot())], false)
+        controller.updataNameList(2, Rules.storedList(snapshot()))
     }
 
     function init() {
         profileFocus()
-        var parsed = Rules.parseList(view("getNameList", [2], []))
+        var parsed = Rules.parseList(controller.getNameList(2) ?? [])
         if (parsed.rejected.length > 0)
             console.warn("profile: name list entries without a free slot digit left out:", parsed.rejected.join(", "))
         if (parsed.elements.length === 0)
@@ -108,7 +105,7 @@ Item {
         profileFocus()
         var slot = appendElement()
         if (slot >= 0)
-            view("resetProfile", [slot])
+            controller.resetProfile(slot)
         return slot
     }
 
@@ -130,8 +127,8 @@ Item {
             }
         }
         var load = function() {
-            var taken = Values.toBool(view("loadProfile", [slot], false), false)
-            var outcome = view("lastFileOutcome", [], null)
+            var taken = Values.toBool(controller.loadProfile(slot), false)
+            var outcome = controller.lastFileOutcome() ?? null
             if (!taken)
                 undo()
             else
@@ -142,7 +139,7 @@ Item {
             return taken
         }
         // An import over the profile in use would drop its unsaved edits.
-        if (slot === profileNo && shell && shell.hasUnsaved === true) {
+        if (slot === profileNo && shell.hasUnsaved) {
             shell.askBeforeLeaving(load, undo)
             return false
         }
@@ -159,8 +156,8 @@ Item {
         if (!canDeleteAt(position))
             return false
         var name = elements.get(position).textValue
-        root.confirm(profileLang[3], InputRules.filled(hint(Hints.Index.deleteProfile), name), profileLang[3],
-                     function() { page.deleteAt(position) })
+        shell.confirm(profileLang[3], InputRules.filled(hint(Hints.Index.deleteProfile), name), profileLang[3],
+                      function() { page.deleteAt(position) })
         return true
     }
 
@@ -180,9 +177,9 @@ Item {
         var slot = slotAt(position)
         if (slot < 0)
             return
-        view("nameNextExport", [elements.get(position).textValue])
-        view("saveProfile", [slot])
-        showFileNotice(view("lastFileOutcome", [], null), false)
+        controller.nameNextExport(elements.get(position).textValue)
+        controller.saveProfile(slot)
+        showFileNotice(controller.lastFileOutcome() ?? null, false)
     }
 
     // The title bar's choice at `position` asks for the profile of that
@@ -245,14 +242,12 @@ Item {
         programs.close()
         profileFocus()
         page.visible = false
-        if (typeof root !== "undefined" && root.profileList)
-            root.profileList.close()
+        shell.closeProfileList()
     }
 
     function moveTo(px, py) {
-        var area = parent && parent.parent ? parent.parent : null
-        x = Theme.clampInto(px, width, area ? area.width : Theme.windowWidth)
-        y = Theme.clampInto(py, height, area ? area.height : Theme.windowHeight)
+        x = Theme.clampInto(px, width, shell.areaWidth)
+        y = Theme.clampInto(py, height, shell.areaHeight)
     }
 
     ListModel { id: elements }

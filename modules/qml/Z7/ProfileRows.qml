@@ -12,9 +12,7 @@ Column {
 
     property var model
     property var page
-    // The window's skin (typed var: the program loads its pages by a URL
-    // that makes the skin's type a different one from this file's).
-    required property var skin
+    required property Skin skin
     readonly property int rowHeight: 28
 
     spacing: 3

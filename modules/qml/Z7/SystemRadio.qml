@@ -7,9 +7,7 @@ import ".."
 Item {
     id: choice
 
-    // The window's skin (typed var: the program loads its pages by a URL
-    // that makes the skin's type a different one from this file's).
-    required property var skin
+    required property Skin skin
     property string text: ""
     property bool checked: false
 

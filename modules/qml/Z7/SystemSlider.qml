@@ -9,9 +9,7 @@ import "SystemSetting.js" as Rules
 Item {
     id: section
 
-    // The window's skin (typed var: the program loads its pages by a URL
-    // that makes the skin's type a different one from this file's).
-    required property var skin
+    required property Skin skin
     property string caption: ""
     property string slowText: ""
     property string fastText: ""

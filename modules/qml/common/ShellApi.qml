@@ -38,6 +38,8 @@ QtObject {
     signal confirmationAsked(var title, var question, var okText, var action)
     signal deviceActionRun(var name, var body)
     signal focusTaken()
+    signal leavingAsked(var proceed, var cancel)
+    signal profileListClosing()
 
     // "done" and "info" fade; a "failure" stays until dismissed or replaced
     // by a notice of the same tag.
@@ -51,6 +53,12 @@ QtObject {
     function deviceAction(name, body) { deviceActionRun(name, body) }
     // Open lists and menus of the window close; the window takes the keys.
     function mainFocus() { focusTaken() }
+    // Unsaved edits first: with none `proceed` runs at once; otherwise the
+    // user saves or discards them (then `proceed` runs) or keeps them
+    // (then `cancel` runs).
+    function askBeforeLeaving(proceed, cancel) { leavingAsked(proceed, cancel) }
+    // The title bar's list of profiles closes.
+    function closeProfileList() { profileListClosing() }
 
     function showCentred(dialog) {
         if (!dialog)

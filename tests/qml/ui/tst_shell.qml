@@ -12,6 +12,8 @@ TestCase {
     when: windowShown
 
     property var shell: null
+    // What a request's callbacks were called with.
+    property var said: []
     property var shellComponent: Qt.createComponent("qrc:/modules/qml/main.qml")
 
     SignalSpy { id: spy }
@@ -360,11 +362,28 @@ TestCase {
                           ["beginDeviceAction", "mouseSetReportRate", "endDeviceAction"])
               } },
             { tag: "focus back to the window", request: function(api) { child("helpMenu").visible = true; api.mainFocus() },
-              check: function() { verify(!child("helpMenu").visible) } }
+              check: function() { verify(!child("helpMenu").visible) } },
+            { tag: "leaving without edits", request: function(api) { api.askBeforeLeaving(() => said.push("left")) },
+              check: function() { compare(said, ["left"]); verify(!shell.dialogOpen) } },
+            // Cancel keeps the edits and tells the page, which takes back what it began.
+            { tag: "leaving with an edit, cancelled", request: function(api) {
+                  shell.initUI()
+                  shell.lightControlMain.isSave = true
+                  api.askBeforeLeaving(() => said.push("left"), () => said.push("stayed"))
+              }, check: function() {
+                  verify(child("questionDialog").visible)
+                  compare(said, [], "nothing before the answer")
+                  mouseClick(child("questionButton2"))
+                  compare(said, ["stayed"])
+                  verify(shell.lightControlMain.isSave)
+              } },
+            { tag: "the title bar's profile list closes", request: function(api) { child("profileList").open(); api.closeProfileList() },
+              check: function() { verify(!child("profileList").isOpen) } }
         ]
     }
 
     function test_page_requests_reach_the_window(data) {
+        said = []
         reveal()
         ui_View.calls = []
         data.request(shell.shellApi)
