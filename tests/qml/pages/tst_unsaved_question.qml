@@ -94,7 +94,14 @@ TestCase {
         compare(shell.profileNo, 2)
     }
 
-    function test_import_over_the_profile_in_use_asks() {
+    function test_import_over_the_profile_in_use_asks_data() {
+        return [
+            { tag: "discard", answer: 1, loaded: 1 },
+            { tag: "cancel", answer: 2, loaded: 0 }
+        ]
+    }
+
+    function test_import_over_the_profile_in_use_asks(data) {
         edit()
         ui_View.answers = { getNameList: ["Standard0", "Raid1", "Solo2"], loadProfile: true }
         var page = shell.profilePage
@@ -104,9 +111,14 @@ TestCase {
         page.selectedIndex = 0
         compare(page.importProfile(), false, "nothing imported before the answer")
         compare(ui_View.callsOf("loadProfile").length, 0)
-        answer(1)
-        tryVerify(function() { return ui_View.callsOf("loadProfile").length === 1 })
-        verify(!shell.hasUnsaved)
+        answer(data.answer)
+        if (data.loaded > 0)
+            tryVerify(function() { return ui_View.callsOf("loadProfile").length > 0 })
+        else
+            wait(50)
+        compare(ui_View.callsOf("loadProfile").length, data.loaded)
+        compare(shell.hasUnsaved, data.loaded === 0, "a cancel keeps the edit")
+        compare(page.listModel.count, 6)
     }
 
     function test_close_and_quit_data() {

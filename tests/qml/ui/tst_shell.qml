@@ -365,18 +365,6 @@ TestCase {
               check: function() { verify(!child("helpMenu").visible) } },
             { tag: "leaving without edits", request: function(api) { api.askBeforeLeaving(() => said.push("left")) },
               check: function() { compare(said, ["left"]); verify(!shell.dialogOpen) } },
-            // Cancel keeps the edits and tells the page, which takes back what it began.
-            { tag: "leaving with an edit, cancelled", request: function(api) {
-                  shell.initUI()
-                  shell.lightControlMain.isSave = true
-                  api.askBeforeLeaving(() => said.push("left"), () => said.push("stayed"))
-              }, check: function() {
-                  verify(child("questionDialog").visible)
-                  compare(said, [], "nothing before the answer")
-                  mouseClick(child("questionButton2"))
-                  compare(said, ["stayed"])
-                  verify(shell.lightControlMain.isSave)
-              } },
             { tag: "the title bar's profile list closes", request: function(api) { child("profileList").open(); api.closeProfileList() },
               check: function() { verify(!child("profileList").isOpen) } }
         ]
