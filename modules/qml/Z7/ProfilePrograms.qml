@@ -308,6 +308,7 @@ Rectangle {
             spacing: 3
             model: panel.windows
 
+            // Qt 6.4's linter takes this file's ids inside a delegate for unqualified names.
             // qmllint disable unqualified
             delegate: Rectangle {
                 id: choice
