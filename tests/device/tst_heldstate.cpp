@@ -61,7 +61,6 @@ void tst_HeldState::aWriteIsLeftOutOnlyWhenItsBytesAreHeld_data()
     const Step fix{&k553_0CH, {1, 2, 3}, {}};
     using Steps = std::vector<Step>;
 
-    QTest::newRow("same report rate") << Steps{rate2} << rate2 << Steps{} << true;
     QTest::newRow("same bytes, other matrix") << Steps{matrix3} << Step{&k553_12H, {2}, filled(64, 7)} << Steps{}
                                               << false;
     QTest::newRow("DPI table, other stage count")

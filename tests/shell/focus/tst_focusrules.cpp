@@ -155,7 +155,6 @@ private slots:
         QTest::addColumn<FocusKind>("kind");
         const QStringList x11{"DISPLAY"};
         const QStringList both{"DISPLAY", "WAYLAND_DISPLAY"};
-        QTest::newRow("X11 session") << "x11" << "XFCE" << x11 << FocusKind::X11;
         QTest::newRow("Plasma on X11") << "x11" << "KDE" << x11 << FocusKind::X11;
         QTest::newRow("GNOME on X11") << "x11" << "ubuntu:GNOME" << x11 << FocusKind::X11;
         QTest::newRow("no session type, only DISPLAY") << "" << "" << x11 << FocusKind::X11;

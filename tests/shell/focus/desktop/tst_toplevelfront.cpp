@@ -45,8 +45,6 @@ private slots:
         QTest::addColumn<QStringList>("reports");
         const QStringList twoOpen = {"open 1", "app 1 foot", "title 1 ~", "on 1", "done 1",
                                      "open 2", "app 2 firefox", "title 2 News", "off 2", "done 2"};
-        QTest::newRow("the first window in front, reported once")
-            << twoOpen << QStringList{"foot|~"};
         QTest::newRow("focus moves: the old one gives up first, then the new one")
             << twoOpen + QStringList{"off 1", "done 1", "on 2", "done 2"} << QStringList{"foot|~", "|", "firefox|News"};
         QTest::newRow("focus moves: the new one says so first")
@@ -65,9 +63,6 @@ private slots:
             << QStringList{"open 7", "close 7"} << QStringList{};
         QTest::newRow("events of unknown handles are ignored")
             << QStringList{"app 9 ghost", "on 9", "done 9", "close 9"} << QStringList{};
-        QTest::newRow("a window opened in front")
-            << QStringList{"open 3", "app 3 steam_app_570", "title 3 Dota 2", "on 3", "done 3"}
-            << QStringList{"steam_app_570|Dota 2"};
         QTest::newRow("an app id arriving later renames the window in front")
             << QStringList{"open 3", "title 3 Loading", "on 3", "done 3", "app 3 steam", "done 3"}
             << QStringList{"|Loading", "steam|Loading"};
