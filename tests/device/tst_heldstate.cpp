@@ -63,6 +63,8 @@ void tst_HeldState::aWriteIsLeftOutOnlyWhenItsBytesAreHeld_data()
 
     QTest::newRow("same bytes, other matrix") << Steps{matrix3} << Step{&k553_12H, {2}, filled(64, 7)} << Steps{}
                                               << false;
+    QTest::newRow("gun slot, other periods") << Steps{{&k553_04H, {10, 20, 30, 1}, {}}}
+                                             << Step{&k553_04H, {10, 20, 31, 1}, {}} << Steps{} << false;
     QTest::newRow("DPI table, other stage count")
         << Steps{{&k553_11H, {4}, filled(8, 0x1F)}} << Step{&k553_11H, {3}, filled(8, 0x1F)} << Steps{} << false;
     QTest::newRow("a query changes nothing")
