@@ -41,6 +41,26 @@ constexpr std::array<uint8_t, kSteps> kColourfulBrightness{0, 0x40, 0x80, 0xC0, 
 constexpr Steps kPlainStaticBrightness{1, 3, 5, 7, 10};
 constexpr Steps kPlainNeonSpeed{30, 24, 18, 12, 6};
 
+// What the plain model's value byte follows.
+enum class PlainValue { None, Brightness, SpeedStep, SpeedPlusOne };
+
+struct PlainRow {
+    uint8_t mode;
+    PlainValue value;
+    Steps steps;
+    uint8_t option;
+};
+
+// clang-format off
+constexpr std::array<PlainRow, 5> kPlain{{
+    {1, PlainValue::Brightness, kPlainStaticBrightness, 1}, // Static
+    {2, PlainValue::SpeedPlusOne, kNoOption, 1},            // Breath
+    {3, PlainValue::SpeedStep, kPlainNeonSpeed, 1},         // Neon
+    {0, PlainValue::None, kNoOption, 0},                    // OFF
+    {2, PlainValue::SpeedPlusOne, kNoOption, 3},            // Breath Loop
+}};
+// clang-format on
+
 uint8_t step(const Steps &steps, uint8_t index)
 {
     return index < kSteps ? steps[index] : 0;
@@ -59,18 +79,36 @@ EffectTriple colourfulEffect(uint8_t effect, uint8_t speed, uint8_t brightness)
 
 EffectTriple plainEffect(uint8_t effect, uint8_t speed, uint8_t brightness)
 {
-    switch (effect) {
-    case 0: // Static
-        return {1, step(kPlainStaticBrightness, brightness), 1};
-    case 1: // Breath
-        return {2, low8(speed + 1), 1};
-    case 2: // Neon
-        return {3, step(kPlainNeonSpeed, speed), 1};
-    case 4: // Breath Loop
-        return {2, low8(speed + 1), 3};
-    default: // OFF
+    if (effect >= kPlain.size())
         return {};
+    const PlainRow &row = kPlain[effect];
+    switch (row.value) {
+    case PlainValue::Brightness:
+        return {row.mode, step(row.steps, brightness), row.option};
+    case PlainValue::SpeedStep:
+        return {row.mode, step(row.steps, speed), row.option};
+    case PlainValue::SpeedPlusOne:
+        return {row.mode, low8(speed + 1), row.option};
+    case PlainValue::None:
+        break;
     }
+    return {row.mode, 0, row.option};
+}
+
+EffectInputs colourfulInputs(uint8_t effect)
+{
+    if (effect >= kColourful.size())
+        return {};
+    const ColourfulRow &row = kColourful[effect];
+    return {row.optionBySpeed != kNoOption, row.usesBrightness};
+}
+
+EffectInputs plainInputs(uint8_t effect)
+{
+    if (effect >= kPlain.size())
+        return {};
+    const PlainValue value = kPlain[effect].value;
+    return {value == PlainValue::SpeedStep || value == PlainValue::SpeedPlusOne, value == PlainValue::Brightness};
 }
 
 ColourBuffer colourBuffer(encoding::Values values)

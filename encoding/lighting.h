@@ -21,6 +21,15 @@ EffectTriple colourfulEffect(uint8_t effect, uint8_t speed, uint8_t brightness);
 // Four effects ("Breath Loop" as a fifth on the 55328), one colour a stage.
 EffectTriple plainEffect(uint8_t effect, uint8_t speed, uint8_t brightness);
 
+// The page's sliders an effect reads; the mouse ignores the others.
+struct EffectInputs {
+    bool speed = false;
+    bool brightness = false;
+    bool operator==(const EffectInputs &) const = default;
+};
+EffectInputs colourfulInputs(uint8_t effect);
+EffectInputs plainInputs(uint8_t effect);
+
 // The plain model's option byte as the 553 command takes it without the
 // 55328, and as the 560 profile images carry it.
 constexpr uint8_t kPlainOptionFixed = 2;

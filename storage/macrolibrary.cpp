@@ -151,7 +151,7 @@ bool rename(SettingsStores &stores, const QString &oldName, const QString &newNa
         qCInfo(lcStorage) << "macro" << oldName << "not renamed to" << newName;
         return false;
     }
-    for (int slot = 0; slot < kUiProfileSlots; ++slot) {
+    for (int slot = 0; slot < paths::kUiProfileSlots; ++slot) {
         QSettings *profile = stores.profile(slot);
         profile->beginGroup(kMacroKeyGroup);
         for (const QString &entry : profile->childKeys()) {
@@ -168,7 +168,7 @@ void takeOffKeys(SettingsStores &stores, const QString &name)
     if (!safename::isSafe(name))
         return;
     QSettings *factory = stores.defaults();
-    for (int slot = 0; slot < kUiProfileSlots; ++slot) {
+    for (int slot = 0; slot < paths::kUiProfileSlots; ++slot) {
         QSettings *profile = stores.profile(slot);
         for (int key = 0; key < kKeys; ++key) {
             const QString keyName = kKeyMatrixPrefix + QString::number(key);

@@ -19,9 +19,9 @@ namespace macrolibrary {
 // allocate without bound.
 constexpr int kMaxEvents = 4096;
 
-// Profile slots whose macro assignments follow a rename or a delete; slots 6
-// to 9 and the factory profile are never touched.
-constexpr int kUiProfileSlots = 6;
+// The profile list's slots (paths::kUiProfileSlots) have their macro
+// assignments follow a rename or a delete; the other slots and the factory
+// profile are never touched.
 
 // Writes the config group (index, total 0, repeat 1, did -1), creating the
 // file when missing; events already in the file stay.

@@ -32,6 +32,15 @@ inline QString trayIcon()
 }
 
 constexpr int kProfileSlots = 10;
+// The profile list offers slots 0 to 5; slots 6 to 9 are files the list
+// never names.
+constexpr int kUiProfileSlots = 6;
+static_assert(kUiProfileSlots <= kProfileSlots);
+
+constexpr bool isProfileSlot(int slot)
+{
+    return slot >= 0 && slot < kProfileSlots;
+}
 
 // Slot n (0 to 9) is p(n+1).bin.
 inline QString profileSlot(int slot)

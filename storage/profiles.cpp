@@ -37,7 +37,7 @@ bool replaced(SettingsStores &stores, int slot, const QString &source)
 
 bool isSlot(int slot)
 {
-    return slot >= 0 && slot < paths::kProfileSlots;
+    return paths::isProfileSlot(slot);
 }
 
 bool importFrom(SettingsStores &stores, int slot, const QString &source)

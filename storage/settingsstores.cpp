@@ -57,14 +57,14 @@ SettingsStores::~SettingsStores() = default;
 
 QSettings *SettingsStores::profile(int slot) const
 {
-    if (slot < 0 || slot >= paths::kProfileSlots)
+    if (!paths::isProfileSlot(slot))
         return nullptr;
     return m_profiles[slot];
 }
 
 bool SettingsStores::replaceProfile(int slot, const QString &source)
 {
-    if (slot < 0 || slot >= paths::kProfileSlots)
+    if (!paths::isProfileSlot(slot))
         return false;
     return replaceStore(m_profiles[slot], source);
 }

@@ -28,6 +28,21 @@ FRONT_KEYS = {
         False),
 }
 
+# Where the page takes a key under the pointer, and where the key's number
+# badge and the end of its leader line go: x, y, width, height, badge x,
+# badge y, anchor x, anchor y. The fire key lies over the edge of the left
+# button and the DPI buttons below the wheel: later rows are on top.
+FRONT_HITS = [
+    (0, (100, 28, 80, 182, -34, 70, 140, 84)),
+    (1, (220, 28, 80, 182, 424, 70, 262, 84)),
+    (2, (184, 70, 32, 84, 424, 130, 208, 112)),
+    (5, (184, 159, 32, 21, 424, 190, 212, 170)),
+    (6, (184, 181, 32, 21, 424, 250, 212, 192)),
+    (3, (74, 210, 28, 52, -34, 220, 86, 237)),
+    (4, (74, 264, 28, 52, -34, 290, 86, 291)),
+    (7, (88, 100, 26, 72, -34, 136, 100, 136)),
+]
+
 # Left side, front of the mouse at the left.
 SIDE_BODY = ("M22 300 C16 246 44 204 120 192 C214 178 306 166 362 196 "
              "C404 220 410 286 396 314 C392 322 386 326 376 326 H40 "
@@ -46,6 +61,18 @@ SIDE_KEYS = {
     7: ("M62 230 C70 222 98 216 108 220 C112 224 108 232 98 234 C86 236 70 238 62 236 Z",
         False),
 }
+
+# The side shows the right button as the same shell as the left one; only
+# the left button takes it.
+SIDE_HITS = [
+    (0, (120, 186, 108, 20, 60, 128, 124, 200)),
+    (2, (110, 168, 54, 26, 120, 128, 138, 178)),
+    (5, (166, 174, 26, 16, 180, 128, 180, 181)),
+    (6, (192, 171, 26, 16, 240, 128, 204, 178)),
+    (3, (122, 234, 70, 30, 150, 372, 157, 250)),
+    (4, (188, 232, 70, 30, 230, 372, 222, 248)),
+    (7, (58, 214, 54, 26, 70, 372, 84, 228)),
+]
 
 
 def _defs(uid, body):

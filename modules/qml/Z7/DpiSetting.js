@@ -1,4 +1,5 @@
 .pragma library
+.import "../common/Factory.js" as Factory
 
 // The DPI panel's arithmetic: where a stage's knob sits for a value, what
 // value a knob position stands for, and how stored settings are read.
@@ -6,8 +7,9 @@
 var stageLimit = 8
 var travelStart = 3          // knob x at the left end of the 176-pixel track
 var travelEnd = 161          // knob x at the right end
-var defaultValues = [500, 1000, 1500, 2000, 3000, 4000, 5000, 6000]
-var defaults = { dpiCount: 4, currentDpiCount: 4, minDPI: 200, maxDPI: 6000, sensorType: "3360", dpiBase: 50 }
+// The factory files' values, for settings that are missing or unusable.
+var defaultValues = Factory.dpiValues
+var defaults = Factory.dpi
 
 function wholeNumber(value) {
     if (typeof value === "number" && isFinite(value))

@@ -1,4 +1,5 @@
 .pragma library
+.import "../common/Factory.js" as Factory
 
 // The key list's rules: the start values of the sixteen keys, how a stored
 // entry is read, which key may not be reassigned, and the values the list
@@ -7,14 +8,10 @@
 var keyTotal = 16
 var buttonCount = 8
 
-// Key 0 first: left, right, middle, forward, back, DPI up, DPI down, double
-// click, six unassigned keys and the two special keys.
-var startValues = [
-    [0, 0, 0xF0, 0], [0, 0, 0xF1, 0], [0, 0, 0xF2, 0], [0, 0, 0xF4, 0],
-    [0, 0, 0xF3, 0], [5, 0, 1, 0], [5, 0, 2, 0], [0, 0xF0, 0x1E, 0x02],
-    [0, 0, 0, 0], [0, 0, 0, 0], [0, 0, 0, 0], [0, 0, 0, 0], [0, 0, 0, 0], [0, 0, 0, 0],
-    [255, 0, 1, 0], [255, 0, 2, 0]
-]
+// The factory profile's keys, key 0 first: left, right, middle, forward,
+// back, DPI up, DPI down, double click, six unassigned keys and the two
+// special keys.
+var startValues = Factory.keyMatrix
 
 var defaultTexts = ["Key ", "Key Function", "", "", ""]
 

@@ -33,7 +33,8 @@ function percentText(step) {
 }
 
 // Which sliders an effect shows and the positions set when it is chosen
-// (undefined: left as it is).
+// (undefined: left as it is). A slider is shown exactly when the mouse's
+// effect bytes follow it.
 function effectRule(effect, is55328) {
     switch (effect) {
     case 0: return { speedShown: false, brightnessShown: true, speed: undefined, brightness: 4 }

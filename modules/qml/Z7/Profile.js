@@ -1,8 +1,10 @@
 .pragma library
 .import "../common/NameLists.js" as NameLists
+.import "../common/ProfileSlots.js" as Slots
 
 // The profile list's rules. An element is { textValue, profileNo }: the name
-// the user sees and the slot (0 to 5) whose file holds the profile. The name
+// the user sees and the slot (0 to 5, the stores' list slots) whose file
+// holds the profile. The name
 // list stores each element as its name followed by the slot digit; the slot,
 // never the element's place in the list, says which file an element means.
 
@@ -14,21 +16,21 @@ var defaultTexts = [
 ]
 var firstProfileText = 5
 
-var maxProfiles = 6
+var maxProfiles = Slots.uiProfileSlots
 var newNamePrefix = "profile_"
 var lastNameNumber = 12
 var maxNameLength = 24
 
 // One stored text as an element, or null when its last character is no
-// slot digit 0 to 5 or nothing is left for the name.
+// slot digit below maxProfiles or nothing is left for the name.
 function parseEntry(text) {
     var entry = String(text === undefined || text === null ? "" : text)
     if (entry.length < 2)
         return null
-    var digit = entry.charAt(entry.length - 1)
-    if (digit < "0" || digit > "5")
+    var slot = "0123456789".indexOf(entry.charAt(entry.length - 1))
+    if (slot < 0 || slot >= maxProfiles)
         return null
-    return { textValue: entry.slice(0, -1), profileNo: Number(digit) }
+    return { textValue: entry.slice(0, -1), profileNo: slot }
 }
 
 // The elements of a stored list, at most six. An entry that names no slot,
@@ -79,7 +81,7 @@ function freeName(elements, prefix) {
     return start + k
 }
 
-// The first slot no element holds, -1 when all six are taken.
+// The first slot no element holds, -1 when all are taken.
 function freeSlot(elements) {
     for (var n = 0; n < maxProfiles; ++n) {
         if (positionOfSlot(elements, n) < 0)

@@ -54,9 +54,9 @@ Item {
         function test_unusable_settings_data() {
             return [
                 { tag: "range backwards", args: [6000, 200, 50], want: { minDPI: 200, maxDPI: 6000, dpiBase: 50 } },
-                { tag: "step 0", args: [400, 8000, 0], want: { minDPI: 400, maxDPI: 8000, dpiBase: 50 } },
+                { tag: "step 0 takes the factory step", args: [400, 8000, 0], want: { minDPI: 400, maxDPI: 8000, dpiBase: 100 } },
                 { tag: "texts", args: ["100", "12000", "100"], want: { minDPI: 100, maxDPI: 12000, dpiBase: 100 } },
-                { tag: "missing", args: [undefined, undefined, undefined], want: { minDPI: 200, maxDPI: 6000, dpiBase: 50 } }
+                { tag: "missing takes the factory values", args: [undefined, undefined, undefined], want: { minDPI: 200, maxDPI: 6000, dpiBase: 100 } }
             ]
         }
 

@@ -61,26 +61,6 @@ Item {
             compare(Light.positionOf(data.rgb[0], data.rgb[1], data.rgb[2], 194), data.p)
         }
 
-        function test_effect_rules_data() {
-            return [
-                { tag: "static", effect: 0, is55328: false, rule: [false, true, undefined, 4] },
-                { tag: "breath", effect: 1, is55328: false, rule: [true, false, 0, undefined] },
-                { tag: "neon", effect: 2, is55328: false, rule: [true, false, 0, undefined] },
-                { tag: "off", effect: 3, is55328: false, rule: [false, false, undefined, 0] },
-                { tag: "twinkling", effect: 4, is55328: false, rule: [false, true, undefined, 4] },
-                { tag: "breath loop", effect: 4, is55328: true, rule: [true, false, 0, undefined] },
-                { tag: "wave", effect: 5, is55328: false, rule: [true, true, 0, 4] },
-                { tag: "gliding", effect: 6, is55328: false, rule: [false, false, 0, 4] },
-                { tag: "finger moving", effect: 7, is55328: false, rule: [false, true, undefined, 4] },
-                { tag: "spotlight", effect: 10, is55328: false, rule: [true, true, 0, 4] }
-            ]
-        }
-
-        function test_effect_rules(data) {
-            var r = Light.effectRule(data.effect, data.is55328)
-            compare([r.speedShown, r.brightnessShown, r.speed, r.brightness], data.rule)
-        }
-
         function test_colour_blocks_shown_data() {
             // Arguments: dpiCount, isColorful, is55328, effect; one flag a block.
             return [
