@@ -1,7 +1,6 @@
 #include "controller/myquickview.h"
 
 #include "controller/slotvalues.h"
-#include "device/dpiswitchtext.h"
 #include "device/familycommands.h"
 #include "device/hidthread.h"
 #include "device/noticetexts.h"
@@ -77,9 +76,11 @@ void myQQuickView::resetApconfig()
 QStringList myQQuickView::getLangStrings(QString typeStr, QString langCode)
 {
     const QStringList texts = languagestrings::readGroup(paths::languageFile(langCode), typeStr);
-    if (typeStr == QLatin1String("other"))
-        dpiswitchtext::replace(texts);
-    else if (typeStr == QLatin1String("notice")) {
+    if (typeStr == QLatin1String("other")) {
+        // The listener's texts; without a transport no change can arrive.
+        if (hid)
+            hid->dpiSwitchTexts.replace(texts);
+    } else if (typeStr == QLatin1String("notice")) {
         noticetexts::reset();
         noticetexts::replace(texts);
     }

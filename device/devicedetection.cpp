@@ -69,7 +69,7 @@ void DeviceDetection::runPass()
 
 void DeviceDetection::connectSequence()
 {
-    qDebug("Device Connect");
+    qCDebug(lcDeviceLines, "Device Connect");
     m_host.clearHidBusy();
     m_host.setDeviceConnected(true);
     m_host.showInfoBalloon(noticetexts::text(noticetexts::MouseDetected));
@@ -93,7 +93,7 @@ void DeviceDetection::connectSequence()
 
 void DeviceDetection::disconnectSequence()
 {
-    qDebug("Device DisConnect");
+    qCDebug(lcDeviceLines, "Device DisConnect");
     m_hid.forgetHeld();
     m_host.setDeviceConnected(false);
     m_host.hideWindow();

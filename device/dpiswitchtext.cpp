@@ -1,48 +1,22 @@
 #include "device/dpiswitchtext.h"
 
-#include <QMutex>
 #include <QMutexLocker>
 
-#include <array>
-
-namespace dpiswitchtext {
-namespace {
-
-QMutex lock;
-
-std::array<QString, kTexts> startTexts()
+DpiSwitchTexts::DpiSwitchTexts()
 {
-    std::array<QString, kTexts> texts;
-    texts.fill(QStringLiteral("DPI Switch to"));
-    return texts;
+    m_texts.fill(QStringLiteral("DPI Switch to"));
 }
 
-std::array<QString, kTexts> &texts()
+QString DpiSwitchTexts::forStage(int stage) const
 {
-    static std::array<QString, kTexts> current = startTexts();
-    return current;
-}
-
-} // namespace
-
-QString forStage(int stage)
-{
-    QMutexLocker locker(&lock);
+    QMutexLocker locker(&m_lock);
     const int index = (stage >= 1 && stage <= 7) ? stage - 1 : 7;
-    return texts()[index];
+    return m_texts[size_t(index)];
 }
 
-void replace(const QStringList &replacement)
+void DpiSwitchTexts::replace(const QStringList &texts)
 {
-    QMutexLocker locker(&lock);
-    for (int i = 0; i < kTexts && i < replacement.size(); ++i)
-        texts()[i] = replacement.at(i);
+    QMutexLocker locker(&m_lock);
+    for (int i = 0; i < kTexts && i < texts.size(); ++i)
+        m_texts[size_t(i)] = texts.at(i);
 }
-
-void reset()
-{
-    QMutexLocker locker(&lock);
-    texts() = startTexts();
-}
-
-} // namespace dpiswitchtext

@@ -181,7 +181,7 @@ std::optional<DeviceEntry> Hid_Thread::sendCommandReport(int index)
     if (!e || !openCmdDevice(index))
         return std::nullopt;
     if (e->isEncode)
-        linkcipher::encipher(block(commandReport), linkcipher::secrecyCode());
+        linkcipher::encipher(block(commandReport), secrecyCode);
     if (!openCmdDevice(index))
         return std::nullopt;
     if (hid_send_feature_report(cmdHandle, commandReport.data(), kReportSize) < 0) {
@@ -248,7 +248,7 @@ int Hid_Thread::queryCommand(int dataLen)
 
     if (dataLen <= 0) {
         if (e->isEncode)
-            linkcipher::decipher(block(replyReport), linkcipher::secrecyCode());
+            linkcipher::decipher(block(replyReport), secrecyCode);
         return endExchange(1);
     }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "device/deviceentry.h"
+#include "device/dpiswitchtext.h"
 #include "device/framing.h"
 #include "device/heldstate.h"
+#include "device/linkcipher.h"
 #include "device/linkoutcome.h"
 #include "encoding/devicemodel.h"
 #include "encoding/profileimage.h"
@@ -62,6 +64,11 @@ public:
     // The 560 family's on-board profile images, blocks 0 to 4, as the
     // connect read them and the device operations patched and sent them.
     profileimage::Blocks profileImages{};
+    // The link's secrecy code: all zero at start, bytes 1 to 6 set by the
+    // handshake from the device entry. GUI thread only.
+    linkcipher::Code secrecyCode{};
+    // The tray texts of a DPI change made on the mouse.
+    DpiSwitchTexts dpiSwitchTexts;
 
     // The mouse as the global settings describe it; chooses the family of
     // the event-notice option and how many profiles a per-profile command

@@ -87,7 +87,7 @@ bool Hid_Thread::runExchanges(const commandset::Command &command, std::span<uint
     using commandset::Exchange;
 
     if (!waitIdle()) {
-        qDebug("%s", command.failure);
+        qCDebug(lcDeviceLines, "%s", command.failure);
         m_exchangeFailure = linkoutcome::Kind::Busy;
         return false;
     }

@@ -4,7 +4,6 @@
 #include "device/commandset.h"
 #include "device/deviceowner.h"
 #include "device/devicelog.h"
-#include "device/dpiswitchtext.h"
 #include "device/linkcipher.h"
 
 #include <hidapi/hidapi.h>
@@ -48,7 +47,7 @@ bool Hid_Thread::chkDeviceIsEnCode(int index)
         if (e->sCode.size() == linkcipher::kSecrecyCodeLength) {
             const QByteArray code = e->sCode.toLatin1();
             for (int i = 0; i < linkcipher::kSecrecyCodeLength; ++i)
-                linkcipher::secrecyCode()[linkcipher::kFirstCodeByte + i] = uint8_t(code.at(i));
+                secrecyCode[linkcipher::kFirstCodeByte + i] = uint8_t(code.at(i));
         }
     }
 
@@ -105,7 +104,7 @@ void Hid_Thread::listen(uint index)
 
     while (m_listening) {
         if (!openEventDevice(int(index))) {
-            qDebug("Device removed");
+            qCDebug(lcDeviceLines, "Device removed");
             toOwner([this](DeviceOwner &o) {
                 m_held.forget();
                 o.setViewEnabled(false);
@@ -120,7 +119,7 @@ void Hid_Thread::listen(uint index)
         int stage = 0;
         if (framing::dpiEvent(report, n, stage)) {
             qCDebug(lcDevice) << "mouse switched to DPI stage" << stage;
-            const QString text = dpiswitchtext::forStage(stage) + QLatin1Char(' ');
+            const QString text = dpiSwitchTexts.forStage(stage) + QLatin1Char(' ');
             toOwner([this, stage, text](DeviceOwner &o) {
                 m_held.forgetUserImages();
                 o.dpiStageSwitched(stage, text);

@@ -66,10 +66,4 @@ void decipher(Block block, CodeView code)
     shuffle(block);
 }
 
-Code &secrecyCode()
-{
-    static Code code{};
-    return code;
-}
-
 } // namespace linkcipher

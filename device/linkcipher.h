@@ -27,8 +27,4 @@ constexpr int kSecrecyCodeLength = kLastCodeByte - kFirstCodeByte + 1;
 void encipher(Block block, CodeView code);
 void decipher(Block block, CodeView code);
 
-// The program's secrecy code: all zero at start, bytes 1 to 6 set by the
-// handshake. Used by the GUI thread only.
-Code &secrecyCode();
-
 } // namespace linkcipher

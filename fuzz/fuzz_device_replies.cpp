@@ -8,7 +8,6 @@
 #include "fuzzhid.h"
 
 #include "device/deviceowner.h"
-#include "device/dpiswitchtext.h"
 #include "device/framing.h"
 #include "device/hidthread.h"
 #include "device/linkclock.h"
@@ -86,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int n = fuzzhid::readReport(report, sizeof report);
         int stage = 0;
         if (framing::dpiEvent(report, n, stage))
-            (void)dpiswitchtext::forStage(stage);
+            (void)hid.dpiSwitchTexts.forStage(stage);
     }
     return 0;
 }

@@ -72,11 +72,12 @@ QString workingFolder(const QString &programFolder, bool programFolderWritable, 
 
     const QString userFolder = dataHome + QLatin1Char('/') + QLatin1String(kFolderName);
     QString error;
-    if (!QDir().mkpath(userFolder))
+    bool ready = QDir().mkpath(userFolder);
+    if (!ready)
         error = QStringLiteral("cannot create ") + userFolder;
     else
-        fill(programFolder + QLatin1Char('/') + kModules, userFolder, &error);
-    if (error.isEmpty())
+        ready = fill(programFolder + QLatin1Char('/') + kModules, userFolder, &error);
+    if (ready)
         return userFolder;
     qCWarning(lcUserFolder).noquote() << "cannot set up" << userFolder << "(" + error
                                              + ") - settings changes will not be kept";

@@ -7,7 +7,6 @@
 #include "storage/languagestrings.h"
 #include "shell/devicechangemonitor.h"
 #include "shell/focus/autoprofile.h"
-#include "shell/programstate.h"
 #include "shell/ui_controler.h"
 #include "shell/userevent.h"
 #include "shell/waitingwindow.h"
@@ -175,7 +174,7 @@ void Widget::receiveMessage(QString)
 
 void Widget::requestRestore()
 {
-    if (deviceConnected)
+    if (m_deviceConnected)
         QCoreApplication::postEvent(this, new QEvent(kRestoreEvent));
     else {
         m_reopenWithMouse = true;
@@ -232,7 +231,7 @@ void Widget::setUpAutoProfile()
         QObject *root = view()->rootObject();
         QVariant taken = false;
         // Without a mouse there is nothing to switch; the choice waits for it.
-        if (!deviceConnected || !root
+        if (!m_deviceConnected || !root
             || !QMetaObject::invokeMethod(root, "followProgramInFront", Qt::DirectConnection, Q_RETURN_ARG(QVariant, taken),
                                           Q_ARG(QVariant, slot)))
             return AutoProfile::Outcome::Refused;
@@ -247,7 +246,7 @@ void Widget::updateTrayMenu()
         return;
     QMenu *menu = trayIcon->contextMenu();
     delete m_profileGroup; // and the entries with it
-    const QList<AutoProfile::Profile> profiles = deviceConnected ? uiProfiles(view()) : QList<AutoProfile::Profile>();
+    const QList<AutoProfile::Profile> profiles = m_deviceConnected ? uiProfiles(view()) : QList<AutoProfile::Profile>();
     const int inUse = view() ? view()->currentProfile() : -1;
     m_profileGroup = new QActionGroup(menu);
     for (const AutoProfile::Profile &p : profiles) {
@@ -418,7 +417,7 @@ void Widget::dpiStageSwitched(int stage, const QString &stageText)
 
 void Widget::setDeviceConnected(bool connected)
 {
-    deviceConnected = connected;
+    m_deviceConnected = connected;
     if (!connected)
         return;
     m_everConnected = true;

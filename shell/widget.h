@@ -38,6 +38,9 @@ public:
     // Profiles that follow the program in front; the program starts its
     // focus sources on it.
     AutoProfile *autoProfile() const { return m_autoProfile; }
+    // A mouse passed the handshake in the last detection pass. Gates every
+    // restore of the window.
+    bool deviceConnected() const { return m_deviceConnected; }
 
     // What the global input hooks and the message channel deliver.
     void keyNotice(int usbCode, bool isDown);
@@ -113,6 +116,7 @@ private:
     QActionGroup *m_profileGroup = nullptr;
     AutoProfile *m_autoProfile = nullptr;
     WaitingWindow *m_waitingWindow = nullptr;
+    bool m_deviceConnected = false;
     bool m_everConnected = false;
     bool m_noMouseNoticed = false;
     bool m_reopenWithMouse = false;

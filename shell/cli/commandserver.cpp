@@ -2,7 +2,6 @@
 
 #include "controller/myquickview.h"
 #include "shell/cli/executor.h"
-#include "shell/programstate.h"
 #include "shell/widget.h"
 
 #include <QJsonArray>
@@ -56,7 +55,7 @@ void CommandServer::runNext()
             Target target;
             target.view = view;
             target.hid = &m_window.hidThread;
-            target.connected = deviceConnected;
+            target.connected = m_window.deviceConnected();
             auto callUi = [view](const char *function, const QVariantList &arguments) {
                 QQuickItem *root = view ? view->rootObject() : nullptr;
                 if (!root)

@@ -239,7 +239,6 @@ Bench::Bench(const QByteArray &ini, const DeviceTable &entries, int deviceIndex,
 {
     if (ownFolder)
         m_folder = std::make_unique<ProgramFolder>();
-    linkcipher::secrecyCode().fill(0);
     vm_set_read_wait_ms(20);
     if ((m_folder && !m_folder->isValid()) || vm_configure_text(ini.constData()) < 0)
         return;

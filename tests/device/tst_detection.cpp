@@ -60,7 +60,7 @@ const QStringList kDisconnect{"disconnected", "hide"};
 
 // The paths that received a handshake (command 00H), in order; enciphered
 // blocks are read with the link's current secrecy code.
-QStringList handshakePaths()
+QStringList handshakePaths(const linkcipher::Code &code)
 {
     QStringList out;
     for (const TraceEntry &e : reports()) {
@@ -71,7 +71,7 @@ QStringList handshakePaths()
             continue;
         uint8_t *block = reinterpret_cast<uint8_t *>(report.data()) + 1;
         const bool plainHandshake = block[0] == 0x00 && framing::checksum(block) == block[7];
-        linkcipher::decipher(linkcipher::Block(block, linkcipher::kBlockSize), linkcipher::secrecyCode());
+        linkcipher::decipher(linkcipher::Block(block, linkcipher::kBlockSize), code);
         const bool encipheredHandshake = block[0] == 0x00 && framing::checksum(block) == block[7];
         if (plainHandshake || encipheredHandshake)
             out << e.path;
@@ -81,7 +81,7 @@ QStringList handshakePaths()
 
 // The profile images read (command 8CH), as "read:N" in order; enciphered
 // blocks are read as above.
-QStringList profileReads()
+QStringList profileReads(const linkcipher::Code &code)
 {
     QStringList out;
     for (const TraceEntry &e : reports()) {
@@ -91,7 +91,7 @@ QStringList profileReads()
         uint8_t *block = reinterpret_cast<uint8_t *>(report.data()) + 1;
         bool read = block[0] == 0x8C && framing::checksum(block) == block[7];
         if (!read) {
-            linkcipher::decipher(linkcipher::Block(block, linkcipher::kBlockSize), linkcipher::secrecyCode());
+            linkcipher::decipher(linkcipher::Block(block, linkcipher::kBlockSize), code);
             read = block[0] == 0x8C && framing::checksum(block) == block[7];
         }
         if (read)
@@ -369,8 +369,8 @@ void tst_Detection::passes()
     QStringList windowEvents = events;
     windowEvents.removeIf(isRead);
     QCOMPARE(bench.host().events, windowEvents);
-    QCOMPARE(profileReads(), events.filter(QRegularExpression(QStringLiteral("^read:"))));
-    QCOMPARE(handshakePaths(), handshakes);
+    QCOMPARE(profileReads(h.secrecyCode), events.filter(QRegularExpression(QStringLiteral("^read:"))));
+    QCOMPARE(handshakePaths(h.secrecyCode), handshakes);
     QCOMPARE(h.deviceIndex, deviceIndex);
     const bool connected = events.contains("connected");
     QCOMPARE(bench.host().connected, connected);
@@ -431,7 +431,7 @@ void tst_Detection::requestDuringAPassRunsAfterIt()
     // One handshake, one connect; the pass asked for meanwhile came after
     // and found the listener running.
     QCOMPARE(bench.host().events, QStringList{"request"} + connectSequence());
-    QCOMPARE(handshakePaths(), QStringList{"virtual:0:cmd"});
+    QCOMPARE(handshakePaths(h.secrecyCode), QStringList{"virtual:0:cmd"});
     QVERIFY(h.isListening());
 }
 
@@ -457,7 +457,7 @@ void tst_Detection::requestInACommandsPauseRunsAfterTheCommand()
 
     QTRY_COMPARE(bench.host().events, QStringList({"request", "command ended"}) + connectSequence());
     QVERIFY(bench.debug().lines().filter("cmd Failed").isEmpty());
-    QCOMPARE(handshakePaths(), QStringList{"virtual:0:cmd"});
+    QCOMPARE(handshakePaths(h.secrecyCode), QStringList{"virtual:0:cmd"});
     QCOMPARE(reports().first().hex, QStringLiteral("0001020000000000fc"));
 }
 

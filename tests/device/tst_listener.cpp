@@ -3,7 +3,6 @@
 // the window on its own thread, and a mouse pulled while it is listened to.
 #include "linkbench.h"
 
-#include "device/dpiswitchtext.h"
 #include "device/hidthread.h"
 #include "device/linkcipher.h"
 #include "virtual_mouse.h"
@@ -68,7 +67,6 @@ private slots:
         m_folder = std::make_unique<ProgramFolder>();
         QVERIFY(m_folder->isValid());
     }
-    void cleanup() { dpiswitchtext::reset(); }
 
     void handshake_data();
     void handshake();
@@ -154,7 +152,7 @@ void tst_Listener::secrecyCodeOfTheWrongLengthKeepsThePreviousOne()
     QVERIFY(bench.hid().chkDeviceIsEnCode(1));
     QVERIFY(bench.hid().chkDeviceIsEnCode(0));
     QVERIFY(bench.hid().chkDeviceIsEnCode(2));
-    const linkcipher::Code code = linkcipher::secrecyCode();
+    const linkcipher::Code code = bench.hid().secrecyCode;
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(code.data()), 8), QByteArray("\0"
                                                                                     "519370"
                                                                                     "\0",
@@ -221,10 +219,10 @@ void tst_Listener::dpiEventsReachTheWindowWithTheirText()
     QFETCH(int, stage);
     QFETCH(QString, text);
 
-    dpiswitchtext::replace({"one", "two", "three", "four", "five", "six", "seven", "other"});
     Bench bench(plainMouse(553), {entryFor(0)}, 0, false);
     QVERIFY(bench.isValid());
     Hid_Thread &h = bench.hid();
+    h.dpiSwitchTexts.replace({"one", "two", "three", "four", "five", "six", "seven", "other"});
     uchar codes[8] = {1, 2, 3, 4, 5, 6, 7, 8};
     h.hid553_11H_SetDPISet(8, codes);
     h.hid553_0BH_SetCurrentDPI(uchar(fromStage));

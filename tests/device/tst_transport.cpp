@@ -148,7 +148,7 @@ void tst_Transport::cipherAgreesWithTheMouse()
     QVERIFY(bench.isValid());
     const QByteArray code = QByteArrayLiteral("519370");
     for (int i = 0; i < 6; ++i)
-        linkcipher::secrecyCode()[1 + i] = uint8_t(code[i]);
+        bench.hid().secrecyCode[1 + i] = uint8_t(code[i]);
 
     bench.hid().hid553_03H_SetKeyboardoption(0x11, 0x22, 0x33, 0x44);
     QCOMPARE(intsOf(mouseState().value("keyboardOption")), QList<int>({0x11, 0x22, 0x33, 0x44}));

@@ -5,7 +5,6 @@
 #include "linkbench.h"
 
 #include "controller/myquickview.h"
-#include "shell/programstate.h"
 #include "shell/widget.h"
 #include "virtual_mouse.h"
 
@@ -32,7 +31,6 @@ private slots:
         // The mouse the factory table describes: an enciphered 560 gun mouse.
         QCOMPARE(vm_configure_text("[default]\n"), 1);
         vm_trace_clear();
-        deviceConnected = false;
         window = std::make_unique<Widget>();
     }
 
@@ -41,14 +39,13 @@ private slots:
         window.reset();
         clock.reset();
         folder.reset();
-        deviceConnected = false;
     }
 
     void startUpPassConnectsAndReadsTheProfiles()
     {
         window->show();
         window->checkDevice();
-        QVERIFY(deviceConnected);
+        QVERIFY(window->deviceConnected());
         QVERIFY(window->hidThread.isListening());
         QVERIFY(window->isVisible());
         // Blocks 0 to 4 came from the mouse, which numbers its images.
@@ -62,7 +59,7 @@ private slots:
         vm_set_present(0, 0);
         window->show();
         window->checkDevice();
-        QVERIFY(!deviceConnected);
+        QVERIFY(!window->deviceConnected());
         QVERIFY(!window->isVisible());
         QVERIFY(!window->hidThread.isListening());
     }
@@ -79,7 +76,7 @@ private slots:
 
         // The interfaces changed while the listener ran: once it has ended,
         // a pass runs and finds no mouse.
-        QTRY_VERIFY_WITH_TIMEOUT(!deviceConnected, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->deviceConnected(), 5000);
         QVERIFY(!window->isVisible());
 
         // Plugged in again: the comparison notices it, and the poll timer
@@ -87,7 +84,7 @@ private slots:
         vm_set_present(0, 1);
         QTRY_VERIFY_WITH_TIMEOUT(window->pollTimer.isActive(), 3000);
         QTRY_VERIFY_WITH_TIMEOUT(window->hidThread.isListening(), 4000);
-        QVERIFY(deviceConnected);
+        QVERIFY(window->deviceConnected());
         // The UI's own start keeps the view locked for a second.
         QTRY_VERIFY_WITH_TIMEOUT(window->view()->isEnabled(), 3000);
     }
@@ -103,7 +100,7 @@ private slots:
         QTRY_VERIFY(!window->hidThread.isListening());
         vm_set_present(0, 1);
         QTRY_VERIFY_WITH_TIMEOUT(window->hidThread.isListening(), 6000);
-        QVERIFY(deviceConnected);
+        QVERIFY(window->deviceConnected());
     }
 
     void aMouseThatSendsNoProfileImageIsAskedOnce()
@@ -114,7 +111,7 @@ private slots:
         QElapsedTimer connecting;
         connecting.start();
         window->checkDevice();
-        QVERIFY(deviceConnected);
+        QVERIFY(window->deviceConnected());
         int profileReads = 0;
         for (const TraceEntry &e : trace()) {
             if (e.op == QLatin1String("read-timeout") && e.path.endsWith(QLatin1String(":cmd")))

@@ -1,5 +1,5 @@
 #include "controller/myquickview.h"
-#include "device/dpiswitchtext.h"
+#include "device/hidthread.h"
 
 #include "programfolder.h"
 
@@ -11,6 +11,7 @@ class LanguageStringsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<Hid_Thread> hid;
     std::unique_ptr<myQQuickView> view;
 
     void writeLanguage(const QByteArray &content) { QVERIFY(folder->write("modules/i18n/Test.ini", content)); }
@@ -19,13 +20,15 @@ private slots:
     void init()
     {
         folder = std::make_unique<ProgramFolder>(false);
-        dpiswitchtext::reset();
+        hid = std::make_unique<Hid_Thread>();
         view = std::make_unique<myQQuickView>();
+        view->hid = hid.get();
     }
 
     void cleanup()
     {
         view.reset();
+        hid.reset();
         folder.reset();
     }
 
@@ -59,7 +62,7 @@ private slots:
         QVERIFY(view->getLangStrings("g", "NoSuchLanguage").isEmpty());
         QVERIFY(view->getLangStrings("other", "NoSuchLanguage").isEmpty());
         QVERIFY(view->getLangStrings("nogroup", "Test").isEmpty());
-        QCOMPARE(dpiswitchtext::forStage(1), QStringLiteral("DPI Switch to"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(1), QStringLiteral("DPI Switch to"));
     }
 
     void utf8TextsComeBackUnchanged()
@@ -86,23 +89,23 @@ private slots:
         writeLanguage(other);
 
         view->getLangStrings("main", "Test");
-        QCOMPARE(dpiswitchtext::forStage(3), QStringLiteral("DPI Switch to"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(3), QStringLiteral("DPI Switch to"));
 
         QCOMPARE(view->getLangStrings("other", "Test").size(), 9);
-        QCOMPARE(dpiswitchtext::forStage(1), QStringLiteral("Stage 1"));
-        QCOMPARE(dpiswitchtext::forStage(3), QStringLiteral("Stage 3"));
-        QCOMPARE(dpiswitchtext::forStage(7), QStringLiteral("Stage 7"));
-        QCOMPARE(dpiswitchtext::forStage(8), QStringLiteral("Stage 8"));
-        QCOMPARE(dpiswitchtext::forStage(0), QStringLiteral("Stage 8"));
-        QCOMPARE(dpiswitchtext::forStage(200), QStringLiteral("Stage 8"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(1), QStringLiteral("Stage 1"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(3), QStringLiteral("Stage 3"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(7), QStringLiteral("Stage 7"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(8), QStringLiteral("Stage 8"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(0), QStringLiteral("Stage 8"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(200), QStringLiteral("Stage 8"));
     }
 
     void shortOtherGroupKeepsTheRest()
     {
         writeLanguage("[other]\ntotal=2\n0=One\n1=Two\n");
         view->getLangStrings("other", "Test");
-        QCOMPARE(dpiswitchtext::forStage(2), QStringLiteral("Two"));
-        QCOMPARE(dpiswitchtext::forStage(3), QStringLiteral("DPI Switch to"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(2), QStringLiteral("Two"));
+        QCOMPARE(hid->dpiSwitchTexts.forStage(3), QStringLiteral("DPI Switch to"));
     }
 };
 

@@ -1,7 +1,6 @@
 #include "controller/myquickview.h"
 #include "shell/input/inputhook.h"
 #include "shell/input/windowhooks.h"
-#include "shell/programstate.h"
 #include "shell/widget.h"
 
 #include "programfolder.h"
@@ -49,7 +48,6 @@ private slots:
             QSKIP("needs an X server (make test provides Xvfb)");
         folder = std::make_unique<ProgramFolder>(false);
         QVERIFY(folder->write("modules/setting/apConfig.bin", "[common]\nname=Orbex Hooks\n"));
-        deviceConnected = false;
         window = std::make_unique<Widget>();
         window->view()->setSource(QUrl::fromLocalFile(QStringLiteral(RECORDER_QML)));
         QVERIFY(window->view()->rootObject());
