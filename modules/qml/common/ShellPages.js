@@ -13,7 +13,7 @@
 .import "Outcome.js" as Outcome
 .import "StorageNotices.js" as StorageNotices
 .import "DialogKeys.js" as DialogKeys
-.import "StoreFacts.js" as StoreFacts
+.import "ProfileSlots.js" as Slots
 
 // The language groups read at start, in this order, and the page and
 // property whose built-in texts each group's texts replace.
@@ -133,7 +133,7 @@ function loadLanguages(root) {
 
 function storedProfileNo(root) {
     var n = Values.toInt(root.controller.getGlobalData("mouse/profileNo"), 0)
-    if (n < 0 || n >= StoreFacts.profileSlots) {
+    if (n < 0 || n >= Slots.profileSlots) {
         console.warn("ui: stored profile number out of range:", n)
         n = 0
     }
