@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/linkclock.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -30,6 +32,16 @@ inline bool serve(int ms, const std::function<bool()> &done = {})
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return done && done();
+}
+
+// The pauses the link asks for during work, counted instead of waited for.
+inline int mandatedPauses(const std::function<void()> &work)
+{
+    int sum = 0;
+    linkclock::install([&sum](int ms) { sum += ms; });
+    work();
+    linkclock::install({});
+    return sum;
 }
 
 } // namespace benchloop

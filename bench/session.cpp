@@ -12,7 +12,6 @@
 #include "bench/benchloop.h"
 #include "bench/soak.h"
 #include "bench/switches.h"
-#include "device/linkclock.h"
 #include "controller/myquickview.h"
 #include "shell/input/inputhook.h"
 #include "shell/input/keytables.h"
@@ -38,6 +37,7 @@
 
 namespace {
 
+using benchloop::mandatedPauses;
 using benchloop::nowMs;
 using benchloop::serve;
 
@@ -153,16 +153,6 @@ struct FullSave {
         invoke(root, "controlUIEnable", {true});
     }
 };
-
-// The pauses the link asks for during work, without waiting for them.
-int mandatedPauses(const std::function<void()> &work)
-{
-    int sum = 0;
-    linkclock::install([&sum](int ms) { sum += ms; });
-    work();
-    linkclock::install({});
-    return sum;
-}
 
 class Counter : public QObject {
     Q_OBJECT

@@ -3,7 +3,6 @@
 #include "bench/benchloop.h"
 #include "controller/myquickview.h"
 #include "device/hidthread.h"
-#include "device/linkclock.h"
 
 #include <QQuickItem>
 
@@ -12,6 +11,7 @@
 
 namespace {
 
+using benchloop::mandatedPauses;
 using benchloop::nowMs;
 using benchloop::serve;
 
@@ -25,16 +25,6 @@ struct Run {
     int pauses = 0;
     int commands = 0;
 };
-
-// The pauses the link asks for during work, counted instead of waited for.
-int countedPauses(const std::function<void()> &work)
-{
-    int sum = 0;
-    linkclock::install([&sum](int ms) { sum += ms; });
-    work();
-    linkclock::install({});
-    return sum;
-}
 
 class Switches {
 public:
@@ -65,8 +55,8 @@ public:
     Run measure(int slot, bool whole)
     {
         Run run;
-        run.pauses = countedPauses([&] { go(slot, whole); });
-        countedPauses([&] { go(0, whole); });
+        run.pauses = mandatedPauses([&] { go(slot, whole); });
+        mandatedPauses([&] { go(0, whole); });
         serve(50);
         const double t = nowMs();
         run.commands = go(slot, whole);
@@ -93,7 +83,7 @@ public:
         };
         const int before = page->property("stageValues").toList().value(0).toInt();
         Run run;
-        run.pauses = countedPauses([&] { save(before + 100); });
+        run.pauses = mandatedPauses([&] { save(before + 100); });
         serve(50);
         const double t = nowMs();
         run.commands = save(before + 200);
