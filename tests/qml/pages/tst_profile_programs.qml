@@ -43,17 +43,12 @@ Item {
                 { tag: "listed already, letter case aside", list: ["Steam"], typed: "steam", result: null },
                 { tag: "nothing yet", list: undefined, typed: "x", result: ["x"] },
                 { tag: "cut to the longest name", list: [], typed: "q".repeat(200), result: ["q".repeat(Programs.maxLength)] },
+                { tag: "a full list takes no more", list: Array.from({ length: Programs.maxPrograms }, (_, i) => "p" + i),
+                  typed: "one more", result: null },
             ]
         }
         function test_added(data) {
             compare(Programs.added(data.list, data.typed), data.result)
-        }
-
-        function test_fullListTakesNoMore() {
-            var full = []
-            for (var i = 0; i < Programs.maxPrograms; ++i)
-                full.push("p" + i)
-            compare(Programs.added(full, "one more"), null)
         }
 
         function test_removed_data() {
